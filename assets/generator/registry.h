@@ -1,0 +1,20 @@
+#pragma once
+// Every asset registers one maker; the generator runs them all.
+//
+//   static const bool registered = RegisterAsset("Graphic/kabe.bmp", [](const QString& path) {
+//     QImage image = ...;
+//     return SaveBmp(image, path);
+//   });
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+struct AssetMaker {
+  QString relativePath;                      // beside the program, e.g. "Graphic/Title.bmp"
+  std::function<bool(const QString&)> make;  // writes the file at the absolute path given
+};
+
+bool RegisterAsset(const QString& relativePath, std::function<bool(const QString&)> make);
+const std::vector<AssetMaker>& RegisteredAssets();

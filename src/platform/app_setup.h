@@ -1,0 +1,11 @@
+#pragma once
+// Application-wide set-up shared by the program and the window tests: fonts
+// named as the windows name them, Japanese standard dialogs.
+
+class QApplication;
+
+namespace platform {
+
+void SetUpApplication(QApplication& app);
+
+}  // namespace platform

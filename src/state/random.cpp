@@ -1,0 +1,47 @@
+#include "state/random.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "state/computer_clock.h"
+
+namespace koratsu {
+
+namespace {
+SeededRandom& BuiltIn() {
+  static SeededRandom source;
+  return source;
+}
+RandomSource* installed = nullptr;
+}  // namespace
+
+void SeededRandom::Seed(std::uint64_t seed) { state_ = seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull; }
+
+double SeededRandom::Next(long) {
+  // splitmix64: well spread, one multiply-xorshift chain per draw.
+  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return static_cast<double>(z >> 11) * (1.0 / 9007199254740992.0);
+}
+
+RandomSource& CurrentRandomSource() { return installed ? *installed : BuiltIn(); }
+
+void SetRandomSource(RandomSource* source) { installed = source; }
+
+double Rnd() { return CurrentRandomSource().Next(0); }
+
+long RndInt(long n) {
+  double r = CurrentRandomSource().Next(n);
+  return static_cast<long>(std::floor(r * static_cast<double>(n)));
+}
+
+void Randomize() {
+  double timer = CurrentComputerClock().Timer();
+  std::uint64_t bits;
+  std::memcpy(&bits, &timer, sizeof bits);
+  CurrentRandomSource().Seed(bits);
+}
+
+}  // namespace koratsu

@@ -1,0 +1,43 @@
+#pragma once
+// The game's one random generator.
+//
+// Rule code draws either Rnd() (a uniform number in [0, 1)) or RndInt(n), the
+// Int(Rnd × n) that most draws are; the range it passes lets a scripted source
+// in the tests check that each draw is the one expected.
+
+#include <cstdint>
+#include <memory>
+
+namespace koratsu {
+
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // A uniform number in [0, 1). `range` is the n of an Int(Rnd × n) draw, or 0
+  // for a plain Rnd.
+  virtual double Next(long range) = 0;
+  virtual void Seed(std::uint64_t seed) = 0;
+};
+
+// A small, fast generator with a reproducible sequence per seed.
+class SeededRandom : public RandomSource {
+ public:
+  explicit SeededRandom(std::uint64_t seed = 1) { Seed(seed); }
+  double Next(long range) override;
+  void Seed(std::uint64_t seed) override;
+
+ private:
+  std::uint64_t state_ = 0;
+};
+
+double Rnd();
+// Int(Rnd × n): 0 .. n - 1 with equal chance.
+long RndInt(long n);
+// Seeds the generator from the computer clock's timer (every world set-up).
+void Randomize();
+
+// Installs another source; nullptr restores the built-in seeded one. The caller keeps ownership.
+void SetRandomSource(RandomSource* source);
+RandomSource& CurrentRandomSource();
+
+}  // namespace koratsu

@@ -1,0 +1,130 @@
+#pragma once
+// The game's dynamic value: empty, a number or a text.
+//
+// Every game value behaves this way: empty reads as 0 where a number is
+// expected and as "" where a text is expected; numbers are doubles; joining a
+// number to a text writes it with up to 15 significant digits (0.1 + 0.2 joins
+// as "0.3"). A Value is 8 bytes: numbers are stored as doubles, and empty and
+// texts live in NaN payloads that no arithmetic result can take (every NaN a
+// calculation produces is stored as the canonical quiet NaN).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace koratsu {
+
+class Value {
+ public:
+  Value() noexcept : bits_(kEmptyBits) {}
+  Value(double number) noexcept;  // NOLINT: numbers convert implicitly, as in rule code
+  Value(int number) noexcept : Value(static_cast<double>(number)) {}
+  Value(long number) noexcept : Value(static_cast<double>(number)) {}
+  Value(long long number) noexcept : Value(static_cast<double>(number)) {}
+  Value(unsigned number) noexcept : Value(static_cast<double>(number)) {}
+  Value(const char* text);
+  Value(std::string_view text);
+  Value(const std::string& text) : Value(std::string_view(text)) {}
+
+  Value(const Value& other) noexcept;
+  Value(Value&& other) noexcept : bits_(other.bits_) { other.bits_ = kEmptyBits; }
+  Value& operator=(const Value& other) noexcept;
+  Value& operator=(Value&& other) noexcept;
+  ~Value() { Release(); }
+
+  static Value Text(std::string_view text) { return Value(text); }
+
+  bool IsEmpty() const { return bits_ == kEmptyBits; }
+  bool IsText() const { return (bits_ & kTagMask) == kTextTag; }
+  bool IsNumber() const { return !IsEmpty() && !IsText(); }
+
+  // The value as a number: empty is 0, a text is read as a number (0 when it is none).
+  double Num() const;
+  // The value as a text: empty is "", a number its shortest display form.
+  std::string Str() const;
+  // The characters of a text value; "" for empty and numbers.
+  std::string_view TextView() const;
+  // The value as a table index or whole count: empty is 0, fractions round to even.
+  long long Index() const;
+  // True for a number, or a text that reads as one; empty is not.
+  bool IsNumeric() const;
+
+  Value& operator+=(const Value& other);
+  Value& operator-=(const Value& other);
+  Value& operator*=(const Value& other);
+  Value& operator/=(const Value& other);
+
+  // Raw representation, for the save file and tests.
+  std::uint64_t Bits() const { return bits_; }
+
+ private:
+  static constexpr std::uint64_t kTagMask = 0xFFFF000000000000ull;
+  static constexpr std::uint64_t kEmptyBits = 0xFFFA000000000000ull;
+  static constexpr std::uint64_t kTextTag = 0xFFFB000000000000ull;
+  static constexpr std::uint64_t kPointerMask = 0x0000FFFFFFFFFFFFull;
+
+  struct TextBlock;
+  TextBlock* Block() const;
+  void Release() noexcept;
+  void Retain() const noexcept;
+
+  std::uint64_t bits_;
+};
+
+static_assert(sizeof(Value) == 8, "a Value must stay one machine word");
+
+// Arithmetic of the dynamic values. "+" joins when both sides are texts (or one
+// is empty and the other a text), otherwise it adds; the others always compute.
+// Division by zero logs a line and gives 0 rather than ending the program.
+Value operator+(const Value& a, const Value& b);
+Value operator-(const Value& a, const Value& b);
+Value operator*(const Value& a, const Value& b);
+Value operator/(const Value& a, const Value& b);
+Value operator-(const Value& a);
+
+// Equality: empty equals 0 and ""; two texts compare character by character;
+// a text and a number compare as numbers when the text reads as one.
+bool operator==(const Value& a, const Value& b);
+// Ordering compares numbers numerically; two texts compare by their bytes.
+bool operator<(const Value& a, const Value& b);
+inline bool operator!=(const Value& a, const Value& b) { return !(a == b); }
+inline bool operator>(const Value& a, const Value& b) { return b < a; }
+inline bool operator<=(const Value& a, const Value& b) { return !(b < a); }
+inline bool operator>=(const Value& a, const Value& b) { return !(a < b); }
+
+// Int(x): the largest whole number not above x. Int(-2.5) is -3.
+double Int(double x);
+double Int(const Value& x);
+
+// A number written as the game joins it to a text: up to 15 significant digits,
+// "." as decimal point, exponent form "1E+15" only for very large or small numbers.
+std::string NumberText(double x);
+
+// Reads a number as the game and its save files write it: "12", "-3.5", ".5",
+// "-.25", "1E+15", "1.5E-05"; surrounding blanks are allowed. False for anything else.
+bool ParseNumber(std::string_view text, double& out);
+
+// Joins values end to end as texts (the "&" of rule code).
+template <class... Parts>
+std::string Join(const Parts&... parts) {
+  std::string out;
+  (out.append(Value(parts).Str()), ...);
+  return out;
+}
+
+// Fixed-point money with four decimals, for comics volume prices.
+class Money {
+ public:
+  Money() = default;
+  static Money FromNumber(double yen);
+  static Money FromScaled(std::int64_t scaled) { Money m; m.scaled_ = scaled; return m; }
+  double Num() const { return static_cast<double>(scaled_) / 10000.0; }
+  std::int64_t Scaled() const { return scaled_; }
+  Value AsValue() const { return Value(Num()); }
+  bool operator==(const Money&) const = default;
+
+ private:
+  std::int64_t scaled_ = 0;
+};
+
+}  // namespace koratsu

@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "platform/app_setup.h"
+
+int main(int argc, char** argv) {
+  // Without a display Qt would abort; window tests always run offscreen.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  platform::SetUpApplication(app);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,173 @@
+#include "support/scripted_ui.h"
+
+#include <algorithm>
+
+#include "state/game_state.h"
+
+namespace koratsu::testing {
+
+ScriptedUi::ScriptedUi() : previous_(ui::Installed()) { ui::Install(this); }
+ScriptedUi::~ScriptedUi() { ui::Install(previous_); }
+
+ScriptedUi& ScriptedUi::On(int form, std::function<void()> handler) {
+  handlers_[form] = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::OnCall(int form, const std::string& method, std::function<void()> handler) {
+  callHandlers_[{form, method}] = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::OnTalk(std::function<void(const TalkRecord&)> handler) {
+  talkHandler_ = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::AnswerYesNo(std::initializer_list<int> answers) {
+  answers_.insert(answers_.end(), answers);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::FallbackAnswer(int answer) {
+  fallback_ = answer;
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::AnswerFileDialog(std::optional<std::string> path) {
+  fileAnswers_.push_back(std::move(path));
+  return *this;
+}
+
+std::vector<std::string> ScriptedUi::Messages() const {
+  std::vector<std::string> out;
+  for (const auto& e : events_)
+    if (e.kind == UiEvent::Message) out.push_back(e.text);
+  return out;
+}
+
+std::vector<std::string> ScriptedUi::Questions() const {
+  std::vector<std::string> out;
+  for (const auto& e : events_)
+    if (e.kind == UiEvent::Question) out.push_back(e.text);
+  return out;
+}
+
+std::vector<int> ScriptedUi::Shown() const {
+  std::vector<int> out;
+  for (const auto& e : events_)
+    if (e.kind == UiEvent::Show) out.push_back(e.form);
+  return out;
+}
+
+int ScriptedUi::ShownCount(int form) const {
+  auto shown = Shown();
+  return static_cast<int>(std::count(shown.begin(), shown.end(), form));
+}
+
+void ScriptedUi::Clear() {
+  events_.clear();
+  talks_.clear();
+}
+
+void ScriptedUi::ShowMessage(const std::string& text) {
+  events_.push_back({UiEvent::Message, text});
+}
+
+int ScriptedUi::AskYesNo(const std::string& text) {
+  int answer = fallback_;
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  UiEvent e{UiEvent::Question, text};
+  e.number = answer;
+  events_.push_back(e);
+  return answer;
+}
+
+void ScriptedUi::ShowSystemWarning(const std::string& text) {
+  events_.push_back({UiEvent::SystemWarning, text});
+}
+
+void ScriptedUi::ShowTalk(const std::string& caption) {
+  // The conversation shows every appended line and empties the list on closing.
+  GameState& g = State();
+  TalkRecord talk{caption, {}};
+  long long count = std::min<long long>(g.TalkLineCount.Index(), 33);
+  for (long long i = 0; i < count; ++i) talk.lines.push_back(g.TalkLines[i].Str());
+  g.TalkLineCount = 0;
+  g.TalkLineIndex = 0;
+  UiEvent e{UiEvent::Talk, caption};
+  e.lines = talk.lines;
+  events_.push_back(e);
+  talks_.push_back(talk);
+  if (talkHandler_) talkHandler_(talks_.back());
+}
+
+void ScriptedUi::Show(int form, int mode) {
+  UiEvent e{UiEvent::Show, {}, form, mode};
+  events_.push_back(e);
+  loaded_.insert(form);
+  auto handler = handlers_.find(form);
+  if (handler != handlers_.end() && handler->second) {
+    auto run = handler->second;  // the handler may replace itself
+    run();
+  }
+  if (mode == ui::Modal) loaded_.erase(form);
+}
+
+void ScriptedUi::Unload(int form) {
+  if (!loaded_.count(form)) return;
+  loaded_.erase(form);
+  events_.push_back({UiEvent::Unload, {}, form});
+}
+
+bool ScriptedUi::IsLoaded(int form) { return loaded_.count(form) != 0; }
+
+void ScriptedUi::CallForm(int form, std::string_view method) {
+  events_.push_back({UiEvent::Call, std::string(method), form});
+  auto handler = callHandlers_.find({form, std::string(method)});
+  if (handler != callHandlers_.end() && handler->second) handler->second();
+}
+
+void ScriptedUi::SetClockRunning(bool running) {
+  clockRunning_ = running;
+  UiEvent e{UiEvent::Clock};
+  e.number = running ? 1 : 0;
+  events_.push_back(e);
+}
+
+void ScriptedUi::GameSpeedChange() { events_.push_back({UiEvent::Setting, "GameSpeedChange"}); }
+void ScriptedUi::ChangeKoukaon() { events_.push_back({UiEvent::Setting, "ChangeKoukaon"}); }
+void ScriptedUi::ChangeKingaku() { events_.push_back({UiEvent::Setting, "ChangeKingaku"}); }
+void ScriptedUi::ChangeToolStyle() { events_.push_back({UiEvent::Setting, "ChangeToolStyle"}); }
+
+void ScriptedUi::PlaySound(int kind) {
+  UiEvent e{UiEvent::Sound};
+  e.number = kind;
+  events_.push_back(e);
+}
+
+std::optional<std::string> ScriptedUi::ChooseSaveFile(const ui::FileDialogRequest& request) {
+  events_.push_back({UiEvent::SaveDialog, request.title});
+  if (fileAnswers_.empty()) return std::nullopt;
+  auto answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedUi::ChooseOpenFile(const ui::FileDialogRequest& request) {
+  events_.push_back({UiEvent::OpenDialog, request.title});
+  if (fileAnswers_.empty()) return std::nullopt;
+  auto answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  return answer;
+}
+
+void ScriptedUi::ShowHelp() { events_.push_back({UiEvent::Help}); }
+void ScriptedUi::OpenWebPage(const std::string& address) {
+  events_.push_back({UiEvent::WebPage, address});
+}
+
+}  // namespace koratsu::testing

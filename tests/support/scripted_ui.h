@@ -1,0 +1,111 @@
+#pragma once
+// The player's part in a test: what happens in each window, the answers to
+// yes/no questions and file dialogs, and a record of everything the game
+// showed, in order. Install it for the length of a test (it installs itself).
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace koratsu::testing {
+
+struct UiEvent {
+  enum Kind {
+    Message,        // text
+    Question,       // text, answer in `number`
+    SystemWarning,  // text
+    Talk,           // caption in `text`, lines in `lines`
+    Show,           // form, mode in `number`
+    Unload,         // form
+    Call,           // form, method in `text`
+    Clock,          // number 1 running, 0 stopped
+    Setting,        // text names the main window's operation
+    Sound,          // kind in `number`
+    SaveDialog,
+    OpenDialog,
+    Help,
+    WebPage,        // address in `text`
+  };
+  UiEvent(Kind kind, std::string text = {}, int form = 0, int number = 0)
+      : kind(kind), text(std::move(text)), form(form), number(number) {}
+  Kind kind;
+  std::string text;
+  int form = 0;
+  int number = 0;
+  std::vector<std::string> lines;
+};
+
+struct TalkRecord {
+  std::string caption;
+  std::vector<std::string> lines;
+};
+
+class ScriptedUi : public ui::Ui {
+ public:
+  ScriptedUi();
+  ~ScriptedUi() override;
+
+  // What the player does in window `form` while it is shown. For a modal
+  // window the handler runs inside Show, and the window is closed afterwards.
+  ScriptedUi& On(int form, std::function<void()> handler);
+  ScriptedUi& OnCall(int form, const std::string& method, std::function<void()> handler);
+  // Runs after each conversation was recorded and closed.
+  ScriptedUi& OnTalk(std::function<void(const TalkRecord&)> handler);
+  // Answers for the next questions, in order (6 yes, 7 no). Unscripted questions answer `fallback`.
+  ScriptedUi& AnswerYesNo(std::initializer_list<int> answers);
+  ScriptedUi& FallbackAnswer(int answer);
+  // Answers for the next file dialogs, in order; nullopt cancels.
+  ScriptedUi& AnswerFileDialog(std::optional<std::string> path);
+
+  // What the game showed.
+  const std::vector<UiEvent>& Events() const { return events_; }
+  std::vector<std::string> Messages() const;
+  std::vector<std::string> Questions() const;
+  const std::vector<TalkRecord>& Talks() const { return talks_; }
+  const TalkRecord& Talk(std::size_t i) const { return talks_.at(i); }
+  std::vector<int> Shown() const;  // window numbers in the order they were shown
+  int ShownCount(int form) const;
+  bool ClockRunning() const { return clockRunning_; }
+  void Clear();
+
+  // ui::Ui
+  void ShowMessage(const std::string& text) override;
+  int AskYesNo(const std::string& text) override;
+  void ShowSystemWarning(const std::string& text) override;
+  void ShowTalk(const std::string& caption) override;
+  void Show(int form, int mode) override;
+  void Unload(int form) override;
+  bool IsLoaded(int form) override;
+  void CallForm(int form, std::string_view method) override;
+  void SetClockRunning(bool running) override;
+  void GameSpeedChange() override;
+  void ChangeKoukaon() override;
+  void ChangeKingaku() override;
+  void ChangeToolStyle() override;
+  void PlaySound(int kind) override;
+  std::optional<std::string> ChooseSaveFile(const ui::FileDialogRequest& request) override;
+  std::optional<std::string> ChooseOpenFile(const ui::FileDialogRequest& request) override;
+  void ShowHelp() override;
+  void OpenWebPage(const std::string& address) override;
+
+ private:
+  ui::Ui* previous_;
+  std::vector<UiEvent> events_;
+  std::vector<TalkRecord> talks_;
+  std::map<int, std::function<void()>> handlers_;
+  std::map<std::pair<int, std::string>, std::function<void()>> callHandlers_;
+  std::function<void(const TalkRecord&)> talkHandler_;
+  std::deque<int> answers_;
+  int fallback_ = 7;
+  std::deque<std::optional<std::string>> fileAnswers_;
+  std::set<int> loaded_;
+  bool clockRunning_ = false;
+};
+
+}  // namespace koratsu::testing

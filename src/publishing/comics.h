@@ -1,0 +1,14 @@
+#pragma once
+// The comics market: the comics table and the rival roster.
+
+#include "state/value.h"
+
+namespace koratsu {
+
+void AddComic(const Value& title, const Value& author, const Value& popularity,
+              const Value& volumes, const Value& finalVolume, const Value& copies);
+// The rivals' daily run: new series due today, new volumes of running ones.
+void UpdateRivalComics();
+void AdvanceRivalComic(const Value& row);
+
+}  // namespace koratsu

@@ -1,0 +1,7 @@
+#include "roomview/furnish.h"
+
+namespace koratsu {
+
+void FurnishRoom() {}
+
+}  // namespace koratsu

@@ -1,0 +1,7 @@
+#include "roomview/walking.h"
+
+namespace koratsu {
+
+void MoveFigures() {}
+
+}  // namespace koratsu

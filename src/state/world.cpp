@@ -1,0 +1,7 @@
+#include "state/world.h"
+
+namespace koratsu {
+
+void InitWorld() {}
+
+}  // namespace koratsu

@@ -11,4 +11,8 @@ void AddComic(const Value& title, const Value& author, const Value& popularity,
 void UpdateRivalComics();
 void AdvanceRivalComic(const Value& row);
 
+// The fixed roster of rival works, by rival number 0 .. RivalRosterSize() - 1.
+int RivalRosterSize();
+const char* RivalRosterTitle(int rival);
+
 }  // namespace koratsu

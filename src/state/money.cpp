@@ -56,8 +56,10 @@ std::string FormatKingaku(const Value& number) {
   std::snprintf(buffer, sizeof buffer, "%.0f", magnitude);
   std::string digits(buffer);
   std::string text = State().KingakuComma == 0 ? FourDigitStyle(digits) : ThreeDigitStyle(digits);
-  if (x < 0 && magnitude > 0) text.insert(0, "-");
+  if (x < 0 && magnitude > 0) text = "-" + text;
   return text;
 }
+
+std::string FormatKingaku(const Money& amount) { return FormatKingaku(amount.AsValue()); }
 
 }  // namespace koratsu

@@ -39,7 +39,7 @@ std::string LastCharacters(const std::string& text, std::size_t n) {
 
 std::string TwoDigits(const Value& part) {
   std::string text = part.Str();
-  if (CharacterCount(text) == 1) text.insert(0, "0");
+  if (CharacterCount(text) == 1) text = "0" + text;
   return text;
 }
 
@@ -48,7 +48,7 @@ std::string TwoDigits(const Value& part) {
 std::string DateString(const Value& year, const Value& month, const Value& day, const Value& mode) {
   std::string yearText = year.Str();
   if (mode == 1) {
-    while (CharacterCount(yearText) < 4) yearText.insert(0, "0");
+    while (CharacterCount(yearText) < 4) yearText = "0" + yearText;
   } else {
     yearText = LastCharacters(yearText, 2);
   }

@@ -66,7 +66,7 @@ TEST_F(MoneyTest, FractionsAndHugeAmountsStayReadable) {
   EXPECT_EQ(FormatKingaku(12000.4), "1万2000");
   EXPECT_EQ(FormatKingaku(9999.5), "1万0000");
   EXPECT_EQ(FormatKingaku(-0.2), "0");
-  EXPECT_EQ(FormatKingaku(Money::FromNumber(410.5).AsValue()), "411");
+  EXPECT_EQ(FormatKingaku(Money::FromNumber(410.5)), "411");
   // Beyond the trillions the leading group just grows.
   EXPECT_EQ(FormatKingaku(1e16), "10000兆0000億0000万0000");
   g().KingakuComma = 1;

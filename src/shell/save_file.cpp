@@ -38,6 +38,16 @@ struct Slot {
 SaveFileResult Success() { return {true, {}}; }
 SaveFileResult Failure(std::string error) { return {false, std::move(error)}; }
 
+// A text between double quotes, for messages.
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted.push_back('"');
+  quoted.append(text);
+  quoted.push_back('"');
+  return quoted;
+}
+
 std::string SystemError(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
@@ -228,7 +238,7 @@ class Walk {
     if (!visitor_.Line(0, header, 0, 0)) return false;
     long long workRows = WorkRows();
     if (!IsWhole(works) || works.Num() < 0 || works.Num() > static_cast<double>(workRows))
-      return visitor_.Fail("the volume extension's number of works \"" + works.Str() + "\" does not fit");
+      return visitor_.Fail("the volume extension's number of works " + Quoted(works.Str()) + " does not fit");
 
     long long previous = -1;
     for (long long k = 0; k < works.Index(); ++k) {
@@ -240,10 +250,10 @@ class Walk {
       Slot row[] = {{&work, nullptr, "work"}, {&lastColumn, nullptr, "last column"}};
       if (!visitor_.Line(0, row, 0, 0)) return false;
       if (!IsWhole(work) || work.Index() <= previous || work.Index() >= workRows)
-        return visitor_.Fail("the volume extension names work \"" + work.Str() + "\" out of order or range");
+        return visitor_.Fail("the volume extension names work " + Quoted(work.Str()) + " out of order or range");
       if (!IsWhole(lastColumn) || lastColumn.Index() < extension.firstColumn ||
           lastColumn.Index() > extension.lastColumn)
-        return visitor_.Fail("the volume extension's last column \"" + lastColumn.Str() + "\" is out of range");
+        return visitor_.Fail("the volume extension's last column " + Quoted(lastColumn.Str()) + " is out of range");
       previous = work.Index();
       index_[0] = previous;
       for (long long column = extension.firstColumn; column <= lastColumn.Index(); ++column) {
@@ -433,7 +443,7 @@ class Reader {
 
   bool Store(const Slot& slot, bool quoted, std::string_view raw) {
     if (slot.money) {
-      if (!ReadMoney(raw, *slot.money)) return Fail(slot, "\"" + std::string(raw) + "\" is not an amount");
+      if (!ReadMoney(raw, *slot.money)) return Fail(slot, Quoted(raw) + " is not an amount");
       return true;
     }
     if (quoted) {
@@ -447,7 +457,7 @@ class Reader {
       return true;
     }
     double number = 0;
-    if (!ReadNumber(raw, number)) return Fail(slot, "\"" + std::string(raw) + "\" is not a number");
+    if (!ReadNumber(raw, number)) return Fail(slot, Quoted(raw) + " is not a number");
     *slot.value = Value(number);
     return true;
   }
@@ -484,10 +494,18 @@ SaveFileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     ::close(fd);
     return Failure("cannot read " + path + ": the file is far larger than a saved game");
   }
-  bytes.clear();
-  char buffer[1 << 16];
+  // Read to the end, whatever the size said: the file may still be growing.
+  bytes.assign(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) + 1, '\0');
+  std::size_t filled = 0;
   for (;;) {
-    ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (filled == bytes.size()) {
+      if (bytes.size() > static_cast<std::size_t>(kLargestFile)) {
+        ::close(fd);
+        return Failure("cannot read " + path + ": the file is far larger than a saved game");
+      }
+      bytes.resize(bytes.size() * 2);
+    }
+    ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (got < 0) {
       if (errno == EINTR) continue;
       SaveFileResult failure = Failure(SystemError("cannot read", path));
@@ -495,12 +513,9 @@ SaveFileResult ReadWholeFile(const std::string& path, std::string& bytes) {
       return failure;
     }
     if (got == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
-    if (bytes.size() > static_cast<std::size_t>(kLargestFile)) {
-      ::close(fd);
-      return Failure("cannot read " + path + ": the file is far larger than a saved game");
-    }
+    filled += static_cast<std::size_t>(got);
   }
+  bytes.resize(filled);
   ::close(fd);
   return Success();
 }

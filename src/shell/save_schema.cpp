@@ -1,5 +1,7 @@
 #include "shell/save_schema.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace koratsu::save {
@@ -328,28 +330,24 @@ const std::vector<Node>& SaveFileLines() {
 }
 
 std::optional<long long> LoopRows(const Node& loop, const Value& count, std::string& problem) {
-  long long rows = 0;
+  double n = 0;
   if (!count.IsEmpty()) {
     if (!count.IsNumeric()) {
       problem = std::string(loop.countName) + " \"" + count.Str() + "\" is not a number";
       return std::nullopt;
     }
-    double n = count.Num();
-    if (n > static_cast<double>(loop.capacity) + 1) {
-      problem = std::string(loop.countName) + " " + count.Str() + " is past its table's " +
-                std::to_string(loop.capacity) + " rows";
-      return std::nullopt;
-    }
-    rows = count.Index();
+    n = count.Num();
+    // The writer writes a value that is not a number as 0; the loop must agree.
+    if (std::isnan(n)) n = 0;
   }
+  long long rows = n > static_cast<double>(loop.capacity) + 1 ? loop.capacity + 1 : Value(n).Index();
   if (loop.throughCount) ++rows;
-  if (rows < 0) rows = 0;
   if (rows > loop.capacity) {
     problem = std::string(loop.countName) + " " + count.Str() + " is past its table's " +
               std::to_string(loop.capacity) + " rows";
     return std::nullopt;
   }
-  return rows;
+  return std::max<long long>(rows, 0);
 }
 
 }  // namespace koratsu::save

@@ -65,8 +65,8 @@ inline constexpr const char* kVolumeExtensionTag = "Volumes201";
 
 // The rows a count-bounded loop runs over, or nothing (with `problem` set)
 // when the count cannot bound one: a text that is not a number, or more rows
-// than the loop's tables hold. Empty and negative counts run no rows (one row
-// with `throughCount`, for an empty count).
+// than the loop's tables hold. An empty count (or one that is not a number
+// after a calculation gone wrong) counts as 0; no count gives fewer than 0 rows.
 std::optional<long long> LoopRows(const Node& loop, const Value& count, std::string& problem);
 
 }  // namespace koratsu::save

@@ -231,6 +231,8 @@ TEST(SaveFileTest, NumbersAreWrittenShortestAndReadBackBitForBit) {
       {Value(0.1 + 0.2), "0.30000000000000004"},
       {Value(1e15), "1E+15"},
       {Value(1.5e-5), "1.5E-05"},
+      {Value(HUGE_VAL), "1E+999"},
+      {Value(-HUGE_VAL), "-1E+999"},
       {Value(-123456789.125), "-123456789.125"},
       {Value(), ""},
       {Value("12"), "\"12\""},
@@ -476,6 +478,24 @@ TEST(SaveFileTest, WriteFailuresAreReported) {
     EXPECT_FALSE(written) << path;
     EXPECT_FALSE(written.error.empty()) << path;
   }
+}
+
+TEST(SaveFileTest, AValueThatIsNotANumberIsWrittenAsZeroAndTheFileStillReads) {
+  LogCatcher log;
+  auto state = std::make_unique<GameState>();
+  GameState& g = *state;
+  g.Stamina = Value(std::nan(""));
+  g.PollArtistCount = Value(std::nan(""));  // row 0 and its extra row, as for 0
+  g.PollArtist[0].Name = "row 0";
+  std::string bytes = Bytes(g);
+  auto backState = std::make_unique<GameState>();
+  GameState& back = *backState;
+  SaveFileResult read = ReadSaveFileBytes(back, bytes);
+  ASSERT_TRUE(read) << read.error;
+  EXPECT_EQ(back.Stamina.Num(), 0);
+  EXPECT_EQ(back.PollArtist[0].Name.TextView(), "row 0");
+  EXPECT_EQ(Bytes(back), bytes);
+  EXPECT_FALSE(log.lines.empty());
 }
 
 TEST(SaveFileTest, TextsTheFormatCannotHoldStillGiveAFileThatReads) {

@@ -27,7 +27,8 @@ SaveFileResult SaveFileBytes(const GameState& g, std::string& bytes);
 
 // Writes the file for `g` to `path`, replacing what the path held. Fails on
 // any error from opening to closing, the data flushed to the disk included;
-// after a failure the path may hold part of the file.
+// after a failure the path may hold part of the file, so a player's game is
+// best written to a path beside it and renamed over it after success.
 SaveFileResult WriteSaveFile(const GameState& g, const std::string& path);
 
 // Reads a saved game over `g`: every value the file holds replaces the

@@ -238,16 +238,16 @@ TEST(SaveFileTest, NumbersAreWrittenShortestAndReadBackBitForBit) {
       {Value("12"), "\"12\""},
       {Value(""), "\"\""},
   };
+  auto state = std::make_unique<GameState>();
+  GameState& g = *state;
+  g.StaminaMax = 777777;
+  g.Stamina = 1;
+  auto backState = std::make_unique<GameState>();
+  GameState& back = *backState;
   for (const Case& c : cases) {
-    auto state = std::make_unique<GameState>();
-    GameState& g = *state;
-    g.StaminaMax = 777777;
-    g.Stamina = 1;
     g.BedSprite = c.value;
     std::string bytes = Bytes(g);
     EXPECT_EQ(LineAfter(bytes, "777777,1"), c.text);
-    auto backState = std::make_unique<GameState>();
-    GameState& back = *backState;
     ASSERT_TRUE(ReadSaveFileBytes(back, bytes));
     EXPECT_TRUE(SameBits(back.BedSprite, c.value)) << c.text;
   }

@@ -45,11 +45,14 @@ TEST_F(GameFlowTest, GameOnRunsItsStepsInOrder) {
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:game", "toolbar:pictures",
                                                     "caption:Koratsu Version1.20", "clock:on", "menus:game"}));
-  ASSERT_EQ(ui.Events().size(), 3u);
-  EXPECT_EQ(ui.Events()[0].text, "ChangeToolStyle");
+  // The world set-up applies the speed and the sound setting; then the tool style.
+  ASSERT_EQ(ui.Events().size(), 5u);
+  EXPECT_EQ(ui.Events()[0].text, "GameSpeedChange");
+  EXPECT_EQ(ui.Events()[1].text, "ChangeKoukaon");
+  EXPECT_EQ(ui.Events()[2].text, "ChangeToolStyle");
   EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
-  EXPECT_EQ(ui.Events()[1].number, ui::Modeless);
-  EXPECT_EQ(ui.Events()[2].number, ui::Modeless);
+  EXPECT_EQ(ui.Events()[3].number, ui::Modeless);
+  EXPECT_EQ(ui.Events()[4].number, ui::Modeless);
 }
 
 TEST_F(GameFlowTest, AnEmptyNameIsRefusedAndNothingChanges) {
@@ -79,7 +82,7 @@ TEST_F(GameFlowTest, ANameReplacesTheRunningGameWithANewOne) {
   EXPECT_EQ(g().PlayerMei, Value(""));
   EXPECT_EQ(g().AssetRankEntry[0].Name, Value("漫画太郎 "));
   EXPECT_EQ(g().FormSlot[4].Redraw, Value(1));
-  EXPECT_TRUE(g().Kingaku.IsEmpty());
+  EXPECT_EQ(g().Kingaku, Value(12000));  // the new world's money, not the old game's
   EXPECT_TRUE(g().ToolStyle.IsEmpty());
   EXPECT_EQ(screen.caption, "Koratsu Version1.20");
   EXPECT_TRUE(ui.ClockRunning());

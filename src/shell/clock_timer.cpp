@@ -1,16 +1,14 @@
 #include "shell/clock_timer.h"
 
 #include "clock/tick.h"
+#include "shell/tutorial.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "ui/ui.h"
 
 namespace koratsu::shell {
 
 namespace {
 
-constexpr int kTutorialGuide = 36;
-constexpr int kTutorialEndWindow = 38;
 constexpr int kStatusCycle = 20;
 
 const char* WeekdayText(const Value& weekday) {
@@ -76,9 +74,10 @@ bool ClockTimer::Event(MainScreen& screen) {
     screen.SetCaption(DateCaption());
   }
 
-  if (now.TutorialStage == 12) {
-    ui::Unload(kTutorialGuide);
-    ui::Show(kTutorialEndWindow, ui::Modal);
+  if (TutorialEndDue()) {
+    ShowTutorialEnd();
+    // Its button ended the tutorial game and put the title screen up.
+    if (State().GameActive != 1) return true;
   }
 
   if (State().ResumeRequest == 1) {

@@ -2,6 +2,7 @@
 
 #include "publishing/comics.h"
 #include "roomview/walking.h"
+#include "shell/tutorial.h"
 #include "state/game_state.h"
 #include "state/shared_ops.h"
 #include "state/world.h"
@@ -32,6 +33,8 @@ std::string VersionCaption() {
 }
 
 void ResetGame(MainScreen& screen) {
+  // No tutorial outlives its game: a game over or the ending ends it here.
+  if (TutorialRunning()) EndTutorial(screen);
   screen.ShowBackground(Background::Title);
   screen.SetClockRunning(false);
   screen.HideToolbar();
@@ -72,11 +75,7 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen) {
   g.AssetRankEntry[0].Name = Join(g.PlayerSei, " ", g.PlayerMei);
   g.FormSlot[kInfoPanel].Redraw = 1;
   ui::ResumeClock();
-  if (g.TutorialStage == 1) {
-    g.TutorialStage = 2;
-    g.TutorialStageLoaded = 0;
-    g.TutorialLineCount = 0;
-  }
+  AdvanceTutorial(1);
   return true;
 }
 

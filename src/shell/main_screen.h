@@ -29,6 +29,10 @@ class MainScreen {
   // A running game enables the save entry and the action and information
   // menus and shows the window menu; the title screen takes them away.
   virtual void SetGameMenus(bool gameRunning) = 0;
+  // While the tutorial runs, starting another game or the tutorial again,
+  // saving and loading are not offered; afterwards they come back (saving
+  // only while a game runs).
+  virtual void SetTutorialMenus(bool tutorialRunning) = 0;
 };
 
 }  // namespace koratsu::shell

@@ -138,6 +138,7 @@ TEST_F(ClockTimerTest, TheLastTutorialStageClosesTheGuideAndOpensTheEndWindowAft
     EXPECT_EQ(screen.Count("caption:" + shell::DateCaption()), 1);
     g().TutorialStage = 0;
   });
+  g().TutorialMode = 1;
   g().TutorialStage = 12;
   g().CaptionRefresh = 1;
   Events(2);

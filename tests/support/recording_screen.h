@@ -17,6 +17,7 @@ class RecordingScreen : public shell::MainScreen {
   bool clockRunning = false;
   bool gameMenus = false;
   bool toolbarShown = true;
+  bool tutorialMenus = false;
 
   void SetCaption(const std::string& text) override {
     caption = text;
@@ -42,6 +43,10 @@ class RecordingScreen : public shell::MainScreen {
   void SetGameMenus(bool gameRunning) override {
     gameMenus = gameRunning;
     calls.push_back(gameRunning ? "menus:game" : "menus:title");
+  }
+  void SetTutorialMenus(bool tutorialRunning) override {
+    tutorialMenus = tutorialRunning;
+    calls.push_back(tutorialRunning ? "menus:tutorial" : "menus:free");
   }
   int Count(const std::string& call) const {
     int n = 0;

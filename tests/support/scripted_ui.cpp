@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/talk.h"
 #include "state/game_state.h"
 
 namespace koratsu::testing {
@@ -91,13 +92,12 @@ void ScriptedUi::ShowSystemWarning(const std::string& text) {
 }
 
 void ScriptedUi::ShowTalk(const std::string& caption) {
-  // The conversation shows every appended line and empties the list on closing.
+  // The conversation shows every appended line and closes as its window does.
   GameState& g = State();
   TalkRecord talk{caption, {}};
-  long long count = std::min<long long>(g.TalkLineCount.Index(), 33);
+  long long count = TalkLinesInUse();
   for (long long i = 0; i < count; ++i) talk.lines.push_back(g.TalkLines[i].Str());
-  g.TalkLineCount = 0;
-  g.TalkLineIndex = 0;
+  CloseTalk();
   UiEvent e{UiEvent::Talk, caption};
   e.lines = talk.lines;
   events_.push_back(e);

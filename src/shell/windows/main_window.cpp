@@ -28,6 +28,7 @@ constexpr int kToolbarHeight = 405;
 constexpr int kStatusBarHeight = 300;
 constexpr int kNewGameWindow = 3;
 constexpr int kAboutBox = 2;
+constexpr int kTutorialWindow = 38;
 constexpr int kToolWindow = 30;
 
 // The docked toolbar strip: a grey line along its top edge and a white one below it.
@@ -252,9 +253,18 @@ void MDIForm1::SetGameMenus(bool gameRunning) {
   Menu("MWindow")->setVisible(gameRunning);
 }
 
+void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
+  Menu("MNewGame")->setEnabled(!tutorialRunning);
+  Menu("MChuutoRiaru")->setEnabled(!tutorialRunning);
+  Menu("MSaveGame")->setEnabled(!tutorialRunning && State().GameActive == 1);
+  Menu("MLoadGame")->setEnabled(!tutorialRunning);
+}
+
 // ---------------------------------------------------------------- menu commands
 
 void MDIForm1::MNewGame_Click() { ui::Show(kNewGameWindow, ui::Modal); }
+
+void MDIForm1::MChuutoRiaru_Click() { ui::Show(kTutorialWindow, ui::Modal); }
 
 void MDIForm1::MEndGame_Click() { close(); }
 

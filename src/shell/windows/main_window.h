@@ -74,9 +74,11 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   void PrepareToolbar() override;
   void HideToolbar() override;
   void SetGameMenus(bool gameRunning) override;
+  void SetTutorialMenus(bool tutorialRunning) override;
 
   // Menu commands.
   void MNewGame_Click();
+  void MChuutoRiaru_Click();
   void MEndGame_Click();
   void MSFast_Click();
   void MSMedi_Click();

@@ -28,7 +28,7 @@ struct MenuRow {
 const MenuRow kMenuTree[] = {
     {1, "MMenu", "メニュー(&M)", nullptr},
     {2, "MNewGame", "新しいゲーム(&N)", &MDIForm1::MNewGame_Click},
-    {2, "MChuutoRiaru", "ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ(&C)", nullptr},
+    {2, "MChuutoRiaru", "ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ(&C)", &MDIForm1::MChuutoRiaru_Click},
     {2, "MMinasu02", "-", nullptr},
     {2, "MSaveGame", "ゲームを保存(&S)", nullptr},
     {2, "MLoadGame", "ゲームを読込(&L)", nullptr},

@@ -83,15 +83,5 @@ TEST_F(MessageBoxTest, ALongMessageWrapsAboveTheButton) {
   ui::ShowMessage("ファイルの読み込みに失敗しました。もう一度ファイルを確かめてから読み込んでください。");
 }
 
-TEST_F(MessageBoxTest, AConversationWithoutItsWindowIsReportedAndReturns) {
-  if (platform::Forms().Registered(21)) GTEST_SKIP() << "the conversation window is there";
-  testing::LogCapture log;
-  ui::ShowTalk("担当 報告");
-  ui::ShowTalk("担当 報告");
-  EXPECT_LE(log.Count("Form21 missing"), 1);  // once per run of the program
-  EXPECT_EQ(log.Lines().size(), static_cast<size_t>(log.Count("Form21 missing")));
-  EXPECT_FALSE(platform::Forms().IsLoaded(21));
-}
-
 }  // namespace
 }  // namespace koratsu

@@ -1,0 +1,113 @@
+#include "shell/windows/conversation_window.h"
+
+#include <gtest/gtest.h>
+
+#include "qtsupport/window_testing.h"
+#include "shell/talk.h"
+#include "shell/windows/main_window.h"
+#include "support/fresh_state.h"
+
+namespace koratsu {
+namespace {
+
+using platform::Form;
+using testing::ModalScript;
+
+class ConversationWindowTest : public ::testing::Test {
+ protected:
+  ConversationWindowTest() {
+    main.show();
+    g().GameActive = 1;
+    main.SetClockRunning(true);
+  }
+  GameState& g() { return state.g(); }
+
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  MDIForm1 main;
+};
+
+TEST_F(ConversationWindowTest, ThreeLinesTurnWithTheirButtonAndAPressWhileTypingCompletesTheLine) {
+  const QString lines[] = {QStringLiteral("はじめまして。"), QStringLiteral("担当の者です。"), QStringLiteral("よろしく。")};
+  for (const QString& line : lines) AddTalkLine(line.toStdString());
+  std::vector<QString> buttons;
+  ModalScript script;
+  script.When(21, [&](Form& form) {
+    auto& talk = static_cast<Form21&>(form);
+    talk.Timer1->stop();  // the test is the timer
+    EXPECT_EQ(talk.windowTitle(), QStringLiteral("担当 報告"));
+    EXPECT_EQ(talk.size(), QSize(217, 119));
+    EXPECT_FALSE(main.Timer1->isActive()) << "the conversation stops the clock";
+    EXPECT_TRUE(talk.Command1->isDefault());
+    for (int line = 0; line < 3; ++line) {
+      buttons.push_back(talk.Command1->text());
+      talk.Timer1_Timer();
+      EXPECT_EQ(talk.Label1[0]->text(), lines[line].left(1));
+      talk.Command1->click();
+      EXPECT_EQ(g().TalkLineIndex, Value(line)) << "a press while typing turns no page";
+      talk.Timer1_Timer();
+      EXPECT_EQ(talk.Label1[0]->text(), lines[line]);
+      talk.Command1->click();
+    }
+  });
+  ui::ShowTalk("担当 報告");
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(buttons, (std::vector<QString>{QStringLiteral("次へ >>"), QStringLiteral("次へ >>"), QStringLiteral("閉じる")}));
+  EXPECT_FALSE(platform::Forms().IsLoaded(21));
+  EXPECT_EQ(g().TalkLineCount, Value(0));
+  EXPECT_EQ(g().TalkLineIndex, Value(0));
+  EXPECT_TRUE(main.Timer1->isActive());
+  EXPECT_EQ(g().ResumeRequest, Value(1));
+}
+
+TEST_F(ConversationWindowTest, ThePresidentsMouthMovesWhileHeSpeaksAndTheNextTalkIsTheEditors) {
+  g().TalkSpeaker = 1;
+  AddTalkLine("ab");
+  std::vector<int> frames;
+  ModalScript script;
+  script
+      .When(21,
+            [&](Form& form) {
+              auto& talk = static_cast<Form21&>(form);
+              talk.Timer1->stop();
+              EXPECT_EQ(talk.Command1->text(), QStringLiteral("閉じる"));
+              EXPECT_EQ(talk.ShownFrame(), 0) << "no portrait before the first tick";
+              for (int i = 1; i <= 4; ++i) EXPECT_EQ(talk.Frames[static_cast<size_t>(i)].size(), QSize(61, 61));
+              for (int tick = 0; tick < 5; ++tick) {
+                talk.Timer1_Timer();
+                frames.push_back(talk.ShownFrame());
+              }
+              EXPECT_EQ(talk.Image1[0]->pixmap().toImage(), talk.Frames[3].toImage());
+              talk.Command1->click();
+            })
+      .When(21, [&](Form& form) {
+        auto& talk = static_cast<Form21&>(form);
+        talk.Timer1->stop();
+        talk.Timer1_Timer();
+        frames.push_back(talk.ShownFrame());
+        talk.Command1->click();  // completes the line
+        talk.Timer1_Timer();
+        talk.Command1->click();  // closes
+      });
+  ui::ShowTalk("出版社 社長");
+  AddTalkLine("次は担当です。");
+  ui::ShowTalk("担当 報告");
+  EXPECT_TRUE(script.Done());
+  // Open and closed in turn while typing, then closed; the editor after him.
+  ASSERT_EQ(frames.size(), 6u);
+  EXPECT_EQ(std::vector<int>(frames.begin(), frames.begin() + 5), (std::vector<int>{3, 4, 3, 3, 3}));
+  EXPECT_LE(frames.back(), 2);
+  EXPECT_EQ(g().TalkSpeaker, Value(0));
+}
+
+TEST_F(ConversationWindowTest, ShownWithNoLinesItClosesAtOnce) {
+  ModalScript script;  // fails the test if a window stays open
+  g().TalkLineIndex = 5;
+  ui::ShowTalk("報告");
+  EXPECT_FALSE(platform::Forms().IsLoaded(21));
+  EXPECT_EQ(g().TalkLineIndex, Value(0));
+  EXPECT_TRUE(main.Timer1->isActive());
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -1,10 +1,132 @@
 #include "clock/tick.h"
 
+#include "clock/phases.h"
+#include "roomview/walking.h"
+#include "state/game_state.h"
+#include "ui/ui.h"
+
 namespace koratsu {
 
-void GameTick() {}
-void StopKoudou() {}
-void SetMinutesPerStep(const Value&) {}
-std::string FormatMinutes(const Value& minutes) { return minutes.Str(); }
+namespace {
+
+// Runs one phase; false when the game ended inside it.
+bool Run(void (*phase)()) {
+  phase();
+  return !GameEnded();
+}
+
+// Counts the timer tick unless a figure is still walking; true when a time
+// step is due. A step is also due when TicksPerStep has just dropped below a
+// count already reached, held or not.
+bool StepDue() {
+  GameState& g = State();
+  if (g.TickHold == 0) g.SubTick += 1;
+  return !(g.SubTick < g.TicksPerStep);
+}
+
+// The hourly rules, in their order; false when the game ended.
+bool RunHour() {
+  GameState& g = State();
+  // The excess of a 25-minute step over the hour is dropped.
+  g.GameMinute = 0;
+  g.GameHour += 1;
+  g.FormSlot[4].Redraw = 1;
+
+  // The midnight hour runs with GameHour 24; NewDay brings it back to 0.
+  if (!Run(LowStaminaCheck)) return false;
+  if (g.GameHour == 15 && !Run(PopularityEvents)) return false;
+  // The asset ranking reads the money before the hour's royalties, and the
+  // sales read the previous hour's LifeStatus: both before StaminaAndDrawing.
+  if (!Run(AssetDriftAndComicsTable)) return false;
+  if (!Run(ComicsSales)) return false;
+  if (!Run(StaminaAndDrawing)) return false;
+  if (g.GameHour == 22 && !Run(RequestDeadlines)) return false;
+  if (g.GameHour == 12 && !Run(ContestResults)) return false;
+  if (g.GameHour == 12 && !Run(MagazineVisits)) return false;
+  if (g.GameHour == 14 && !Run(RivalDayAndFanLetters)) return false;
+  if (!Run(FireEditorEvents)) return false;
+  if ((g.GameHour == 10 || g.GameHour == 20) && !Run(SortRankings)) return false;
+  if (g.GameHour >= 24 && !Run(NewDay)) return false;
+  return true;
+}
+
+// One time step: minutes, perhaps an hour, then the ends of the timed
+// activities after every hourly and daily rule. False when the game ended.
+bool RunStep() {
+  GameState& g = State();
+  g.SubTick = 0;
+  g.GameMinute += g.MinutesPerStep;
+  if (g.MinutesPerStep != 0) g.KoudouMinutesLeft -= g.MinutesPerStep;
+  if (!(g.GameMinute < 60) && !RunHour()) return false;
+
+  if (!Run(EndOuting)) return false;
+  if (!Run(EndArubaito)) return false;
+  if (!Run(EndSyugyou)) return false;
+  g.CaptionRefresh = 1;
+  g.FormSlot[4].Redraw = 1;
+  return true;
+}
+
+// The progress window of a timed activity, 0 for none.
+int ProgressWindow(const Value& mode) {
+  if (mode == 1) return 26;
+  if (mode == 3) return 33;
+  if (mode == 4) return 65;
+  return 0;
+}
+
+}  // namespace
+
+void GameTick() {
+  GameState& g = State();
+  // Time passes only while an activity runs.
+  if (g.KoudouMode != 0) {
+    MoveFigures();
+    if (StepDue() && !RunStep()) return;
+  }
+  EndOfTick();
+}
+
+void StopKoudou() {
+  GameState& g = State();
+  int progressWindow = ProgressWindow(g.KoudouMode);
+  g.KoudouMode = 0;
+  g.MinutesPerStep = 0;
+  g.SigotoOn = 0;
+  if (ui::IsLoaded(31)) ui::Unload(31);
+  // An outing, job or training stopped before its time is over gives nothing:
+  // its end never runs with KoudouMode 0, so its progress window closes here.
+  if (progressWindow != 0 && ui::IsLoaded(progressWindow)) ui::Unload(progressWindow);
+}
+
+void SetMinutesPerStep(const Value& minutes) {
+  GameState& g = State();
+  if (minutes <= 60) {
+    g.MinutesPerStep = 3;
+  } else if (minutes <= 120) {
+    g.MinutesPerStep = 5;
+  } else if (minutes <= 240) {
+    g.MinutesPerStep = 10;
+  } else if (minutes <= 480) {
+    g.MinutesPerStep = 15;
+  } else if (minutes <= 600) {
+    g.MinutesPerStep = 20;
+  } else {
+    g.MinutesPerStep = 25;
+  }
+}
+
+std::string FormatMinutes(const Value& minutes) {
+  const double m = minutes.Num();
+  if (m < 60) return Join(m, "分");
+  const double hours = Int(m / 60);
+  if (m <= 1440) {
+    const double rest = m - 60 * hours;
+    return Join(hours, rest < 10 ? "時間 " : "時間", rest, "分");
+  }
+  // Above a day the minutes are dropped.
+  const double days = Int(hours / 24);
+  return Join(days, "日", hours - 24 * days, "時間");
+}
 
 }  // namespace koratsu

@@ -1,7 +1,37 @@
 #include "roomview/figures.h"
 
+#include "roomview/sprites.h"
+#include "state/game_state.h"
+#include "state/log.h"
+
 namespace koratsu {
 
-void AddPerson(const Value&, const Value&, const Value&) {}
+namespace {
+
+// The slot the next AddSprite takes, or -1 when every slot is in use.
+long long LowestFreeSpriteSlot(GameState& g) {
+  for (long long slot = 0; slot < static_cast<long long>(g.Sprite.Capacity()); ++slot)
+    if (g.Sprite[slot].Used == 0) return slot;
+  return -1;
+}
+
+}  // namespace
+
+void AddPerson(const Value& /*name*/, const Value& kind, const Value& /*spare*/) {
+  GameState& g = State();
+  // The figure remembers the slot its sprite really takes. In the world set-up
+  // that is the slot right after the furniture.
+  long long slot = LowestFreeSpriteSlot(g);
+  if (slot < 0) {
+    LogLine("AddPerson: the sprite table is full; the figure is not added");
+    return;
+  }
+  rec::Figure* figure = Append(g.Figure, g.FigureCount);
+  if (!figure) return;
+  figure->Picture = kind;
+  figure->Sprite = slot;
+  // Just above the view until the figure is placed.
+  AddSprite(0, -32, 0, 0, 16, 32, 1000);
+}
 
 }  // namespace koratsu

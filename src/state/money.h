@@ -12,5 +12,7 @@ void AddKingaku(const Value& amount);
 
 // Money or a count as text in the chosen style: "1万2000" or "12,000". Callers append the unit.
 std::string FormatKingaku(const Value& number);
+// The same for a fixed-point price (a comics volume's).
+std::string FormatKingaku(const Money& amount);
 
 }  // namespace koratsu

@@ -1,0 +1,116 @@
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "clock/tick.h"
+#include "state/game_state.h"
+#include "state/random.h"
+#include "support/full_state.h"
+
+namespace koratsu {
+namespace {
+
+// A late game at full capacity, working on six works whose targets are far away.
+class WorkingGame {
+ public:
+  WorkingGame() : state_(std::make_unique<GameState>()), scope_(*state_) {
+    GameState& g = *state_;
+    bench::FillToCapacity(g, 0);
+    g.GameActive = 1;
+    g.GameYear = 1970;
+    g.GameMonth = 4;
+    g.GameDay = 5;
+    g.GameWeekday = 0;
+    g.GameHour = 11;
+    g.GameMinute = 30;
+    g.SubTick = 0;
+    g.TicksPerStep = 2;
+    g.TickHold = 0;
+    g.ScheduleEvery = 12;
+    g.SukezyuruType = 2;
+    g.Stamina = 20;
+    g.StaminaMax = 25;
+    g.StaminaWarned = 0;
+    g.KoudouMode = 2;
+    g.MinutesPerStep = 30;
+    g.SigotoOn = 1;
+    g.KoudouMinutesLeft = 0;
+    for (int s = 0; s <= 5; ++s) {
+      g.SlotKanseido[s] = 1;
+      g.ProductionSlot[s].Target = 1e12;
+      g.ProductionSlot[s].SigotoPoint = 5;
+      g.ProductionSlot[s].Kind = 0;
+    }
+  }
+  GameState& g() { return *state_; }
+
+ private:
+  std::unique_ptr<GameState> state_;
+  StateScope scope_;
+};
+
+// One event of the main window's clock timer: its discarded draw and the tick.
+void TimerEvent() {
+  benchmark::DoNotOptimize(Rnd());
+  GameTick();
+}
+
+void BM_TimerEventNoActivity(benchmark::State& st) {
+  WorkingGame game;
+  game.g().KoudouMode = 0;
+  for (auto _ : st) TimerEvent();
+}
+BENCHMARK(BM_TimerEventNoActivity);
+
+void BM_TimerEventWithoutStep(benchmark::State& st) {
+  WorkingGame game;
+  GameState& g = game.g();
+  for (auto _ : st) {
+    g.SubTick = 0;
+    TimerEvent();
+  }
+}
+BENCHMARK(BM_TimerEventWithoutStep);
+
+void BM_TimerEventStep(benchmark::State& st) {
+  WorkingGame game;
+  GameState& g = game.g();
+  for (auto _ : st) {
+    g.SubTick = 1;
+    g.GameMinute = 0;
+    TimerEvent();
+  }
+}
+BENCHMARK(BM_TimerEventStep);
+
+// The step that completes 12:00: every hourly phase of the noon.
+void BM_TimerEventHour(benchmark::State& st) {
+  WorkingGame game;
+  GameState& g = game.g();
+  for (auto _ : st) {
+    g.SubTick = 1;
+    g.GameHour = 11;
+    g.GameMinute = 30;
+    TimerEvent();
+  }
+}
+BENCHMARK(BM_TimerEventHour);
+
+// The step that completes the day: the midnight hour, the new day and the calendar.
+void BM_TimerEventMidnight(benchmark::State& st) {
+  WorkingGame game;
+  GameState& g = game.g();
+  for (auto _ : st) {
+    g.SubTick = 1;
+    g.TicksPerStep = 2;
+    g.GameHour = 23;
+    g.GameMinute = 30;
+    g.GameDay = 30;
+    g.GameMonth = 4;
+    TimerEvent();
+  }
+}
+BENCHMARK(BM_TimerEventMidnight);
+
+}  // namespace
+}  // namespace koratsu

@@ -1,0 +1,10 @@
+// Hourly sales of the player's comics volumes: the movie audience, reprints,
+// million sellers, the award chance and the returns warning.
+
+#include "clock/phases.h"
+
+namespace koratsu {
+
+void ComicsSales() {}
+
+}  // namespace koratsu

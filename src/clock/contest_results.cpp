@@ -1,0 +1,9 @@
+// Contest results at noon.
+
+#include "clock/phases.h"
+
+namespace koratsu {
+
+void ContestResults() {}
+
+}  // namespace koratsu

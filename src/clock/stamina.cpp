@@ -1,0 +1,83 @@
+// Stamina by the hour, drawing progress and finished works.
+
+#include "clock/phases.h"
+#include "clock/sukezyuru.h"
+#include "clock/tick.h"
+#include "shell/talk.h"
+#include "state/game_state.h"
+#include "ui/ui.h"
+
+namespace koratsu {
+
+namespace {
+
+// Stamina a worked hour gives (or takes) under each life schedule.
+Value StaminaPerWorkedHour(const Value& pattern) {
+  if (pattern == 1) return 0.1;
+  if (pattern == 2) return 0.08;
+  if (pattern == 3) return -0.3;
+  return 0;
+}
+
+}  // namespace
+
+void LowStaminaCheck() {
+  GameState& g = State();
+  const double whole = Int(g.Stamina);
+  // One warning per dip: it arms again once stamina is back at 6 or more.
+  if (whole <= 5) {
+    if (g.StaminaWarned == 0) {
+      AddTalkLine("  体力が非常に少なくなっていて危険です。気をつけてください。");
+      ui::ShowTalk("警告");
+      g.StaminaWarned = 1;
+    }
+  } else {
+    g.StaminaWarned = 0;
+  }
+  // Stamina below 1 ends the game; below 0 too, should anything take it there.
+  if (whole <= 0) {
+    g.GameOverCause = 2;
+    ui::Show(51, ui::Modal);
+  }
+}
+
+void StaminaAndDrawing() {
+  GameState& g = State();
+  SukezyuruCheck();
+  // Sleeping through the work mode restores stamina.
+  if (g.KoudouMode == 2 && g.LifeStatus == 3) g.Stamina += 0.3;
+  if (g.Stamina > g.StaminaMax) g.Stamina = g.StaminaMax;
+
+  // Decided once for the hour: a finished work stops the work mode, yet the
+  // later slots still advance in this hour.
+  if (!(g.SigotoOn == 1 && g.Awake == 1)) return;
+  bool worked = false;
+  for (int s = 0; s <= 5; ++s) {
+    rec::ProductionSlot& slot = g.ProductionSlot[s];
+    // A work exactly at its target still advances; only passing it finishes.
+    if (g.SlotKanseido[s] > 0 && g.SlotKanseido[s] <= slot.Target) {
+      g.SlotKanseido[s] += slot.SigotoPoint / 10;
+      g.FormSlot[6].Redraw = 1;
+      worked = true;
+    }
+    // A serial episode waits in its slot for its deadline.
+    if (g.SlotKanseido[s] > slot.Target && slot.Kind != 6) {
+      StopKoudou();
+      ui::ShowMessage("漫画が完成しました。");
+      g.FinishedSlot = s;
+      ui::Show(7, ui::Modal);
+      if (GameEnded()) return;
+    }
+  }
+
+  if (worked) {
+    g.Stamina += StaminaPerWorkedHour(g.SukezyuruType);
+    g.FormSlot[4].Redraw = 1;
+  } else {
+    g.Stamina += 0.08;
+  }
+  if (g.Stamina > g.StaminaMax) g.Stamina = g.StaminaMax;
+  if (g.Stamina < 0) g.Stamina = 0;
+}
+
+}  // namespace koratsu

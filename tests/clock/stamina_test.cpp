@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clock/clock_fixture.h"
+#include "clock/sukezyuru.h"
+#include "ui/ui.h"
+
+namespace koratsu::testing {
+namespace {
+
+const char kWarning[] = "  体力が非常に少なくなっていて危険です。気をつけてください。";
+
+class StaminaTest : public ClockTest {
+ protected:
+  // Works the half hour before `hour`, so that its hourly rules run.
+  void WorkInto(int hour) {
+    if (g.KoudouMode == 0) StartWork();
+    g.GameHour = hour - 1;
+    g.GameMinute = 30;
+    g.SubTick = 0;
+    g.TicksPerStep = 1;
+    TimerEvent();
+  }
+};
+
+TEST(SukezyuruCheckTest, TheScheduleDecidesWakingHoursTextsAndPace) {
+  FreshState fresh;
+  GameState& g = fresh.g();
+  g.ScheduleEvery = 12;
+  struct Case {
+    int pattern, hour;
+    bool busy;
+    int awake, lifeStatus;
+    const char* text;
+    const char* detail;
+  };
+  const Case cases[] = {
+      {1, 10, true, 0, 3, "就寝中", "寝ています"},  {1, 11, true, 1, 2, "仕事中", "仕事をしています"},
+      {1, 18, false, 1, 1, "生活中", "仕事はありません"}, {1, 19, true, 0, 3, "就寝中", "寝ています"},
+      {2, 8, true, 0, 3, "就寝中", "寝ています"},   {2, 9, true, 1, 2, "仕事中", "仕事をしています"},
+      {2, 22, true, 1, 2, "仕事中", "仕事をしています"}, {2, 24, true, 0, 3, "就寝中", "寝ています"},
+      {1, 24, true, 0, 3, "就寝中", "寝ています"},  {3, 24, true, 1, 2, "仕事中", "仕事をしています"},
+      {3, 1, false, 1, 1, "生活中", "仕事はありません"}, {3, 4, true, 1, 2, "仕事中", "仕事をしています"},
+      {3, 5, true, 0, 3, "就寝中", "寝ています"},   {3, 9, true, 0, 3, "就寝中", "寝ています"},
+      {3, 10, true, 1, 2, "仕事中", "仕事をしています"},
+  };
+  for (const Case& c : cases) {
+    g.SukezyuruType = c.pattern;
+    g.GameHour = c.hour;
+    g.SlotKanseido[3] = c.busy ? 2.5 : 0;
+    g.SubTick = 0;
+    SukezyuruCheck();
+    const std::string where = "pattern " + std::to_string(c.pattern) + " at " + std::to_string(c.hour);
+    EXPECT_EQ(g.Awake, c.awake) << where;
+    EXPECT_EQ(g.LifeStatus, c.lifeStatus) << where;
+    EXPECT_EQ(g.StatusText.Str(), c.text) << where;
+    EXPECT_EQ(g.StatusDetail.Str(), c.detail) << where;
+    EXPECT_EQ(g.TicksPerStep, c.awake ? 2 : 1) << where;
+    EXPECT_EQ(g.BusySlotCount, c.busy ? 1 : 0) << where;
+  }
+}
+
+TEST(SukezyuruCheckTest, BetweenStepsOrWithAnUnknownScheduleOnlyThePaceChanges) {
+  FreshState fresh;
+  GameState& g = fresh.g();
+  g.ScheduleEvery = 12;
+  g.SukezyuruType = 2;
+  g.GameHour = 12;
+  g.StatusText = "生活中";
+  g.LifeStatus = 1;
+  g.Awake = 1;
+  g.SlotKanseido[0] = 1;
+
+  g.SubTick = 1;  // the work window opened between two steps
+  SukezyuruCheck();
+  EXPECT_EQ(g.Awake, 0);
+  EXPECT_EQ(g.TicksPerStep, 1);
+  EXPECT_EQ(g.StatusText.Str(), "生活中");
+  EXPECT_EQ(g.LifeStatus, 1);
+  EXPECT_TRUE(g.BusySlotCount.IsEmpty());
+
+  g.SubTick = 0;
+  g.SukezyuruType = 4;
+  SukezyuruCheck();
+  EXPECT_EQ(g.Awake, 0);
+  EXPECT_EQ(g.TicksPerStep, 1);
+  EXPECT_EQ(g.StatusText.Str(), "生活中");
+  EXPECT_EQ(g.BusySlotCount, 1);
+
+  // A schedule divisor of 0 (a damaged game) counts only SubTick 0 as a multiple.
+  g.SukezyuruType = 2;
+  g.ScheduleEvery = 0;
+  SukezyuruCheck();
+  EXPECT_EQ(g.Awake, 1);
+  g.SubTick = 1;
+  SukezyuruCheck();
+  EXPECT_EQ(g.Awake, 0);
+}
+
+TEST_F(StaminaTest, TheLowStaminaWarningComesOncePerDip) {
+  std::vector<Value> hoursWarned;
+  ui.OnTalk([&](const TalkRecord&) { hoursWarned.push_back(g.GameHour); });
+
+  g.Stamina = 5.9;
+  WorkInto(11);
+  ASSERT_EQ(ui.Talks().size(), 1u);
+  EXPECT_EQ(ui.Talk(0).caption, "警告");
+  EXPECT_EQ(ui.Talk(0).lines, std::vector<std::string>{kWarning});
+  EXPECT_EQ(g.StaminaWarned, 1);
+
+  g.Stamina = 5.5;
+  WorkInto(12);
+  EXPECT_EQ(ui.Talks().size(), 1u);
+
+  g.Stamina = 6.0;
+  WorkInto(13);
+  EXPECT_EQ(ui.Talks().size(), 1u);
+  EXPECT_EQ(g.StaminaWarned, 0);
+
+  g.Stamina = 5.0;
+  WorkInto(14);
+  EXPECT_EQ(ui.Talks().size(), 2u);
+  EXPECT_EQ(hoursWarned, (std::vector<Value>{11, 14}));
+  EXPECT_EQ(g.TalkLineCount, 0);
+}
+
+TEST_F(StaminaTest, StaminaBelowOneWarnsThenEndsTheGameAndTheTick) {
+  for (double warned : {0.0, 1.0}) {
+    ui.Clear();
+    g.GameActive = 1;
+    g.StaminaWarned = warned;
+    g.Stamina = 0.9;
+    g.CaptionRefresh = 0;
+    g.FormSlot[6].Redraw = 0;
+    PlaceWork(0, 5, 10, 4);
+    ui.On(51, [&] {
+      EXPECT_EQ(g.GameOverCause, 2);
+      g.GameActive = 0;
+    });
+
+    WorkInto(15);
+
+    std::vector<UiEvent::Kind> kinds;
+    for (const UiEvent& e : ui.Events()) kinds.push_back(e.kind);
+    if (warned == 0) {
+      EXPECT_EQ(kinds, (std::vector<UiEvent::Kind>{UiEvent::Talk, UiEvent::Show}));
+    } else {
+      EXPECT_EQ(kinds, (std::vector<UiEvent::Kind>{UiEvent::Show}));
+    }
+    EXPECT_EQ(ui.Shown(), std::vector<int>{51});
+    // Nothing after the game over ran: no drawing, no stamina, no end of step.
+    EXPECT_EQ(g.SlotKanseido[0], 5);
+    EXPECT_EQ(g.Stamina, 0.9);
+    EXPECT_EQ(g.FormSlot[6].Redraw, 0);
+    EXPECT_EQ(g.CaptionRefresh, 0);
+    EXPECT_EQ(g.GameHour, 15);
+  }
+}
+
+TEST_F(StaminaTest, TheHourChangesStaminaBySchedulePlaceAndWork) {
+  struct Case {
+    const char* what;
+    int pattern, hour;
+    bool sigotoOn;
+    double points;  // of a work in slot 2; negative for no work
+    double stamina, staminaAfter, progressAfter;
+  };
+  const Case cases[] = {
+      {"early schedule, worked", 1, 12, true, 10, 10, 10.1, 3},
+      {"middle schedule, worked", 2, 12, true, 10, 10, 10.08, 3},
+      {"late schedule, worked", 3, 12, true, 10, 10, 9.7, 3},
+      {"a work with no points still counts", 1, 12, true, 0, 10, 10.1, 2},
+      {"nothing in production", 1, 12, true, -1, 10, 10.08, 0},
+      {"asleep in the work mode", 2, 3, true, 10, 10, 10.3, 2},
+      {"rest is capped", 2, 3, true, 10, 24.9, 25, 2},
+      {"awake, not drawing", 2, 12, false, 10, 10, 10, 2},
+  };
+  for (const Case& c : cases) {
+    g.KoudouMode = 2;
+    g.MinutesPerStep = 30;
+    g.SigotoOn = c.sigotoOn ? 1 : 0;
+    g.SukezyuruType = c.pattern;
+    g.Stamina = c.stamina;
+    if (c.points >= 0) {
+      PlaceWork(2, 2, 50, c.points);
+    } else {
+      PlaceWork(2, 0, 50, 0);
+    }
+    WorkInto(c.hour);
+    EXPECT_NEAR(g.Stamina.Num(), c.staminaAfter, 1e-9) << c.what;
+    EXPECT_NEAR(g.SlotKanseido[2].Num(), c.progressAfter, 1e-9) << c.what;
+  }
+}
+
+TEST_F(StaminaTest, WorksAdvanceUpToAndPastTheirTargetButSerialsWait) {
+  StartWork();
+  PlaceWork(0, 9.5, 10, 5);      // reaches its target exactly: goes on next hour
+  PlaceWork(1, 10.5, 10, 5, 6);  // a serial episode past its target
+  WorkInto(12);
+  EXPECT_EQ(g.SlotKanseido[0], 10);
+  EXPECT_EQ(g.SlotKanseido[1], 10.5);
+  EXPECT_EQ(g.FormSlot[6].Redraw, 1);
+  EXPECT_TRUE(ui.Messages().empty());
+
+  ui.On(7, [&] { g.SlotKanseido[g.FinishedSlot] = 0; });
+  WorkInto(13);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"漫画が完成しました。"});
+  EXPECT_EQ(ui.Shown(), std::vector<int>{7});
+  EXPECT_EQ(g.SlotKanseido[1], 10.5);
+}
+
+TEST_F(StaminaTest, TwoWorksFinishingInOneHourGetTheirWindowsInSlotOrder) {
+  StartWork();
+  ui::Show(31, ui::Modeless);
+  ui.Clear();
+  PlaceWork(1, 9.8, 10, 5);
+  PlaceWork(2, 10.5, 10, 5, 6);
+  PlaceWork(4, 19.9, 20, 2);
+  std::vector<Value> finished;
+  ui.On(7, [&] {
+    finished.push_back(g.FinishedSlot);
+    g.SlotKanseido[g.FinishedSlot] = 0;
+  });
+
+  WorkInto(12);
+
+  std::vector<std::string> seen;
+  for (const UiEvent& e : ui.Events()) {
+    if (e.kind == UiEvent::Message) seen.push_back(e.text);
+    if (e.kind == UiEvent::Show) seen.push_back("Form" + std::to_string(e.form));
+    if (e.kind == UiEvent::Unload) seen.push_back("close Form" + std::to_string(e.form));
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"close Form31", "漫画が完成しました。", "Form7",
+                                            "漫画が完成しました。", "Form7"}));
+  EXPECT_EQ(finished, (std::vector<Value>{1, 4}));
+  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.SigotoOn, 0);
+  EXPECT_NEAR(g.Stamina.Num(), 20.08, 1e-9);
+  EXPECT_EQ(g.CaptionRefresh, 1);
+}
+
+TEST_F(StaminaTest, AGameEndedFromATitleWindowEndsTheTick) {
+  StartWork();
+  PlaceWork(0, 9.8, 10, 5);
+  PlaceWork(3, 9.8, 10, 5);
+  ui.On(7, [&] { g.GameActive = 0; });  // the work went on to an editor who found it copied
+
+  WorkInto(12);
+
+  EXPECT_EQ(ui.ShownCount(7), 1);
+  EXPECT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(g.SlotKanseido[3], 9.8);
+  EXPECT_EQ(g.Stamina, 20);
+  EXPECT_EQ(g.CaptionRefresh, 0);
+}
+
+}  // namespace
+}  // namespace koratsu::testing

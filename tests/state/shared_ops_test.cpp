@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "state/game_state.h"
+#include "state/shared_ops.h"
+#include "support/fresh_state.h"
+#include "support/scripted_ui.h"
+
+namespace koratsu {
+namespace {
+
+using testing::ScriptedUi;
+using testing::UiEvent;
+
+class SharedOpsTest : public ::testing::Test {
+ protected:
+  GameState& g() { return fresh_.g(); }
+  std::vector<int> Sounds() const {
+    std::vector<int> out;
+    for (const UiEvent& e : ui_.Events())
+      if (e.kind == UiEvent::Sound) out.push_back(e.number);
+    return out;
+  }
+  testing::FreshState fresh_;
+  ScriptedUi ui_;
+};
+
+TEST_F(SharedOpsTest, DateStringPadsMonthAndDayAndShortensTheYear) {
+  struct Case {
+    int year, month, day, mode;
+    const char* text;
+  } cases[] = {
+      {1970, 7, 3, 2, "70/07/03"},   {1971, 10, 12, 2, "71/10/12"}, {1970, 11, 5, 2, "70/11/05"},
+      {2005, 1, 31, 2, "05/01/31"},  {1970, 2, 29, 2, "70/02/29"},  {1970, 7, 3, 1, "1970/07/03"},
+      {1999, 12, 1, 1, "1999/12/01"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DateString(c.year, c.month, c.day, c.mode), c.text) << c.year << "/" << c.month;
+}
+
+TEST_F(SharedOpsTest, PlayKoukaonPlaysTheTwoEffectsUnlessSilenced) {
+  g().Koukaon = 1;
+  for (int kind : {0, 1, 2, -1, 5}) PlayKoukaon(kind);
+  EXPECT_EQ(Sounds(), (std::vector<int>{0, 1}));
+
+  ui_.Clear();
+  g().Koukaon = Value();  // never chosen: the effects play
+  PlayKoukaon(1);
+  EXPECT_EQ(Sounds(), std::vector<int>{1});
+
+  ui_.Clear();
+  g().Koukaon = 2;
+  PlayKoukaon(0);
+  PlayKoukaon(1);
+  EXPECT_TRUE(Sounds().empty());
+}
+
+TEST_F(SharedOpsTest, ClearWorkSlotFreesTheSlotAndKeepsTheOldWorksSettings) {
+  rec::ProductionSlot& slot = g().ProductionSlot[3];
+  g().SlotKanseido[3] = 812.5;
+  slot.DaysLeft = 4;
+  slot.SigotoPoint = 7;
+  slot.Extension = 1;
+  slot.SpareB = 9;
+  slot.Source = 2;
+  slot.Episode = 11;
+  slot.MangaIndex = 6;
+  slot.Target = 1200;
+  slot.Magazine = 4;
+  slot.Quality = 240;
+  g().SlotLabel[3] = "第11話";
+
+  ClearWorkSlot(3);
+
+  for (const Value* v : {&g().SlotKanseido[3], &slot.DaysLeft, &slot.SigotoPoint, &slot.Extension,
+                         &slot.SpareB, &slot.Source, &slot.Episode, &slot.MangaIndex}) {
+    EXPECT_TRUE(v->IsNumber());
+    EXPECT_EQ(*v, 0);
+  }
+  EXPECT_EQ(slot.Target, 1200);
+  EXPECT_EQ(slot.Magazine, 4);
+  EXPECT_EQ(slot.Quality, 240);
+  EXPECT_EQ(g().SlotLabel[3].Str(), "第11話");
+}
+
+TEST_F(SharedOpsTest, ClearWorkSlotOutsideTheSlotsChangesNothing) {
+  g().SlotKanseido[8] = 5;
+  ClearWorkSlot(8);
+  ClearWorkSlot(-1);
+  EXPECT_EQ(g().SlotKanseido[8], 5);
+}
+
+TEST_F(SharedOpsTest, UnloadAllFormsClosesChildWindowsInOrderAndLeavesTheOthers) {
+  for (int form = 1; form <= 68; ++form) ui_.Show(form, ui::Modeless);
+  ui_.Clear();
+
+  UnloadAllForms();
+
+  std::vector<int> unloaded;
+  for (const UiEvent& e : ui_.Events())
+    if (e.kind == UiEvent::Unload) unloaded.push_back(e.form);
+  std::vector<int> expected;
+  for (int form = 1; form <= 65; ++form)
+    if (form != 36 && form != 54 && form != 63 && form != 64) expected.push_back(form);
+  EXPECT_EQ(unloaded, expected);
+  for (int form : {36, 54, 63, 64, 66, 67, 68}) EXPECT_TRUE(ui_.IsLoaded(form)) << form;
+}
+
+TEST_F(SharedOpsTest, UnloadAllFormsLeavesWindowsThatAreNotOpen) {
+  ui_.Show(4, ui::Modeless);
+  ui_.Show(36, ui::Modeless);  // the tutorial guide
+  ui_.Clear();
+  UnloadAllForms();
+  ASSERT_EQ(ui_.Events().size(), 1u);
+  EXPECT_EQ(ui_.Events()[0].form, 4);
+  EXPECT_TRUE(ui_.IsLoaded(36));
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -1,0 +1,79 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "shell/save_file.h"
+#include "state/game_state.h"
+#include "support/late_game.h"
+
+namespace koratsu {
+namespace {
+
+std::string BenchPath() { return (std::filesystem::temp_directory_path() / "koratsu_save_bench.krt").string(); }
+
+// Argument: the comics volumes (and serial episodes) of each of 600 works.
+void BM_SaveLateGame(benchmark::State& st) {
+  auto g = std::make_unique<GameState>();
+  bench::FillLateGame(*g, 600, static_cast<int>(st.range(0)));
+  std::string path = BenchPath();
+  for (auto _ : st) {
+    SaveFileResult written = WriteSaveFile(*g, path);
+    if (!written) st.SkipWithError(written.error.c_str());
+  }
+  st.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveLateGame)->Arg(200)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLateGame(benchmark::State& st) {
+  auto saved = std::make_unique<GameState>();
+  bench::FillLateGame(*saved, 600, static_cast<int>(st.range(0)));
+  std::string path = BenchPath();
+  if (!WriteSaveFile(*saved, path)) st.SkipWithError("cannot write the file");
+  auto target = std::make_unique<GameState>();
+  for (auto _ : st) {
+    SaveFileResult read = ReadSaveFile(*target, path);
+    if (!read) st.SkipWithError(read.error.c_str());
+  }
+  st.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadLateGame)->Arg(200)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// The parts of a load and a save without the disk.
+void BM_SaveFileBytes(benchmark::State& st) {
+  auto g = std::make_unique<GameState>();
+  bench::FillLateGame(*g, 600, 200);
+  std::string bytes;
+  for (auto _ : st) benchmark::DoNotOptimize(SaveFileBytes(*g, bytes));
+  st.counters["lines"] = 0;
+  for (char c : bytes) st.counters["lines"] += c == '\n';
+}
+BENCHMARK(BM_SaveFileBytes)->Unit(benchmark::kMillisecond);
+
+void BM_ReadSaveFileBytes(benchmark::State& st) {
+  auto saved = std::make_unique<GameState>();
+  bench::FillLateGame(*saved, 600, 200);
+  std::string bytes;
+  SaveFileBytes(*saved, bytes);
+  auto target = std::make_unique<GameState>();
+  for (auto _ : st) benchmark::DoNotOptimize(ReadSaveFileBytes(*target, bytes));
+}
+BENCHMARK(BM_ReadSaveFileBytes)->Unit(benchmark::kMillisecond);
+
+// What the reader's safety copy of the state costs by itself.
+void BM_CopyAndMoveState(benchmark::State& st) {
+  auto g = std::make_unique<GameState>();
+  bench::FillLateGame(*g, 600, 200);
+  for (auto _ : st) {
+    auto copy = std::make_unique<GameState>(*g);
+    *g = std::move(*copy);
+  }
+}
+BENCHMARK(BM_CopyAndMoveState)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace koratsu

@@ -256,7 +256,7 @@ std::vector<SheetPiece> FurniturePieces() {
   std::vector<SheetPiece> pieces = {
       {sheet::kApartmentForeground, 81, 102, [](Canvas& c) { Foreground(c, 0); }},
       {sheet::kApartmentDesk, 210, 86, ApartmentDesk},
-      {sheet::kApartmentChair, 212, 110, [](Canvas& c) { Chair(c, 1, 3.3, 107.5, 109.8, Back::AtU0, 17, Rgb(200, 70, 64)); }},
+      {sheet::kApartmentChair, 212, 110, [](Canvas& c) { Chair(c, 1.3, 3.3, 108, 110, Back::AtU0, 17, Rgb(200, 70, 64)); }},
       {sheet::kApartmentShelf, 164, 94,
        [](Canvas& c) {
          const double u0 = -9, u1 = -0.7, v0 = 101, v1 = 104, h = 28;

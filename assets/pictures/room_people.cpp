@@ -58,7 +58,7 @@ class Painter {
   void Person(const Pose& p) {
     const int top = p.headY;          // head rows top .. top + 9
     const int body = top + 10;        // torso rows body .. body + 7
-    if (p.legs == Legs::Seated) SeatedLegs(body + 7);
+    if (p.legs == Legs::Seated) SeatedLegs(p.view, body + 7);
     else StandingLegs(p.legs, body + 8);
     Torso(p, body);
     ArmsOf(p, body);
@@ -97,9 +97,14 @@ class Painter {
     }
   }
 
-  void SeatedLegs(int hip) {
-    // Thighs toward the desk, shins down; mostly behind the furniture.
+  void SeatedLegs(View view, int hip) {
     const Color pants = look_.bottom;
+    if (view == View::Back) {
+      // Seen from behind only the seat of the trousers shows; the legs are under the desk.
+      for (int y = hip; y <= hip + 2; ++y) Row(4, 11, y, y == hip + 2 ? Dark(pants) : pants);
+      return;
+    }
+    // Thighs toward the viewer, shins down; mostly behind the desk.
     for (int y = hip; y <= hip + 2; ++y) Row(5, 12, y, y == hip + 2 ? Dark(pants) : pants);
     for (int y = hip + 3; y <= 29; ++y) Row(10, 12, y, look_.skirt ? look_.skin : Dark(pants));
     Row(10, 13, 30, look_.shoes);
@@ -153,6 +158,13 @@ class Painter {
         // The near arm rests on the desk, the drawing hand moves across the paper.
         arm(3, body + 1, body + 5, false);
         const int reach = p.arms == Arms::Drawing1 ? 0 : 1;
+        if (p.view == View::Back) {
+          // From behind: the drawing elbow works up and down at his side.
+          for (int y = body + 1; y <= body + 3 + reach; ++y) Px(12, y, sleeveDark);
+          Px(13, body + 2 + reach, sleeve);
+          Px(13, body + 3 + reach, sleeveDark);
+          break;
+        }
         Px(12, body + 1, sleeveDark);
         Px(12, body + 2, sleeveDark);
         Px(13, body + 3 + reach, sleeveDark);

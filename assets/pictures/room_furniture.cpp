@@ -45,7 +45,7 @@ void DeskClutter(Canvas& c, double u, double v, double z, int seed) {
 }
 
 // A desk: a top on a drawer pedestal at the low-v end and a panel at the other.
-struct DeskSpec {
+struct DeskShape {
   double u0, u1, v0, v1;
   bool pedestalAtLowV;
   bool modestyAtU0;    // a solid panel along the u0 side (the side the viewer sees)
@@ -53,7 +53,7 @@ struct DeskSpec {
   Color wood;
 };
 
-void Desk(Canvas& c, const DeskSpec& d) {
+void Desk(Canvas& c, const DeskShape& d) {
   const double top = 14, board = 2;
   const BoxColors wood = Lit(d.wood), dark = Lit(Shade(d.wood, 0.8));
   const double p0 = d.pedestalAtLowV ? d.v0 : d.v1 - 3.5, p1 = d.pedestalAtLowV ? d.v0 + 3.5 : d.v1;

@@ -1,16 +1,18 @@
-// Starts Qt and the game's main window.
+// Starts Qt and the game's main window, on the title screen.
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include "platform/app_setup.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/qt_ui.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   platform::SetUpApplication(app);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Koratsu"));
-  window.resize(576, 460);
+  // Both end before the application object: the sound effects need it.
+  koratsu::QtUi ui;
+  koratsu::ui::Install(&ui);
+  koratsu::MDIForm1 window;
   window.show();
   return QApplication::exec();
 }

@@ -1,0 +1,86 @@
+#include "platform/text_box.h"
+
+#include <iconv.h>
+
+#include <string>
+#include <unordered_map>
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace platform {
+
+namespace {
+
+// Runs one conversion with glibc iconv, the converter the save file uses.
+bool Convert(const char* to, const char* from, const std::string& in, std::string& out) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  char buffer[16];
+  char* inPtr = const_cast<char*>(in.data());
+  size_t inLeft = in.size();
+  char* outPtr = buffer;
+  size_t outLeft = sizeof buffer;
+  bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) && inLeft == 0;
+  iconv_close(cd);
+  if (ok) out.assign(buffer, static_cast<size_t>(outPtr - buffer));
+  return ok;
+}
+
+// The character the save file gives back for `c`, or 0 when it cannot write it.
+char16_t ThroughCodePage(char16_t c) {
+  static std::unordered_map<char16_t, char16_t> known;
+  auto found = known.find(c);
+  if (found != known.end()) return found->second;
+  char16_t result = 0;
+  QChar ch(c);
+  if (!ch.isSurrogate()) {
+    std::string utf8 = QString(ch).toStdString();
+    std::string cp932;
+    std::string back;
+    if (Convert("CP932", "UTF-8", utf8, cp932) && Convert("UTF-8", "CP932", cp932, back)) {
+      QString returned = QString::fromStdString(back);
+      if (returned.size() == 1) result = returned.at(0).unicode();
+    }
+  }
+  known.emplace(c, result);
+  return result;
+}
+
+class CodePageValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    QString taken = TakeTypedText(input);
+    if (taken != input) {
+      // Keep the cursor after what was typed before it.
+      pos = static_cast<int>(TakeTypedText(input.left(pos)).size());
+      input = taken;
+    }
+    return Acceptable;
+  }
+};
+
+}  // namespace
+
+QString TakeTypedText(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (QChar ch : text) {
+    char16_t c = ch.unicode();
+    if (c == u'"' || c == u'\r' || c == u'\n') continue;
+    char16_t kept = ThroughCodePage(c);
+    if (kept == 0) continue;
+    // A sign the code page turns into a plain ASCII one (¥ into \) is not what was typed.
+    if (kept != c && kept < 0x80 && c >= 0x80) continue;
+    out.append(QChar(kept));
+  }
+  return out;
+}
+
+void LimitTextBox(QLineEdit* box, int maxLength) {
+  box->setMaxLength(maxLength);
+  box->setValidator(new CodePageValidator(box));
+}
+
+}  // namespace platform

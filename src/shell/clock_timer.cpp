@@ -1,0 +1,91 @@
+#include "shell/clock_timer.h"
+
+#include "clock/tick.h"
+#include "state/game_state.h"
+#include "state/random.h"
+#include "ui/ui.h"
+
+namespace koratsu::shell {
+
+namespace {
+
+constexpr int kTutorialGuide = 36;
+constexpr int kTutorialEndWindow = 38;
+constexpr int kStatusCycle = 20;
+
+const char* WeekdayText(const Value& weekday) {
+  static const char* const names[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
+  for (int d = 0; d < 7; ++d)
+    if (weekday == d) return names[d];
+  return "";
+}
+
+}  // namespace
+
+std::optional<int> ClockInterval(const Value& speed) {
+  if (speed == 1) return 10;
+  if (speed == 2) return 30;
+  if (speed == 3) return 60;
+  return std::nullopt;
+}
+
+std::string DateCaption() {
+  const GameState& g = State();
+  std::string time = g.GameHour >= 12 ? Join("午後 ", g.GameHour - 12) : Join("午前 ", g.GameHour);
+  const char* tutorialMark = g.TutorialStage == 1 ? " ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ" : "";
+  return Join(g.AppTitle, tutorialMark, " ", g.GameYear, "年", g.GameMonth, "月", g.GameDay, "日",
+              WeekdayText(g.GameWeekday), time, "時", g.GameMinute, "分");
+}
+
+ClockTimer::ClockTimer(Tick tick) { SetTick(tick); }
+
+void ClockTimer::SetTick(Tick tick) { tick_ = tick ? tick : &GameTick; }
+
+bool ClockTimer::Event(MainScreen& screen) {
+  if (running_) return false;
+  running_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{running_};
+
+  GameState& g = State();
+
+  // The status line takes a new text at the first event of each cycle of 20.
+  g.StatusBarTick += 1;
+  if (g.StatusBarTick == 1) screen.SetStatusLine(g.StatusBarText.Str());
+  if (g.StatusBarTick == kStatusCycle && g.KoudouShown == 1) {
+    g.StatusBarText = "";
+    g.StatusBarTick = 0;
+  }
+  if (g.StatusBarTick == kStatusCycle && g.KoudouShown == 0) {
+    g.StatusBarText = "指示待ち";
+    g.StatusBarTick = 0;
+  }
+
+  // One draw per event keeps the random sequence moving with real time.
+  Rnd();
+
+  tick_();
+  // A game that ended inside the tick has put the title screen in place.
+  if (State().GameActive != 1) return true;
+  GameState& now = State();  // a window inside the tick may have replaced the game
+
+  if (now.CaptionRefresh == 1) {
+    now.CaptionRefresh = 0;
+    screen.SetCaption(DateCaption());
+  }
+
+  if (now.TutorialStage == 12) {
+    ui::Unload(kTutorialGuide);
+    ui::Show(kTutorialEndWindow, ui::Modal);
+  }
+
+  if (State().ResumeRequest == 1) {
+    State().ResumeRequest = 0;
+    screen.BringToFront();
+  }
+  return true;
+}
+
+}  // namespace koratsu::shell

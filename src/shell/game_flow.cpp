@@ -1,0 +1,92 @@
+#include "shell/game_flow.h"
+
+#include "publishing/comics.h"
+#include "roomview/walking.h"
+#include "state/game_state.h"
+#include "state/shared_ops.h"
+#include "state/world.h"
+#include "ui/ui.h"
+
+namespace koratsu::shell {
+
+namespace {
+constexpr int kRoomView = 1;
+constexpr int kNewGameWindow = 3;
+constexpr int kInfoPanel = 4;
+constexpr int kYes = 6;
+}  // namespace
+
+const char* const kTitleHint =
+    "新しいｹﾞｰﾑを始めるか、前回の記録を読み込みしてください。初めてのときはﾁｭｰﾄﾘｱﾙﾓｰﾄﾞがお勧めです。";
+
+void SetProgramValues() {
+  GameState& g = State();
+  g.AppTitle = "Koratsu";
+  g.SaveVersion = "1.20";
+  g.AppVersion = "1.20";
+}
+
+std::string VersionCaption() {
+  const GameState& g = State();
+  return Join(g.AppTitle, " Version", g.AppVersion);
+}
+
+void ResetGame(MainScreen& screen) {
+  screen.ShowBackground(Background::Title);
+  screen.SetClockRunning(false);
+  screen.HideToolbar();
+  screen.SetGameMenus(false);
+  screen.SetCaption(VersionCaption());
+  screen.SetStatusLine(kTitleHint);
+}
+
+void GameOn(MainScreen& screen) {
+  State().GameActive = 1;
+  screen.ShowBackground(Background::Game);
+  screen.PrepareToolbar();
+  InitWorld();
+  screen.SetCaption(VersionCaption());
+  screen.SetClockRunning(true);
+  ui::ChangeToolStyle();
+  screen.SetGameMenus(true);
+  ui::Show(kRoomView, ui::Modeless);
+  ui::Show(kInfoPanel, ui::Modeless);
+  UpdateRivalComics();
+  MoveFigures();
+}
+
+bool ConfirmNewGame(const std::string& name, MainScreen& screen) {
+  if (name.empty()) {
+    ui::ShowMessage("名前を入力してください。");
+    return false;
+  }
+  // Nothing from here to the end may let a clock event run: the name and the
+  // tutorial stage must be in place before the first tick.
+  ui::Unload(kNewGameWindow);
+  UnloadAllForms();
+  ClearGameState();
+  GameOn(screen);
+  GameState& g = State();
+  g.PlayerSei = name;
+  g.PlayerMei = "";
+  g.AssetRankEntry[0].Name = Join(g.PlayerSei, " ", g.PlayerMei);
+  g.FormSlot[kInfoPanel].Redraw = 1;
+  ui::ResumeClock();
+  if (g.TutorialStage == 1) {
+    g.TutorialStage = 2;
+    g.TutorialStageLoaded = 0;
+    g.TutorialLineCount = 0;
+  }
+  return true;
+}
+
+bool ConfirmQuit(MainScreen& screen) {
+  ui::PauseClock();
+  int answer = ui::AskYesNo("ゲームを終了しますか。");
+  ui::ResumeClock();
+  if (answer == kYes) return true;
+  if (State().GameActive == 1) screen.SetClockRunning(true);
+  return false;
+}
+
+}  // namespace koratsu::shell

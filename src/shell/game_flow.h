@@ -1,0 +1,38 @@
+#pragma once
+// The edges of a game: start-up, the title screen, a new game and quitting.
+// The main window runs these steps; what they do to the game and in which
+// order lives here, so that a test can follow them without a screen.
+
+#include <string>
+
+#include "shell/main_screen.h"
+
+namespace koratsu::shell {
+
+// The status line of the title screen.
+extern const char* const kTitleHint;
+
+// The product title and the version values, set once at start-up.
+void SetProgramValues();
+
+// "Koratsu Version1.20": the caption of the title screen and of a game until
+// the clock first writes the date.
+std::string VersionCaption();
+
+// Puts the main window into the title-screen state. Clears no game value.
+void ResetGame(MainScreen& screen);
+
+// Starts a game on a state that was just emptied.
+void GameOn(MainScreen& screen);
+
+// The new-game window's OK with the typed name. An empty name is refused
+// with a message and nothing changes (false); otherwise the window is
+// closed, the running game replaced by a new one in the player's name
+// (true).
+bool ConfirmNewGame(const std::string& name, MainScreen& screen);
+
+// Every way of closing the main window asks first. True when the player
+// wants to quit; on No the game, or the title screen, goes on.
+bool ConfirmQuit(MainScreen& screen);
+
+}  // namespace koratsu::shell

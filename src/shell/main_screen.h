@@ -1,0 +1,34 @@
+#pragma once
+// What the game flow and the clock timer ask of the main window, so that the
+// rules run the same steps against the real window and against a test's record.
+
+#include <string>
+
+namespace koratsu::shell {
+
+enum class Background { Title, Game };
+
+class MainScreen {
+ public:
+  virtual ~MainScreen() = default;
+
+  // The window title.
+  virtual void SetCaption(const std::string& text) = 0;
+  // The status line at the bottom (Label1).
+  virtual void SetStatusLine(const std::string& text) = 0;
+  // Brings the main window back in front of the other windows.
+  virtual void BringToFront() = 0;
+  // Title.bmp on the title screen, kabe.bmp during a game.
+  virtual void ShowBackground(Background background) = 0;
+  // Switches the clock timer directly, whatever GameActive holds.
+  virtual void SetClockRunning(bool running) = 0;
+  // The docked toolbar's buttons take their normal pictures.
+  virtual void PrepareToolbar() = 0;
+  // Hides the docked toolbar strip (the title screen).
+  virtual void HideToolbar() = 0;
+  // A running game enables the save entry and the action and information
+  // menus and shows the window menu; the title screen takes them away.
+  virtual void SetGameMenus(bool gameRunning) = 0;
+};
+
+}  // namespace koratsu::shell

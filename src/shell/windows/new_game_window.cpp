@@ -1,0 +1,73 @@
+#include "shell/windows/new_game_window.h"
+
+#include "platform/pictures.h"
+#include "platform/text_box.h"
+#include "platform/twips.h"
+#include "shell/game_flow.h"
+#include "shell/windows/main_window.h"
+#include "state/log.h"
+
+namespace koratsu {
+
+namespace {
+
+QLabel* BarLabel(const char* text, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setStyleSheet(QStringLiteral("color: white;"));
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+Form3::Form3() : Form({.pauseClock = true}) {
+  setWindowTitle(QStringLiteral("新しいゲーム"));
+  platform::SetFixedClientSize(this, 5160, 2400);
+
+  for (auto*& shape : Shape1) shape = new platform::Shape(this);
+  platform::Place(Shape1[0], 120, 120, 4920, 360);
+  platform::Place(Shape1[1], 1560, 840, 900, 360);
+  Label3 = BarLabel("== 新しいゲームを始めます  ==", this);
+  platform::Place(Label3, 120, 120, 4920, 360);
+  Label2 = BarLabel("名前", this);
+  platform::Place(Label2, 1560, 840, 900, 360);
+
+  Picture1 = new QLabel(this);
+  platform::Place(Picture1, 120, 600, 1320, 1680);
+  Picture1->setPixmap(platform::FormPicture(QStringLiteral("Form3"), QStringLiteral("Picture1")));
+
+  Text1 = new QLineEdit(this);
+  platform::Place(Text1, 2520, 840, 2520, 360);
+  platform::LimitTextBox(Text1, kNameLength);
+
+  Command1 = new QPushButton(QStringLiteral("決定"), this);
+  platform::Place(Command1, 2520, 1800, 1200, 390);
+  Command1->setDefault(true);
+  Command2 = new QPushButton(QStringLiteral("やめる"), this);
+  platform::Place(Command2, 3840, 1800, 1200, 390);
+  Command2->setAutoDefault(false);
+  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Form3::Form_Load() {
+  platform::FillHeadingBars(Shape1);
+  Text1->setFocus();
+}
+
+void Form3::Command1_Click() {
+  MDIForm1* main = MDIForm1::Instance();
+  if (!main) {
+    LogLine("Form3: no main window to start a game in");
+    return;
+  }
+  shell::ConfirmNewGame(Text1->text().toStdString(), *main);
+}
+
+void Form3::Command2_Click() { Unload(); }
+
+namespace {
+const bool registered = platform::RegisterForm<Form3>(3);
+}  // namespace
+
+}  // namespace koratsu

@@ -1,0 +1,117 @@
+#include "shell/windows/qt_ui.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "platform/file_dialogs.h"
+#include "platform/form.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/message_boxes.h"
+#include "state/game_state.h"
+#include "state/log.h"
+
+namespace koratsu {
+
+namespace {
+
+constexpr int kTalkWindow = 21;
+constexpr int kYesNoBox = 40;
+constexpr int kMessageBox = 42;
+constexpr int kMainWindow = 0;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString AppTitle() { return Q(State().AppTitle.Str()); }
+
+}  // namespace
+
+QtUi::~QtUi() {
+  if (ui::Installed() == this) ui::Install(nullptr);
+}
+
+void QtUi::ShowMessage(const std::string& text) {
+  auto* box = platform::Forms().Load<Form42>(kMessageBox);
+  if (!box) return;
+  box->SetMessage(Q(text));
+  box->setWindowTitle(AppTitle());
+  platform::Forms().Show(kMessageBox, ui::Modal);
+}
+
+int QtUi::AskYesNo(const std::string& text) {
+  auto* box = platform::Forms().Load<Form40>(kYesNoBox);
+  if (!box) return 7;
+  bool answered = false;
+  QPointer<Form40> guard(box);
+  box->Answered = [&answered] { answered = true; };
+  box->SetMessage(Q(text));
+  box->setWindowTitle(AppTitle());
+  platform::Forms().Show(kYesNoBox, ui::Modal);
+  if (guard) guard->Answered = nullptr;
+  // A box closed without its buttons (the program ending) counts as No.
+  if (!answered) return 7;
+  return State().YesNoAnswer == 0 ? 6 : 7;
+}
+
+void QtUi::ShowSystemWarning(const std::string& text) {
+  QMessageBox::warning(MDIForm1::Instance(), AppTitle(), Q(text));
+}
+
+void QtUi::ShowTalk(const std::string& caption) {
+  platform::Form* talk = platform::Forms().Load(kTalkWindow);
+  if (!talk) return;
+  talk->setWindowTitle(Q(caption));
+  platform::Forms().Show(kTalkWindow, ui::Modal);
+}
+
+void QtUi::Show(int form, int mode) { platform::Forms().Show(form, mode); }
+
+void QtUi::Unload(int form) { platform::Forms().Unload(form); }
+
+bool QtUi::IsLoaded(int form) { return platform::Forms().IsLoaded(form); }
+
+void QtUi::CallForm(int form, std::string_view method) {
+  if (form != kMainWindow) {
+    platform::Forms().Call(form, method);
+    return;
+  }
+  MDIForm1* main = MDIForm1::Instance();
+  if (!main || !main->Call(method)) LogLine("MDIForm1 has no method " + std::string(method));
+}
+
+void QtUi::SetClockRunning(bool running) {
+  if (MDIForm1* main = MDIForm1::Instance()) main->SetClockRunning(running);
+}
+
+void QtUi::GameSpeedChange() {
+  if (MDIForm1* main = MDIForm1::Instance()) main->GameSpeedChange();
+}
+
+void QtUi::ChangeKoukaon() {
+  if (MDIForm1* main = MDIForm1::Instance()) main->ChangeKoukaon();
+}
+
+void QtUi::ChangeKingaku() {
+  if (MDIForm1* main = MDIForm1::Instance()) main->ChangeKingaku();
+}
+
+void QtUi::ChangeToolStyle() {
+  if (MDIForm1* main = MDIForm1::Instance()) main->ChangeToolStyle();
+}
+
+void QtUi::PlaySound(int kind) { sound_.Play(kind); }
+
+std::optional<std::string> QtUi::ChooseSaveFile(const ui::FileDialogRequest& request) {
+  return platform::ChooseFile(MDIForm1::Instance(), request, true);
+}
+
+std::optional<std::string> QtUi::ChooseOpenFile(const ui::FileDialogRequest& request) {
+  return platform::ChooseFile(MDIForm1::Instance(), request, false);
+}
+
+void QtUi::ShowHelp() { LogLine("help viewer missing: the help document cannot be shown yet"); }
+
+void QtUi::OpenWebPage(const std::string& address) {
+  if (!QDesktopServices::openUrl(QUrl(Q(address)))) LogLine("could not open " + address);
+}
+
+}  // namespace koratsu

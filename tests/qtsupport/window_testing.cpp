@@ -1,0 +1,115 @@
+#include "qtsupport/window_testing.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "platform/pictures.h"
+#include "state/log.h"
+
+namespace koratsu::testing {
+
+namespace {
+
+constexpr int kPollInterval = 5;
+constexpr int kGiveUpTicks = 3000 / kPollInterval;
+
+// Window tests read the pictures the build generated beside the programs.
+class ProgramFolderEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { platform::SetProgramFolder(QStringLiteral(KORATSU_BUILD_DIR)); }
+};
+
+[[maybe_unused]] const auto* environment = ::testing::AddGlobalTestEnvironment(new ProgramFolderEnvironment);
+
+}  // namespace
+
+ModalScript::ModalScript() : poll_(std::make_unique<QTimer>()) {
+  poll_->setInterval(kPollInterval);
+  QObject::connect(poll_.get(), &QTimer::timeout, [this] { Poll(); });
+  poll_->start();
+}
+
+ModalScript::~ModalScript() {
+  poll_->stop();
+  for (const Step& step : steps_)
+    if (!step.ran) ADD_FAILURE() << "Form" << step.form << " never came up as a modal window";
+}
+
+ModalScript& ModalScript::When(int form, std::function<void(platform::Form&)> action) {
+  steps_.push_back({form, std::move(action)});
+  return *this;
+}
+
+bool ModalScript::Done() const {
+  for (const Step& step : steps_)
+    if (!step.ran) return false;
+  return true;
+}
+
+void ModalScript::Poll() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal) {
+    idleTicks_ = 0;
+    return;
+  }
+  for (Step& step : steps_) {
+    if (step.ran) continue;
+    platform::Form* form = platform::Forms().Find(step.form);
+    if (form && form == modal) {
+      step.ran = true;
+      idleTicks_ = 0;
+      // Not from inside this timer: Qt does not run a timer again while its
+      // handler runs, and the action may open a modal window of its own.
+      QTimer::singleShot(0, [number = step.form, action = step.action] {
+        if (platform::Form* window = platform::Forms().Find(number)) action(*window);
+      });
+      return;
+    }
+    break;  // actions run in order
+  }
+  if (++idleTicks_ < kGiveUpTicks) return;
+  idleTicks_ = 0;
+  auto* form = dynamic_cast<platform::Form*>(modal);
+  ADD_FAILURE() << "a modal window (" << (form ? "Form" + std::to_string(form->Number()) : "not a game window")
+                << ") stayed open with nothing to do";
+  if (form) {
+    platform::Forms().Unload(form->Number());
+  } else {
+    modal->hide();
+  }
+}
+
+QtUiScope::QtUiScope() : previous_(ui::Installed()) { ui::Install(&ui_); }
+
+QtUiScope::~QtUiScope() {
+  platform::Forms().UnloadAll();
+  ProcessEvents();
+  ui::Install(previous_);
+}
+
+LogCapture::LogCapture() {
+  SetLogSink([this](const std::string& line) { lines_.push_back(line); });
+}
+
+LogCapture::~LogCapture() { SetLogSink({}); }
+
+int LogCapture::Count(const std::string& part) const {
+  int n = 0;
+  for (const std::string& line : lines_)
+    if (line.find(part) != std::string::npos) ++n;
+  return n;
+}
+
+void ProcessEvents(int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  do {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+  } while (clock.elapsed() < milliseconds);
+}
+
+}  // namespace koratsu::testing

@@ -1,0 +1,68 @@
+#pragma once
+// Helpers for window tests: the player's part in modal windows, the Qt ui
+// installed for a test, and the log lines a test wants to see.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "shell/windows/qt_ui.h"
+
+class QTimer;
+
+namespace koratsu::testing {
+
+// What the player does in modal windows, in the order they come up. Each
+// action runs once its window is the active modal window. A modal window
+// nobody acts on is closed after a few seconds and fails the test; an action
+// whose window never came fails it when the script ends.
+class ModalScript {
+ public:
+  ModalScript();
+  ~ModalScript();
+  ModalScript& When(int form, std::function<void(platform::Form&)> action);
+  // True once every action ran.
+  bool Done() const;
+
+ private:
+  struct Step {
+    int form;
+    std::function<void(platform::Form&)> action;
+    bool ran = false;
+  };
+  void Poll();
+  std::vector<Step> steps_;
+  std::unique_ptr<QTimer> poll_;
+  int idleTicks_ = 0;
+};
+
+// The Qt ui, installed for the life of a test; unloads every window at its end.
+class QtUiScope {
+ public:
+  QtUiScope();
+  ~QtUiScope();
+  QtUi& Ui() { return ui_; }
+
+ private:
+  QtUi ui_;
+  ui::Ui* previous_;
+};
+
+// Collects log lines for the life of a test.
+class LogCapture {
+ public:
+  LogCapture();
+  ~LogCapture();
+  const std::vector<std::string>& Lines() const { return lines_; }
+  int Count(const std::string& part) const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// Lets Qt handle what is pending (deferred deletions, paint, timers due).
+void ProcessEvents(int milliseconds = 0);
+
+}  // namespace koratsu::testing

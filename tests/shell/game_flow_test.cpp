@@ -1,0 +1,145 @@
+#include "shell/game_flow.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fresh_state.h"
+#include "support/recording_screen.h"
+#include "support/scripted_ui.h"
+
+namespace koratsu {
+namespace {
+
+using testing::RecordingScreen;
+using testing::UiEvent;
+
+class GameFlowTest : public ::testing::Test {
+ protected:
+  GameFlowTest() { shell::SetProgramValues(); }
+  GameState& g() { return state.g(); }
+
+  testing::FreshState state;
+  testing::ScriptedUi ui;
+  RecordingScreen screen;
+};
+
+TEST_F(GameFlowTest, StartUpValuesAndTheVersionCaption) {
+  EXPECT_EQ(g().AppTitle, Value("Koratsu"));
+  EXPECT_EQ(g().SaveVersion, Value("1.20"));
+  EXPECT_EQ(g().AppVersion, Value("1.20"));
+  EXPECT_EQ(shell::VersionCaption(), "Koratsu Version1.20");
+}
+
+TEST_F(GameFlowTest, TheTitleScreenTakesTheGameAwayAndChangesNoGameValue) {
+  g().GameActive = 0;
+  g().Kingaku = 500;
+  shell::ResetGame(screen);
+  EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:title", "clock:off", "toolbar:hidden", "menus:title",
+                                                    "caption:Koratsu Version1.20",
+                                                    std::string("status:") + shell::kTitleHint}));
+  EXPECT_EQ(g().GameActive, Value(0));
+  EXPECT_EQ(g().Kingaku, Value(500));
+}
+
+TEST_F(GameFlowTest, GameOnRunsItsStepsInOrder) {
+  shell::GameOn(screen);
+  EXPECT_EQ(g().GameActive, Value(1));
+  EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:game", "toolbar:pictures",
+                                                    "caption:Koratsu Version1.20", "clock:on", "menus:game"}));
+  // The world set-up applies the speed and the sound setting; then the tool style.
+  ASSERT_EQ(ui.Events().size(), 5u);
+  EXPECT_EQ(ui.Events()[0].text, "GameSpeedChange");
+  EXPECT_EQ(ui.Events()[1].text, "ChangeKoukaon");
+  EXPECT_EQ(ui.Events()[2].text, "ChangeToolStyle");
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(ui.Events()[3].number, ui::Modeless);
+  EXPECT_EQ(ui.Events()[4].number, ui::Modeless);
+}
+
+TEST_F(GameFlowTest, AnEmptyNameIsRefusedAndNothingChanges) {
+  g().GameActive = 1;
+  g().PlayerSei = "前の人";
+  g().Kingaku = 1234;
+  EXPECT_FALSE(shell::ConfirmNewGame("", screen));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"名前を入力してください。"});
+  EXPECT_EQ(g().PlayerSei, Value("前の人"));
+  EXPECT_EQ(g().Kingaku, Value(1234));
+  EXPECT_TRUE(screen.calls.empty());
+}
+
+TEST_F(GameFlowTest, ANameReplacesTheRunningGameWithANewOne) {
+  g().GameActive = 1;
+  g().PlayerSei = "前の人";
+  g().Kingaku = 1234;
+  g().ToolStyle = 1;
+  ui.Show(3, ui::Modeless);  // the new-game window is open
+  ui.Clear();
+  EXPECT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
+  EXPECT_EQ(ui.Events().front().kind, UiEvent::Unload);
+  EXPECT_EQ(ui.Events().front().form, 3);
+  EXPECT_EQ(g().GameActive, Value(1));
+  EXPECT_EQ(g().PlayerSei, Value("漫画太郎"));
+  EXPECT_TRUE(g().PlayerMei.IsText());
+  EXPECT_EQ(g().PlayerMei, Value(""));
+  EXPECT_EQ(g().AssetRankEntry[0].Name, Value("漫画太郎 "));
+  EXPECT_EQ(g().FormSlot[4].Redraw, Value(1));
+  EXPECT_EQ(g().Kingaku, Value(12000));  // the new world's money, not the old game's
+  EXPECT_TRUE(g().ToolStyle.IsEmpty());
+  EXPECT_EQ(screen.caption, "Koratsu Version1.20");
+  EXPECT_TRUE(ui.ClockRunning());
+  EXPECT_TRUE(screen.clockRunning);
+}
+
+TEST_F(GameFlowTest, ANameOfBlanksIsTakenAsTyped) {
+  EXPECT_TRUE(shell::ConfirmNewGame("   ", screen));
+  EXPECT_EQ(g().PlayerSei, Value("   "));
+  EXPECT_EQ(g().AssetRankEntry[0].Name, Value("    "));
+}
+
+TEST_F(GameFlowTest, OnlyTheTutorialsFirstStageMovesOnWithANewGame) {
+  const int stages[][2] = {{1, 2}, {0, 0}, {5, 5}};
+  for (const auto& stage : stages) {
+    g().TutorialStage = stage[0];
+    g().TutorialStageLoaded = 1;
+    g().TutorialLineCount = 7;
+    shell::ConfirmNewGame("新人", screen);
+    EXPECT_EQ(g().TutorialStage, Value(stage[1]));
+    bool moved = stage[0] == 1;
+    if (moved) {
+      EXPECT_TRUE(g().TutorialStageLoaded.IsNumber());  // 0, not the emptied value
+    }
+    EXPECT_EQ(g().TutorialLineCount, Value(moved ? 0 : 7));
+  }
+}
+
+TEST_F(GameFlowTest, QuitAsksAndYesEndsTheProgram) {
+  g().GameActive = 1;
+  ui.AnswerYesNo({6});
+  EXPECT_TRUE(shell::ConfirmQuit(screen));
+  EXPECT_EQ(ui.Questions(), std::vector<std::string>{"ゲームを終了しますか。"});
+  EXPECT_TRUE(screen.calls.empty());
+}
+
+TEST_F(GameFlowTest, QuitAnsweredNoKeepsTheGameAndItsClock) {
+  g().GameActive = 1;
+  g().Kingaku = 99;
+  ui.AnswerYesNo({7});
+  EXPECT_FALSE(shell::ConfirmQuit(screen));
+  EXPECT_EQ(screen.calls, std::vector<std::string>{"clock:on"});
+  EXPECT_EQ(g().Kingaku, Value(99));
+  // The question paused the clock and resumed it.
+  std::vector<int> clock;
+  for (const UiEvent& e : ui.Events())
+    if (e.kind == UiEvent::Clock) clock.push_back(e.number);
+  EXPECT_EQ(clock, (std::vector<int>{0, 1}));
+}
+
+TEST_F(GameFlowTest, QuitAnsweredNoOnTheTitleScreenLeavesTheClockOff) {
+  g().GameActive = 0;
+  ui.AnswerYesNo({7});
+  EXPECT_FALSE(shell::ConfirmQuit(screen));
+  EXPECT_TRUE(screen.calls.empty());
+  EXPECT_FALSE(ui.ClockRunning());
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -265,7 +265,7 @@ TEST_F(RoomScene, WritesPicturesOfTheRoomsOnRequest) {
   g().LifeStatus = 2;
   WalkAll(1);
   for (int n = 0; n < 5; ++n) MoveFigures();
-  save("room-apartment.png");
+  save("room-apartment-frame.png");
 
   // The house, all equipment bought, four assistants at work.
   MoveHouse(true);
@@ -275,7 +275,7 @@ TEST_F(RoomScene, WritesPicturesOfTheRoomsOnRequest) {
     WalkAll(5);
   }
   for (int n = 0; n < 5; ++n) MoveFigures();
-  save("room-house.png");
+  save("room-house-frame.png");
 }
 
 }  // namespace

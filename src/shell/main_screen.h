@@ -31,8 +31,8 @@ class MainScreen {
   virtual void SetGameMenus(bool gameRunning) = 0;
   // While the tutorial runs, starting another game or the tutorial again,
   // saving and loading are not offered; afterwards they come back (saving
-  // only while a game runs).
-  virtual void SetTutorialMenus(bool tutorialRunning) = 0;
+  // only while a game runs). A screen without those commands ignores it.
+  virtual void SetTutorialMenus(bool tutorialRunning) { (void)tutorialRunning; }
 };
 
 }  // namespace koratsu::shell

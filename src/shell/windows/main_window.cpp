@@ -254,10 +254,13 @@ void MDIForm1::SetGameMenus(bool gameRunning) {
 }
 
 void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
-  Menu("MNewGame")->setEnabled(!tutorialRunning);
-  Menu("MChuutoRiaru")->setEnabled(!tutorialRunning);
-  Menu("MSaveGame")->setEnabled(!tutorialRunning && State().GameActive == 1);
-  Menu("MLoadGame")->setEnabled(!tutorialRunning);
+  auto enable = [this](std::string_view name, bool on) {
+    if (QAction* action = Menu(name)) action->setEnabled(on);
+  };
+  enable("MNewGame", !tutorialRunning);
+  enable("MChuutoRiaru", !tutorialRunning);
+  enable("MSaveGame", !tutorialRunning && State().GameActive == 1);
+  enable("MLoadGame", !tutorialRunning);
 }
 
 // ---------------------------------------------------------------- menu commands

@@ -49,7 +49,7 @@ Form30::Form30() : Form({.kind = platform::FormKind::Child, .centre = false}) {
 void Form30::Form_Load() {
   if (QMdiSubWindow* frame = SubWindow()) {
     // A tool window's border: a small caption and a close box, nothing to minimise or maximise.
-    frame->setWindowFlags(Qt::SubWindow | Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    frame->setWindowFlags(Qt::SubWindow | Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint);
     frame->adjustSize();
     frame->move(Place());

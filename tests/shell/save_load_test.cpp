@@ -1,5 +1,6 @@
 #include "shell/save_load.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,6 +24,15 @@ std::string Bytes(const GameState& g) {
   std::string bytes;
   EXPECT_TRUE(SaveFileBytes(g, bytes));
   return bytes;
+}
+
+// Where two files first differ, for a readable failure.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  std::size_t at = 0;
+  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+  std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<long>(at), '\n')) + 1;
+  return "line " + std::to_string(line) + ": " + a.substr(a.rfind('\n', at) + 1, 60) + " / " +
+         b.substr(b.rfind('\n', at) + 1, 60);
 }
 
 std::string ReadAll(const fs::path& path) {
@@ -149,7 +159,9 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   expected.KoudouShown = 0;
   expected.TutorialStage = 0;
   expected.FormSlot[6].Open = 0;
-  EXPECT_EQ(Bytes(g()), Bytes(expected));
+  std::string loaded = Bytes(g());
+  std::string wanted = Bytes(expected);
+  EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
   EXPECT_EQ(g().PlayerSei, Value("漫画太郎"));
 
   EXPECT_EQ(Settings(), (std::vector<std::string>{"ChangeToolStyle", "GameSpeedChange", "ChangeKoukaon",
@@ -196,7 +208,8 @@ TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
       } else {
         shell::LoadGame(screen);
       }
-      EXPECT_EQ(Bytes(*own), before);
+      std::string after = Bytes(*own);
+      EXPECT_TRUE(after == before) << FirstDifference(after, before);
       EXPECT_EQ(Kinds(), std::vector<UiEvent::Kind>{saving ? UiEvent::SaveDialog : UiEvent::OpenDialog});
       EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
                                       : std::vector<std::string>{"clock:off"});
@@ -245,7 +258,8 @@ TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWa
       ui.Clear();
       screen.calls.clear();
       Load(folder / c.name);
-      EXPECT_EQ(Bytes(*own), before);
+      std::string after = Bytes(*own);
+      EXPECT_TRUE(after == before) << FirstDifference(after, before);
       EXPECT_EQ(ui.Messages(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
       EXPECT_EQ(Kinds(), (std::vector<UiEvent::Kind>{UiEvent::OpenDialog, UiEvent::Message}));
       EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
@@ -286,7 +300,7 @@ TEST_F(SaveLoadTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {
   WriteAll(path, std::string(3'000'000, 'x'));  // longer than the game
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   Save(path);
-  EXPECT_EQ(ReadAll(path), Bytes(g()));
+  EXPECT_TRUE(ReadAll(path) == Bytes(g()));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.krt"});
@@ -297,7 +311,7 @@ TEST_F(SaveLoadTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {
   g().Kingaku = 1;
   Save(link);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ReadAll(path), Bytes(g()));
+  EXPECT_TRUE(ReadAll(path) == Bytes(g()));
 }
 
 }  // namespace

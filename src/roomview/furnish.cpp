@@ -1,5 +1,6 @@
 #include "roomview/furnish.h"
 
+#include "roomview/sheet_layout.h"
 #include "roomview/sprites.h"
 #include "state/game_state.h"
 #include "state/log.h"
@@ -8,46 +9,26 @@ namespace koratsu {
 
 namespace {
 
-// Which remembered sprite a piece is.
+// Which remembered sprite a piece is, by its place in the dwelling's list.
 enum class Keep { Nothing, Bed, Desk, AsiDesk0, AsiDesk1, AsiDesk2, AsiDesk3 };
 
-struct Piece {
-  int x, y, srcX, srcY, width, height, depthOffset;
-  Keep keep;
-};
+Keep ApartmentRole(std::size_t piece) {
+  if (piece == 4) return Keep::Bed;
+  if (piece == 5) return Keep::Desk;
+  return Keep::Nothing;
+}
 
-// The first apartment (HouseKind 0).
-constexpr Piece kApartment[] = {
-    {81, 102, 0, 226, 244, 126, 100, Keep::Nothing},
-    {210, 86, 0, 128, 48, 48, 10, Keep::Nothing},
-    {212, 110, 48, 128, 16, 24, 10, Keep::Nothing},
-    {164, 94, 64, 128, 34, 47, 20, Keep::Nothing},
-    {148, 156, 98, 128, 74, 41, -20, Keep::Bed},
-    {226, 101, 0, 216, 20, 10, 10, Keep::Desk},
-};
-
-// The studio after moving house (HouseKind 1). The last two pieces are the
-// front wall, drawn over everything else in the room.
-constexpr Piece kStudio[] = {
-    {302, 116, 358, 129, 48, 48, 10, Keep::Nothing},
-    {332, 116, 246, 180, 16, 28, 0, Keep::Nothing},
-    {268, 124, 262, 129, 48, 48, 10, Keep::Nothing},
-    {268, 124, 246, 152, 16, 28, -10, Keep::Nothing},
-    {288, 134, 310, 129, 48, 48, 10, Keep::Nothing},
-    {320, 158, 246, 128, 16, 24, 10, Keep::Nothing},
-    {236, 140, 262, 129, 48, 48, 10, Keep::Nothing},
-    {236, 140, 246, 152, 16, 28, -10, Keep::Nothing},
-    {256, 150, 310, 129, 48, 48, 10, Keep::Nothing},
-    {288, 175, 246, 128, 16, 24, 10, Keep::Nothing},
-    {168, 100, 98, 128, 74, 41, -20, Keep::Bed},
-    {317, 132, 0, 216, 20, 10, 30, Keep::Desk},
-    {281, 139, 262, 209, 20, 10, 10, Keep::AsiDesk0},
-    {301, 149, 262, 209, 20, 10, 10, Keep::AsiDesk1},
-    {248, 156, 262, 209, 20, 10, 10, Keep::AsiDesk2},
-    {269, 165, 262, 209, 20, 10, 10, Keep::AsiDesk3},
-    {114, 57, 244, 229, 283, 200, 1200, Keep::Nothing},
-    {114, 57, 244, 229, 17, 42, 12, Keep::Nothing},
-};
+Keep HouseRole(std::size_t piece) {
+  switch (piece) {
+    case 10: return Keep::Bed;
+    case 11: return Keep::Desk;
+    case 12: return Keep::AsiDesk0;
+    case 13: return Keep::AsiDesk1;
+    case 14: return Keep::AsiDesk2;
+    case 15: return Keep::AsiDesk3;
+    default: return Keep::Nothing;
+  }
+}
 
 bool AnySpriteSlotFree(GameState& g) {
   for (const rec::Sprite& s : g.Sprite)
@@ -56,16 +37,17 @@ bool AnySpriteSlotFree(GameState& g) {
 }
 
 template <std::size_t N>
-void Place(GameState& g, const Piece (&pieces)[N]) {
-  for (const Piece& p : pieces) {
+void Place(GameState& g, const sheet::Placement (&pieces)[N], Keep (*role)(std::size_t)) {
+  for (std::size_t i = 0; i < N; ++i) {
+    const sheet::Placement& p = pieces[i];
     // A piece that finds no slot is left out, so that nothing remembers
     // another sprite's slot as its own.
     if (!AnySpriteSlotFree(g)) {
       LogLine("FurnishRoom: the sprite table is full; a piece of furniture is left out");
       continue;
     }
-    AddSprite(p.x, p.y, p.srcX, p.srcY, p.width, p.height, p.depthOffset);
-    switch (p.keep) {
+    AddSprite(p.x, p.y, p.source.x, p.source.y, p.source.width, p.source.height, p.depthOffset);
+    switch (role(i)) {
       case Keep::Nothing: break;
       case Keep::Bed: g.BedSprite = g.SpriteLast; break;
       case Keep::Desk: g.DeskAnimSprite = g.SpriteLast; break;
@@ -83,9 +65,9 @@ void Place(GameState& g, const Piece (&pieces)[N]) {
 void FurnishRoom() {
   GameState& g = State();
   if (g.HouseKind == 0) {
-    Place(g, kApartment);
+    Place(g, sheet::kApartmentFurniture, ApartmentRole);
   } else if (g.HouseKind == 1) {
-    Place(g, kStudio);
+    Place(g, sheet::kHouseFurniture, HouseRole);
   }
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+// The room view (Form1): the studio as a small animated picture, a child
+// window at the top-left corner of the main window. A 30 ms timer composes a
+// fresh frame from the sprite table off screen and shows it whole.
+
+#include <string_view>
+
+#include "platform/form.h"
+#include "roomview/compose.h"
+
+class QTimer;
+
+namespace koratsu {
+
+class Form1 : public platform::Form {
+ public:
+  Form1();
+
+  // "GraphicChange".
+  bool Call(std::string_view method) override;
+
+  // Loads the room picture of the current dwelling and gives the window the
+  // dwelling's size; the room and the frame being composed take the picture's
+  // size. A dwelling without a picture file shows an empty room.
+  void GraphicChange();
+
+  // One frame: cull, sort, compose, present.
+  void Timer1_Timer();
+
+  QTimer* Timer1;
+
+  // The off-screen surfaces: the room picture, the frame being composed, and
+  // the two sprite sheets.
+  PixelBuffer BitMap, Graphic, GraphicM, GraphicC;
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace koratsu

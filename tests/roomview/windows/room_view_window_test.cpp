@@ -1,0 +1,186 @@
+#include "roomview/windows/room_view_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/pictures.h"
+#include "qtsupport/window_testing.h"
+#include "roomview/furnish.h"
+#include "roomview/sheet_layout.h"
+#include "roomview/sprites.h"
+#include "roomview/walking.h"
+#include "shell/windows/main_window.h"
+#include "state/game_state.h"
+#include "state/world.h"
+#include "support/fresh_state.h"
+#include "ui/ui.h"
+
+namespace koratsu {
+namespace {
+
+using testing::ProcessEvents;
+
+PixelBuffer Picture(const char* name) {
+  const QImage image = platform::LoadImage(QString("Graphic/") + name).convertToFormat(QImage::Format_RGB32);
+  PixelBuffer b(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y)
+    std::copy_n(reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)), image.width(), b.Line(y));
+  return b;
+}
+
+class RoomViewTest : public ::testing::Test {
+ protected:
+  RoomViewTest() {
+    main->show();
+    ClearGameState();
+    InitWorld();
+    g().LifeStatus = 2;
+    MoveFigures();
+  }
+  ~RoomViewTest() override { main->Timer1->stop(); }
+
+  GameState& g() { return state.g(); }
+  Form1* Open() {
+    ui::Show(1, ui::Modeless);
+    return platform::Forms().Find<Form1>(1);
+  }
+
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
+};
+
+TEST_F(RoomViewTest, OpensAtTheTopLeftOfTheMainWindowWithTheApartment) {
+  Form1* view = Open();
+  ASSERT_NE(view, nullptr);
+  ASSERT_NE(view->SubWindow(), nullptr);
+  EXPECT_EQ(view->SubWindow()->windowTitle(), QStringLiteral("ビジュアルウインドウ"));
+  EXPECT_EQ(view->SubWindow()->pos(), QPoint(0, 0));
+  EXPECT_EQ(view->SubWindow()->size(), QSize(353, 260));
+  EXPECT_TRUE(g().FormSlot[1].Open == 1);
+  EXPECT_TRUE(view->Timer1->isActive());
+  EXPECT_EQ(view->Timer1->interval(), 30);
+  EXPECT_EQ(view->BitMap.pixels, Picture("Heya1.bmp").pixels);
+  EXPECT_EQ(view->GraphicM.width, sheet::kSheetWidth);
+  EXPECT_EQ(view->GraphicC.height, sheet::kSheetHeight);
+
+  // The timer composes frames on its own, whether the clock runs or not.
+  g().SpriteVisibleCount = -1;
+  ProcessEvents(120);
+  EXPECT_GT(g().SpriteVisibleCount.Num(), 6);
+
+  // A frame is the room with the sprites over it, and it is what the window shows.
+  view->Timer1->stop();
+  view->Timer1_Timer();
+  PixelBuffer expected = view->BitMap;
+  ComposeFrame(view->BitMap, view->GraphicM, view->GraphicC, expected, view->width(), view->height());
+  EXPECT_EQ(view->Graphic.pixels, expected.pixels);
+  EXPECT_NE(view->Graphic.pixels, view->BitMap.pixels);
+  const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QPoint player(static_cast<int>(g().Sprite[g().Figure[0].Sprite].X.Num()) + 8,
+                      static_cast<int>(g().Sprite[g().Figure[0].Sprite].Y.Num()) + 16);
+  EXPECT_EQ(shown.pixel(player), view->Graphic.At(player.x(), player.y()));
+}
+
+TEST_F(RoomViewTest, MovingHouseGivesTheLargerRoomWholeAndOtherDwellingsChangeNothing) {
+  Form1* view = Open();
+  ASSERT_NE(view, nullptr);
+  g().HouseKind = 1;
+  ui::CallForm(1, "GraphicChange");
+  EXPECT_EQ(view->SubWindow()->size(), QSize(415, 303));
+  ProcessEvents();
+  EXPECT_EQ(view->BitMap.pixels, Picture("Heya2.bmp").pixels);
+  EXPECT_EQ(view->Graphic.width, sheet::kRoomWidth[1]);
+  EXPECT_EQ(view->Graphic.height, sheet::kRoomHeight[1]);
+  view->Timer1_Timer();
+  // The room's far corner, beyond the apartment's size, is drawn.
+  const int x = sheet::kRoomWidth[1] - 10, y = sheet::kRoomHeight[1] - 10;
+  EXPECT_LT(x, view->width());
+  EXPECT_LT(y, view->height());
+  EXPECT_EQ(view->Graphic.At(x, y), view->BitMap.At(x, y));
+
+  g().HouseKind = 5;
+  ui::CallForm(1, "GraphicChange");
+  EXPECT_EQ(view->SubWindow()->size(), QSize(415, 303));
+  EXPECT_EQ(view->BitMap.width, sheet::kRoomWidth[1]);
+}
+
+TEST_F(RoomViewTest, MissingPicturesShowAnEmptyRoom) {
+  QTemporaryDir empty;
+  platform::SetProgramFolder(empty.path());
+  Form1* view = Open();
+  platform::SetProgramFolder(QStringLiteral(KORATSU_BUILD_DIR));
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->BitMap.width, sheet::kRoomWidth[0]);
+  EXPECT_EQ(view->BitMap.height, sheet::kRoomHeight[0]);
+  EXPECT_TRUE(view->GraphicM.Empty());
+  view->Timer1_Timer();
+  for (std::uint32_t p : view->Graphic.pixels) ASSERT_EQ(p, 0xFF000000u);
+}
+
+TEST_F(RoomViewTest, ClosingItLeavesTheSpritesAsTheyWere) {
+  Form1* view = Open();
+  ASSERT_NE(view, nullptr);
+  const double x = g().Sprite[g().Figure[0].Sprite].X.Num();
+  const double count = g().SpriteDrawCount.Num();
+  view->SubWindow()->close();
+  ProcessEvents();
+  EXPECT_FALSE(ui::IsLoaded(1));
+  EXPECT_TRUE(g().FormSlot[1].Open == 0);
+  EXPECT_EQ(g().Sprite[g().Figure[0].Sprite].X.Num(), x);
+  EXPECT_EQ(g().SpriteDrawCount.Num(), count);
+  // And it opens again on the same room.
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_TRUE(g().FormSlot[1].Open == 1);
+}
+
+// Keeps a started game's room on screen for a while, for a picture taken
+// from outside (under Xvfb): KORATSU_ROOM_SCREEN=apartment or house. Without
+// it there is nothing to do.
+TEST_F(RoomViewTest, StaysOnScreenForAPictureOnRequest) {
+  const char* scene = std::getenv("KORATSU_ROOM_SCREEN");
+  if (!scene) GTEST_SKIP() << "set KORATSU_ROOM_SCREEN to apartment or house";
+  ClearGameState();
+  main->GameOn();
+  g().PlayerSei = "漫画家";
+  g().LifeStatus = 2;
+  if (std::string(scene) == "house") {
+    // What moving house does, with all the equipment bought; then four assistants hired.
+    g().HouseKind = 1;
+    ui::CallForm(1, "GraphicChange");
+    for (long long i = 0; i < g().RoomItemSpriteCount.Index(); ++i) RemoveSprite(g().RoomItem[i].Sprite);
+    FurnishRoom();
+    for (const sheet::Placement& p : sheet::kEquipment[1]) {
+      AddSprite(p.x, p.y, p.source.x, p.source.y, p.source.width, p.source.height, p.depthOffset);
+      g().RoomItem[g().RoomItemSpriteCount].Sprite = g().SpriteLast;
+      g().RoomItemSpriteCount += 1;
+    }
+    rec::Sprite& player = g().Sprite[g().Figure[0].Sprite];
+    player.X = 306, player.Y = 105;
+    player.Depth = player.Y + g().Figure[0].Sprite / 1000;
+    g().Figure[0].Place = 1;
+    for (int k = 0; k < 4; ++k) {
+      g().AsiDesk[k] = k + 3;
+      g().Figure[k + 1].Picture = k + 1;
+      for (int n = 0; n < 30; ++n) MoveFigures();
+    }
+  }
+  for (int n = 0; n < 30; ++n) MoveFigures();
+  // No activity runs, so the clock leaves the figures alone: they are moved here.
+  QTimer steps;
+  QObject::connect(&steps, &QTimer::timeout, [] { MoveFigures(); });
+  steps.start(120);
+  const char* seconds = std::getenv("KORATSU_ROOM_SCREEN_SECONDS");
+  ProcessEvents(1000 * (seconds ? std::atoi(seconds) : 6));
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -72,6 +72,12 @@ class SaveLoadWindowTest : public ::testing::Test {
   }
   GameState& g() { return state.g(); }
   void StartGame(const std::string& name) { ASSERT_TRUE(shell::ConfirmNewGame(name, *main)); }
+  // Closes the room view and the information panel, whose own timers would
+  // write the state while a dialog is open.
+  static void QuietWindows() {
+    platform::Forms().Unload(1);
+    platform::Forms().Unload(4);
+  }
 
   testing::FreshState state;
   testing::QtUiScope qt;
@@ -139,6 +145,7 @@ TEST_F(SaveLoadWindowTest, AFailedLoadSaysSoAndTheGameGoesOn) {
   AnsweringUi answering;
   ui::Install(&answering);
   StartGame("漫画太郎");
+  QuietWindows();
   g().Kingaku = 4321;
   std::string before = Bytes(g());
   std::string path = TempPath("broken");
@@ -177,6 +184,7 @@ void CancelFileDialog(std::function<void(QFileDialog&)> check) {
 
 TEST_F(SaveLoadWindowTest, CancellingEitherDialogLeavesTheGameAndTheClockAsTheyWere) {
   StartGame("漫画太郎");
+  QuietWindows();
   std::string before = Bytes(g());
   CancelFileDialog([this](QFileDialog& dialog) {
     EXPECT_FALSE(main->Timer1->isActive());

@@ -183,14 +183,16 @@ void MDIForm1::ChangeKingaku() {
 }
 
 void MDIForm1::ChangeToolStyle() {
-  // Exactly one of the two toolbars shows.
+  // Exactly one of the two toolbars shows during a game; the title screen
+  // shows none, and the style waits there for the next game.
   bool docked = shell::ToolStyleDocked();
+  bool game = State().GameActive == 1;
   if (docked) {
     ui::Unload(kToolWindow);
-    Picture1->show();
+    Picture1->setVisible(game);
   } else {
     Picture1->hide();
-    ui::Show(kToolWindow, ui::Modeless);
+    if (game) ui::Show(kToolWindow, ui::Modeless);
   }
   SetChecked("MToolBox", docked);
   SetChecked("MToolWindow", !docked);

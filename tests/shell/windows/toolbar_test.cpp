@@ -146,6 +146,16 @@ TEST_F(ToolbarTest, TheStyleKeepsExactlyOneToolbar) {
   EXPECT_FALSE(main->Picture1->isVisible());
 }
 
+TEST_F(ToolbarTest, OnTheTitleScreenTheStyleMovesOnlyItsCheckMark) {
+  main->MToolWindow_Click();
+  EXPECT_EQ(Floating(), nullptr);
+  EXPECT_FALSE(main->Picture1->isVisible());
+  EXPECT_TRUE(main->Menu("MToolWindow")->isChecked());
+  main->MToolBox_Click();
+  EXPECT_FALSE(main->Picture1->isVisible());
+  EXPECT_TRUE(main->Menu("MToolBox")->isChecked());
+}
+
 TEST_F(ToolbarTest, TheFloatingWindowStandsBesideTheRoomViewWithTheSamePictures) {
   StartGame();
   main->MToolWindow_Click();

@@ -2,6 +2,7 @@
 
 #include "publishing/comics.h"
 #include "roomview/walking.h"
+#include "shell/settings.h"
 #include "shell/tutorial.h"
 #include "state/game_state.h"
 #include "state/shared_ops.h"
@@ -48,6 +49,8 @@ void GameOn(MainScreen& screen) {
   screen.ShowBackground(Background::Game);
   screen.PrepareToolbar();
   InitWorld();
+  // Money is written in groups of four digits in a new game: its menu says so.
+  ShowKingakuSetting();
   screen.SetCaption(VersionCaption());
   screen.SetClockRunning(true);
   ui::ChangeToolStyle();

@@ -8,6 +8,17 @@ namespace koratsu::shell {
 
 enum class Background { Title, Game };
 
+// A child window of the main window as the window toggle sees it.
+struct ChildView {
+  bool loaded = false;
+  bool active = false;  // the main window's active child window
+  bool minimised = false;
+  bool maximised = false;
+};
+
+// What the window toggle does to a child window.
+enum class ToggleAction { Show, Restore, Minimise, Focus, Nothing };
+
 class MainScreen {
  public:
   virtual ~MainScreen() = default;
@@ -29,6 +40,17 @@ class MainScreen {
   // A running game enables the save entry and the action and information
   // menus and shows the window menu; the title screen takes them away.
   virtual void SetGameMenus(bool gameRunning) = 0;
+
+  // Child window `form` as it stands; one that is not loaded reads as such.
+  virtual ChildView ChildWindow(int form) {
+    (void)form;
+    return {};
+  }
+  // Restores, minimises or focuses the loaded child window `form`.
+  virtual void ArrangeChild(int form, ToggleAction action) {
+    (void)form;
+    (void)action;
+  }
   // While the tutorial runs, starting another game or the tutorial again,
   // saving and loading are not offered; afterwards they come back (saving
   // only while a game runs). A screen without those commands ignores it.

@@ -2,6 +2,7 @@
 
 #include "shell/game_flow.h"
 #include "shell/talk.h"
+#include "state/game_state.h"
 #include "state/shared_ops.h"
 #include "ui/ui.h"
 
@@ -123,10 +124,6 @@ void EndTutorial(MainScreen& screen) {
   g.TutorialStage = 0;
   ui::Unload(kGuide);
   screen.SetTutorialMenus(false);
-}
-
-void SettleLoadedTutorialStage(GameState& loaded) {
-  if (loaded.TutorialMode != 1) loaded.TutorialStage = 0;
 }
 
 }  // namespace koratsu::shell

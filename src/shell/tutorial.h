@@ -22,7 +22,7 @@
 #include <span>
 
 #include "shell/main_screen.h"
-#include "state/game_state.h"
+#include "state/value.h"
 
 namespace koratsu::shell {
 
@@ -66,9 +66,5 @@ void ShowTutorialEnd();
 // commands it took away come back. The title screen (ResetGame) does this,
 // so a game over or the ending during the tutorial ends it too.
 void EndTutorial(MainScreen& screen);
-
-// A game read from a saved file outside the tutorial takes no tutorial
-// stage from it.
-void SettleLoadedTutorialStage(GameState& loaded);
 
 }  // namespace koratsu::shell

@@ -45,14 +45,16 @@ TEST_F(GameFlowTest, GameOnRunsItsStepsInOrder) {
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:game", "toolbar:pictures",
                                                     "caption:Koratsu Version1.20", "clock:on", "menus:game"}));
-  // The world set-up applies the speed and the sound setting; then the tool style.
-  ASSERT_EQ(ui.Events().size(), 5u);
+  // The world set-up applies the speed and the sound setting; then the money
+  // display and the tool style.
+  ASSERT_EQ(ui.Events().size(), 6u);
   EXPECT_EQ(ui.Events()[0].text, "GameSpeedChange");
   EXPECT_EQ(ui.Events()[1].text, "ChangeKoukaon");
-  EXPECT_EQ(ui.Events()[2].text, "ChangeToolStyle");
+  EXPECT_EQ(ui.Events()[2].text, "ChangeKingaku");
+  EXPECT_EQ(ui.Events()[3].text, "ChangeToolStyle");
   EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
-  EXPECT_EQ(ui.Events()[3].number, ui::Modeless);
   EXPECT_EQ(ui.Events()[4].number, ui::Modeless);
+  EXPECT_EQ(ui.Events()[5].number, ui::Modeless);
 }
 
 TEST_F(GameFlowTest, AnEmptyNameIsRefusedAndNothingChanges) {

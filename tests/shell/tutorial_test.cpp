@@ -1,7 +1,6 @@
 #include "shell/tutorial.h"
 
 #include <algorithm>
-#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -173,17 +172,6 @@ TEST_F(TutorialTest, OnlyARunningTutorialEndsAtItsLastStage) {
   EXPECT_FALSE(shell::TutorialEndDue());
   g().TutorialMode = 1;
   EXPECT_TRUE(shell::TutorialEndDue());
-}
-
-TEST_F(TutorialTest, AGameLoadedOutsideTheTutorialTakesNoStageFromItsFile) {
-  auto loaded = std::make_unique<GameState>();
-  loaded->TutorialStage = 7;
-  shell::SettleLoadedTutorialStage(*loaded);
-  EXPECT_EQ(loaded->TutorialStage, Value(0));
-  loaded->TutorialMode = 1;
-  loaded->TutorialStage = 7;
-  shell::SettleLoadedTutorialStage(*loaded);
-  EXPECT_EQ(loaded->TutorialStage, Value(7));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/windows/main_window.h"
 
 #include <QAction>
+#include <QMdiSubWindow>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
@@ -26,9 +27,6 @@ constexpr int kOuterWidth = 8640;   // twips
 constexpr int kOuterHeight = 6900;  // twips
 constexpr int kToolbarHeight = 405;
 constexpr int kStatusBarHeight = 300;
-constexpr int kNewGameWindow = 3;
-constexpr int kAboutBox = 2;
-constexpr int kTutorialWindow = 38;
 constexpr int kToolWindow = 30;
 
 // The docked toolbar strip: a grey line along its top edge and a white one below it.
@@ -103,6 +101,7 @@ MDIForm1::MDIForm1() {
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
   BuildMenus();
+  BuildToolbar();
   platform::SetMainWindow(this);
   platform::Forms().SetMainWindow(this, Client);
   MDIForm_Load();
@@ -170,10 +169,10 @@ void MDIForm1::GameSpeedChange() {
 }
 
 void MDIForm1::ChangeKoukaon() {
-  const GameState& g = State();
-  if (g.Koukaon != 1 && g.Koukaon != 2) return;
-  SetChecked("MNyes", g.Koukaon == 1);
-  SetChecked("MSno", g.Koukaon == 2);
+  int choice = shell::KoukaonChoice();
+  if (choice == 0) return;
+  SetChecked("MNyes", choice == 1);
+  SetChecked("MSno", choice == 2);
 }
 
 void MDIForm1::ChangeKingaku() {
@@ -184,16 +183,32 @@ void MDIForm1::ChangeKingaku() {
 }
 
 void MDIForm1::ChangeToolStyle() {
-  bool docked = State().ToolStyle == 0;
+  // Exactly one of the two toolbars shows during a game; the title screen
+  // shows none, and the style waits there for the next game.
+  bool docked = shell::ToolStyleDocked();
+  bool game = State().GameActive == 1;
   if (docked) {
     ui::Unload(kToolWindow);
-    Picture1->show();
+    Picture1->setVisible(game);
   } else {
-    ui::Show(kToolWindow, ui::Modeless);
     Picture1->hide();
+    if (game) ui::Show(kToolWindow, ui::Modeless);
   }
   SetChecked("MToolBox", docked);
   SetChecked("MToolWindow", !docked);
+}
+
+void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
+  tutorialLocked_ = tutorialRunning;
+  for (const char* name : {"MNewGame", "MChuutoRiaru", "MLoadGame"}) Menu(name)->setEnabled(!tutorialRunning);
+  Menu("MSaveGame")->setEnabled(!tutorialRunning && gameMenus_);
+  for (int index : {kSaveButton, kLoadButton}) {
+    BSave[static_cast<size_t>(index)]->setEnabled(!tutorialRunning);
+    if (auto* tools = platform::Forms().Find(kToolWindow)) {
+      for (auto* image : tools->findChildren<ToolImage*>())
+        if (image->Index() == index) image->setEnabled(!tutorialRunning);
+    }
+  }
 }
 
 bool MDIForm1::Call(std::string_view method) {
@@ -203,6 +218,10 @@ bool MDIForm1::Call(std::string_view method) {
     GameOn();
   } else if (method == "Show") {
     BringToFront();
+  } else if (method == "TutorialStarted") {
+    SetTutorialMenus(true);
+  } else if (method == "TutorialEnded") {
+    SetTutorialMenus(false);
   } else {
     return false;
   }
@@ -241,83 +260,48 @@ void MDIForm1::SetClockRunning(bool running) {
 }
 
 void MDIForm1::PrepareToolbar() {
-  // The toolbar's buttons take their normal pictures here once it has them.
+  for (const ToolButton& button : ToolButtons()) {
+    auto k = static_cast<size_t>(button.index);
+    BSave[k]->SetPicture(BSave[k + 1]->Picture());
+  }
 }
 
 void MDIForm1::HideToolbar() { Picture1->hide(); }
 
 void MDIForm1::SetGameMenus(bool gameRunning) {
-  Menu("MSaveGame")->setEnabled(gameRunning);
+  gameMenus_ = gameRunning;
+  Menu("MSaveGame")->setEnabled(gameRunning && !tutorialLocked_);
   Menu("MKoudou")->setEnabled(gameRunning);
   Menu("MInfo")->setEnabled(gameRunning);
   Menu("MWindow")->setVisible(gameRunning);
 }
 
-void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
-  auto enable = [this](std::string_view name, bool on) {
-    if (QAction* action = Menu(name)) action->setEnabled(on);
-  };
-  enable("MNewGame", !tutorialRunning);
-  enable("MChuutoRiaru", !tutorialRunning);
-  enable("MSaveGame", !tutorialRunning && State().GameActive == 1);
-  enable("MLoadGame", !tutorialRunning);
+shell::ChildView MDIForm1::ChildWindow(int form) {
+  platform::Form* window = platform::Forms().Find(form);
+  if (!window) return {};
+  QWidget* frame = window->Frame();
+  bool active = window->SubWindow() ? Client->currentSubWindow() == window->SubWindow() : window->isActiveWindow();
+  return {.loaded = true, .active = active, .minimised = frame->isMinimized(), .maximised = frame->isMaximized()};
 }
 
-// ---------------------------------------------------------------- menu commands
-
-void MDIForm1::MNewGame_Click() { ui::Show(kNewGameWindow, ui::Modal); }
-
-void MDIForm1::MChuutoRiaru_Click() { ui::Show(kTutorialWindow, ui::Modal); }
-
-void MDIForm1::MEndGame_Click() { close(); }
-
-void MDIForm1::MSFast_Click() {
-  State().GameSpeed = 1;
-  GameSpeedChange();
+void MDIForm1::ArrangeChild(int form, shell::ToggleAction action) {
+  platform::Form* window = platform::Forms().Find(form);
+  if (!window) return;
+  QWidget* frame = window->Frame();
+  switch (action) {
+    case shell::ToggleAction::Restore: frame->showNormal(); break;
+    case shell::ToggleAction::Minimise: frame->showMinimized(); break;
+    case shell::ToggleAction::Focus:
+      if (QMdiSubWindow* sub = window->SubWindow()) {
+        Client->setActiveSubWindow(sub);
+      } else {
+        frame->raise();
+        frame->activateWindow();
+      }
+      break;
+    case shell::ToggleAction::Show:
+    case shell::ToggleAction::Nothing: break;
+  }
 }
-
-void MDIForm1::MSMedi_Click() {
-  State().GameSpeed = 2;
-  GameSpeedChange();
-}
-
-void MDIForm1::MSSlow_Click() {
-  State().GameSpeed = 3;
-  GameSpeedChange();
-}
-
-void MDIForm1::MNyes_Click() {
-  State().Koukaon = 1;
-  ChangeKoukaon();
-}
-
-void MDIForm1::MSno_Click() {
-  State().Koukaon = 2;
-  ChangeKoukaon();
-}
-
-void MDIForm1::MJapanGold_Click() {
-  State().KingakuHyouzi = 1;
-  ChangeKingaku();
-}
-
-void MDIForm1::MSuiizi_Click() {
-  State().KingakuHyouzi = 2;
-  ChangeKingaku();
-}
-
-void MDIForm1::MToolBox_Click() {
-  State().ToolStyle = 0;
-  ChangeToolStyle();
-}
-
-void MDIForm1::MToolWindow_Click() {
-  State().ToolStyle = 1;
-  ChangeToolStyle();
-}
-
-void MDIForm1::MHelpGame_Click() { ui::ShowHelp(); }
-
-void MDIForm1::MHelpVersion_Click() { ui::Show(kAboutBox, ui::Modal); }
 
 }  // namespace koratsu

@@ -1,7 +1,9 @@
 #pragma once
 // MDIForm1: the main window, frame of every game. The title screen, the
-// start of a game, the clock timer, the settings and quitting.
+// start of a game, the clock timer, the menus, the toolbar, the settings and
+// quitting.
 
+#include <array>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,7 +15,9 @@
 #include <QTimer>
 
 #include "shell/clock_timer.h"
+#include "shell/commands.h"
 #include "shell/main_screen.h"
+#include "shell/windows/toolbar.h"
 
 class QAction;
 
@@ -49,7 +53,12 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   void ChangeKoukaon();
   void ChangeKingaku();
   void ChangeToolStyle();
-  // The same, by name, for rules that reach the main window through the ui seam.
+  // While the tutorial runs, a new game, the tutorial, saving and loading
+  // are not offered: their menu entries and toolbar buttons are disabled.
+  void SetTutorialMenus(bool tutorialRunning) override;
+  bool TutorialMenusLocked() const { return tutorialLocked_; }
+  // The same, by name, for rules that reach the main window through the ui
+  // seam: "ResetGame", "GameOn", "Show", "TutorialStarted", "TutorialEnded".
   bool Call(std::string_view method);
 
   // A menu item by its name ("MSaveGame"); level-1 menus are the menus' own actions.
@@ -64,6 +73,9 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   QLabel* Label1;     // status line
   QTimer* Timer1;     // the clock
   MdiClient* Client;
+  // The toolbar: BSave(3k) is button k in the strip, BSave(3k + 1) and
+  // BSave(3k + 2) hold its normal and pressed pictures.
+  std::array<ToolImage*, kBSaveCount> BSave{};
 
   // shell::MainScreen
   void SetCaption(const std::string& text) override;
@@ -74,12 +86,37 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   void PrepareToolbar() override;
   void HideToolbar() override;
   void SetGameMenus(bool gameRunning) override;
-  void SetTutorialMenus(bool tutorialRunning) override;
+  shell::ChildView ChildWindow(int form) override;
+  void ArrangeChild(int form, shell::ToggleAction action) override;
 
   // Menu commands.
   void MNewGame_Click();
   void MChuutoRiaru_Click();
+  void MSaveGame_Click();
+  void MLoadGame_Click();
   void MEndGame_Click();
+  void MNewManga_Click();
+  void MMangaRSyuuryou_Click();
+  void MMangaOkuru_Click();
+  void MMotikomu_Click();
+  void MGetAsi_Click();
+  void MAsiKaiko_Click();
+  void MSigotosuru_Click();
+  void MSanpo_Click();
+  void MArubaito_Click();
+  void MSyugyou_Click();
+  void MSukezyuru_Click();
+  void MDouguKounyu_Click();
+  void MHikkosi_Click();
+  void MKozinRanc_Click();
+  void MComicRank_Click();
+  void MSyuppanYukou_Click();
+  void MTiPoint_Click();
+  void MImamadeManga_Click();
+  void MTorofi_Click();
+  void MKanseido_Click();
+  void MVisualWindow_Click();
+  void MInfo2_Click();
   void MSFast_Click();
   void MSMedi_Click();
   void MSSlow_Click();
@@ -92,6 +129,12 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   void MHelpGame_Click();
   void MHelpVersion_Click();
 
+  // Toolbar events, of the docked strip and of the floating window alike.
+  void BSave_MouseDown(int index, int button);
+  void BSave_MouseUp(int index, int button);
+  void BSave_MouseMove(int index);
+  void BSave_Click(int index);
+
  protected:
   // MDIForm_QueryUnload: every way of closing the window asks first.
   void closeEvent(QCloseEvent* event) override;
@@ -101,12 +144,17 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   void MDIForm_Load();
   void MDIForm_Unload();
   void BuildMenus();
+  void BuildToolbar();
+  void ListChildWindows();
+  void Run(shell::Command command);
   void SetChecked(std::string_view name, bool checked);
   void PlaceOnScreen();
 
   std::map<std::string, QAction*, std::less<>> menu_;
   shell::ClockTimer clock_;
   bool placedWithFrame_ = false;
+  bool tutorialLocked_ = false;
+  bool gameMenus_ = false;
 };
 
 }  // namespace koratsu

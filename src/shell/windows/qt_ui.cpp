@@ -6,6 +6,7 @@
 
 #include "platform/file_dialogs.h"
 #include "platform/form.h"
+#include "shell/windows/help_viewer.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/game_state.h"
@@ -108,7 +109,7 @@ std::optional<std::string> QtUi::ChooseOpenFile(const ui::FileDialogRequest& req
   return platform::ChooseFile(MDIForm1::Instance(), request, false);
 }
 
-void QtUi::ShowHelp() { LogLine("help viewer missing: the help document cannot be shown yet"); }
+void QtUi::ShowHelp() { HelpViewer::Instance().OpenAtStart(); }
 
 void QtUi::OpenWebPage(const std::string& address) {
   if (!QDesktopServices::openUrl(QUrl(Q(address)))) LogLine("could not open " + address);

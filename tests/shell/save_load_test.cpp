@@ -1,0 +1,318 @@
+#include "shell/save_load.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "shell/game_flow.h"
+#include "state/game_state.h"
+#include "support/fresh_state.h"
+#include "support/recording_screen.h"
+#include "support/scripted_ui.h"
+
+namespace koratsu {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordingScreen;
+using testing::UiEvent;
+
+std::string Bytes(const GameState& g) {
+  std::string bytes;
+  EXPECT_TRUE(SaveFileBytes(g, bytes));
+  return bytes;
+}
+
+// Where two files first differ, for a readable failure.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  std::size_t at = 0;
+  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+  std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<long>(at), '\n')) + 1;
+  return "line " + std::to_string(line) + ": " + a.substr(a.rfind('\n', at) + 1, 60) + " / " +
+         b.substr(b.rfind('\n', at) + 1, 60);
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// A folder of its own for each test.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "koratsu_save_load_XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  fs::path path_;
+};
+
+class SaveLoadTest : public ::testing::Test {
+ protected:
+  SaveLoadTest() { shell::SetProgramValues(); }
+  GameState& g() { return state.g(); }
+
+  void StartGame(const std::string& name) {
+    ASSERT_TRUE(shell::ConfirmNewGame(name, screen));
+    ui.Clear();
+    screen.calls.clear();
+  }
+  void Save(const fs::path& path) {
+    ui.AnswerFileDialog(path.string());
+    shell::SaveGame(screen);
+  }
+  void Load(const fs::path& path) {
+    ui.AnswerFileDialog(path.string());
+    shell::LoadGame(screen);
+  }
+  std::vector<UiEvent::Kind> Kinds() const {
+    std::vector<UiEvent::Kind> kinds;
+    for (const UiEvent& e : ui.Events()) kinds.push_back(e.kind);
+    return kinds;
+  }
+  std::vector<std::string> Settings() const {
+    std::vector<std::string> out;
+    for (const UiEvent& e : ui.Events())
+      if (e.kind == UiEvent::Setting) out.push_back(e.text);
+    return out;
+  }
+
+  testing::FreshState state;
+  testing::ScriptedUi ui;
+  RecordingScreen screen;
+  TempFolder folder;
+};
+
+TEST_F(SaveLoadTest, TheDialogsAskForKoratsuFiles) {
+  ui::FileDialogRequest save = shell::SaveDialogRequest();
+  EXPECT_EQ(save.title, "ファイルを保存する");
+  EXPECT_EQ(save.filter, "Koratsu (*.krt)");
+  EXPECT_EQ(save.defaultExt, "krt");
+  ui::FileDialogRequest open = shell::OpenDialogRequest();
+  EXPECT_EQ(open.title, "ファイルを開く");
+  EXPECT_EQ(open.filter, "Koratsu (*.krt)");
+  EXPECT_EQ(open.defaultExt, "");
+}
+
+TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSettings) {
+  StartGame("漫画太郎");
+  g().Kingaku = 987654;
+  g().KoudouMode = 1;
+  g().MinutesPerStep = 5;
+  g().SigotoOn = 1;
+  g().KoudouShown = 1;
+  g().StatusText = "散歩中";
+  g().FormSlot[31].Top = 1200;
+  g().FormSlot[31].Left = 2400;
+  g().GameSpeed = 3;
+  g().Koukaon = 2;
+  g().KingakuHyouzi = 2;
+  g().KingakuComma = 1;
+  g().ToolStyle = 1;
+  g().TutorialStage = 7;  // saved while the tutorial ran
+  ui.Show(1, ui::Modeless);
+  ui.Show(4, ui::Modeless);
+  g().FormSlot[1].Open = 1;
+  g().FormSlot[4].Open = 1;
+  g().FormSlot[6].Open = 1;  // open when saved, not after the load
+  fs::path path = folder / "game.krt";
+  Save(path);
+  ASSERT_TRUE(fs::exists(path));
+  auto saved = std::make_unique<GameState>(g());
+
+  StartGame("別の人");
+  EXPECT_NE(g().PlayerSei, saved->PlayerSei);
+  Load(path);
+
+  // The windows of the game that goes are closed first.
+  ASSERT_FALSE(ui.Events().empty());
+  EXPECT_EQ(ui.Events()[1].kind, UiEvent::Unload);
+  auto& expected = *saved;
+  expected.FormSlot[31].Top = 0;
+  expected.FormSlot[31].Left = 0;
+  expected.KoudouMode = 0;
+  expected.MinutesPerStep = 0;
+  expected.SigotoOn = 0;
+  expected.KoudouShown = 0;
+  expected.TutorialStage = 0;
+  expected.FormSlot[6].Open = 0;
+  std::string loaded = Bytes(g());
+  std::string wanted = Bytes(expected);
+  EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
+  EXPECT_EQ(g().PlayerSei, Value("漫画太郎"));
+
+  EXPECT_EQ(Settings(), (std::vector<std::string>{"ChangeToolStyle", "GameSpeedChange", "ChangeKoukaon",
+                                                  "ChangeKingaku"}));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(screen.calls, (std::vector<std::string>{"clock:off", "background:game", "toolbar:pictures",
+                                                    "caption:Koratsu Version1.20", "clock:on", "menus:game",
+                                                    "clock:on"}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SaveLoadTest, LoadingOnTheTitleScreenStartsTheLoadedGame) {
+  StartGame("漫画太郎");
+  g().Kingaku = 31415;
+  fs::path path = folder / "game.krt";
+  Save(path);
+
+  auto title = std::make_unique<GameState>();
+  StateScope titleScreen(*title);
+  shell::SetProgramValues();
+  Load(path);
+  EXPECT_EQ(title->GameActive, Value(1));
+  EXPECT_EQ(title->PlayerSei, Value("漫画太郎"));
+  EXPECT_TRUE(screen.clockRunning);
+  EXPECT_TRUE(screen.gameMenus);
+  EXPECT_EQ(title->Kingaku, Value(31415));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+}
+
+TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
+  for (bool running : {true, false}) {
+    for (bool saving : {true, false}) {
+      SCOPED_TRACE(std::string(saving ? "save" : "load") + (running ? " in a game" : " on the title screen"));
+      auto own = std::make_unique<GameState>();
+      StateScope scope(*own);
+      shell::SetProgramValues();
+      if (running) StartGame("漫画太郎");
+      std::string before = Bytes(*own);
+      ui.Clear();
+      screen.calls.clear();
+      ui.AnswerFileDialog(std::nullopt);
+      if (saving) {
+        shell::SaveGame(screen);
+      } else {
+        shell::LoadGame(screen);
+      }
+      std::string after = Bytes(*own);
+      EXPECT_TRUE(after == before) << FirstDifference(after, before);
+      EXPECT_EQ(Kinds(), std::vector<UiEvent::Kind>{saving ? UiEvent::SaveDialog : UiEvent::OpenDialog});
+      EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
+                                      : std::vector<std::string>{"clock:off"});
+      EXPECT_TRUE(folder.Names().empty());
+    }
+  }
+}
+
+TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWas) {
+  StartGame("漫画太郎");
+  fs::path good = folder / "good.krt";
+  Save(good);
+  std::string file = ReadAll(good);
+  // A count that is not a number, in the middle of the file.
+  std::string corrupt = file;
+  std::size_t line18 = 0;
+  for (int line = 1; line < 18; ++line) line18 = corrupt.find("\r\n", line18) + 2;
+  corrupt.replace(line18, corrupt.find(',', line18) - line18, "x9");
+
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"cut.krt", file.substr(0, file.size() / 2)},
+      {"cut-in-a-line.krt", file.substr(0, file.size() - 7)},
+      {"corrupt.krt", corrupt},
+      {"empty.krt", ""},
+      {"not-a-game.krt", "PNG\r\nnothing here\r\n"},
+  };
+  for (bool running : {true, false}) {
+    auto own = std::make_unique<GameState>();
+    StateScope scope(*own);
+    shell::SetProgramValues();
+    if (running) {
+      StartGame("今の人");
+      own->Kingaku = 4242;
+      own->KoudouMode = 2;
+      own->FormSlot[31].Top = 99;
+      ui.Show(4, ui::Modeless);
+    }
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (running ? " in a game" : " on the title screen"));
+      WriteAll(folder / c.name, c.bytes);
+      std::string before = Bytes(*own);
+      ui.Clear();
+      screen.calls.clear();
+      Load(folder / c.name);
+      std::string after = Bytes(*own);
+      EXPECT_TRUE(after == before) << FirstDifference(after, before);
+      EXPECT_EQ(ui.Messages(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
+      EXPECT_EQ(Kinds(), (std::vector<UiEvent::Kind>{UiEvent::OpenDialog, UiEvent::Message}));
+      EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
+                                      : std::vector<std::string>{"clock:off"});
+    }
+    // And a file that is not there at all.
+    ui.Clear();
+    Load(folder / "missing.krt");
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
+  }
+}
+
+TEST_F(SaveLoadTest, ASaveThatCannotBeCompletedKeepsThePreviousFile) {
+  StartGame("漫画太郎");
+  fs::path path = folder / "game.krt";
+  WriteAll(path, "the previous game");
+  fs::create_directory(folder / "a folder.krt");
+  g().MangaCount = 9999;  // more works than a file can carry back
+  Save(path);
+  g().MangaCount = 0;
+  Save(folder / "a folder.krt");  // written whole, but cannot take a folder's place
+
+  std::vector<std::string> warnings;
+  for (const UiEvent& e : ui.Events())
+    if (e.kind == UiEvent::SystemWarning) warnings.push_back(e.text);
+  EXPECT_EQ(warnings, std::vector<std::string>(2, shell::kSaveFailedMessage));
+  EXPECT_EQ(ReadAll(path), "the previous game");
+  EXPECT_TRUE(fs::is_directory(folder / "a folder.krt"));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a folder.krt", "game.krt"}));  // no temporary file left
+  // The clock stood while the warning was shown, and runs again after it.
+  std::vector<std::string> expected = {"clock:off", "clock:on", "clock:off", "clock:on"};
+  EXPECT_EQ(screen.calls, expected);
+}
+
+TEST_F(SaveLoadTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {
+  StartGame("漫画太郎");
+  fs::path path = folder / "game.krt";
+  WriteAll(path, std::string(3'000'000, 'x'));  // longer than the game
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  Save(path);
+  EXPECT_TRUE(ReadAll(path) == Bytes(g()));
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.krt"});
+
+  // Through a link, the linked file is replaced and the link stays.
+  fs::path link = folder / "link.krt";
+  fs::create_symlink(path, link);
+  g().Kingaku = 1;
+  Save(link);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_TRUE(ReadAll(path) == Bytes(g()));
+}
+
+}  // namespace
+}  // namespace koratsu

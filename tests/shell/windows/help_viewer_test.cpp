@@ -1,0 +1,63 @@
+// The help command: the game's own document in a window of its own, from its start.
+
+#include <QDir>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include "platform/pictures.h"
+#include "qtsupport/window_testing.h"
+#include "shell/windows/help_viewer.h"
+#include "shell/windows/main_window.h"
+#include "support/fresh_state.h"
+
+namespace koratsu {
+namespace {
+
+using testing::ProcessEvents;
+
+class HelpViewerTest : public ::testing::Test {
+ protected:
+  ~HelpViewerTest() override {
+    if (HelpViewer* viewer = HelpViewer::Existing()) viewer->hide();
+    platform::SetProgramFolder(QStringLiteral(KORATSU_BUILD_DIR));
+  }
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
+};
+
+TEST_F(HelpViewerTest, TheHelpCommandShowsTheDocumentFromItsStart) {
+  main->show();
+  main->MHelpGame_Click();
+  HelpViewer* viewer = HelpViewer::Existing();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(viewer->isVisible());
+  QTextBrowser* browser = viewer->Browser();
+  EXPECT_TRUE(browser->source().toLocalFile().endsWith(QStringLiteral("/Koratsu.html")));
+  QString text = browser->toPlainText();
+  for (const char* part : {"Koratsu ヘルプ", "目次", "保存と読み込み", "ゲームオーバー", "体力"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+
+  // Read further down, then asked again: back at the start.
+  viewer->resize(300, 200);
+  ProcessEvents();
+  browser->scrollToAnchor(QStringLiteral("menu"));
+  ProcessEvents();
+  ASSERT_GT(browser->verticalScrollBar()->value(), 0);
+  main->MHelpGame_Click();
+  EXPECT_EQ(HelpViewer::Existing(), viewer);
+  EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(HelpViewerTest, AMissingDocumentIsSaidInTheWindow) {
+  platform::SetProgramFolder(QDir::tempPath() + QStringLiteral("/koratsu-no-help-here"));
+  testing::LogCapture log;
+  ui::ShowHelp();
+  ASSERT_NE(HelpViewer::Existing(), nullptr);
+  EXPECT_TRUE(HelpViewer::Existing()->Browser()->toPlainText().contains(QStringLiteral("ヘルプファイルが見つかりません。")));
+  EXPECT_EQ(log.Count("help document missing"), 1);
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -1,0 +1,220 @@
+// Saving and loading through the main window: the file dialogs as the
+// player sees them, and a game that comes back with its settings.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <deque>
+#include <fstream>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "platform/form.h"
+#include "qtsupport/window_testing.h"
+#include "shell/game_flow.h"
+#include "shell/save_file.h"
+#include "shell/windows/main_window.h"
+#include "support/fresh_state.h"
+
+namespace koratsu {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ProcessEvents;
+
+// The real windows, with the player's answers to the file dialogs.
+class AnsweringUi : public QtUi {
+ public:
+  std::deque<std::string> answers;
+  std::optional<std::string> ChooseSaveFile(const ui::FileDialogRequest&) override { return Next(); }
+  std::optional<std::string> ChooseOpenFile(const ui::FileDialogRequest&) override { return Next(); }
+
+ private:
+  std::optional<std::string> Next() {
+    if (answers.empty()) return std::nullopt;
+    std::string path = answers.front();
+    answers.pop_front();
+    return path;
+  }
+};
+
+std::string Bytes(const GameState& g) {
+  std::string bytes;
+  EXPECT_TRUE(SaveFileBytes(g, bytes));
+  return bytes;
+}
+
+// Where two files first differ, for a readable failure.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  std::size_t at = 0;
+  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+  std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<long>(at), '\n')) + 1;
+  return "line " + std::to_string(line) + ": " + a.substr(a.rfind('\n', at) + 1, 60) + " / " +
+         b.substr(b.rfind('\n', at) + 1, 60);
+}
+
+std::string TempPath(const std::string& name) {
+  return (fs::temp_directory_path() /
+          (name + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".krt"))
+      .string();
+}
+
+class SaveLoadWindowTest : public ::testing::Test {
+ protected:
+  SaveLoadWindowTest() { main->show(); }
+  ~SaveLoadWindowTest() override {
+    main->Timer1->stop();
+    platform::Forms().UnloadAll();
+    ProcessEvents();
+  }
+  GameState& g() { return state.g(); }
+  void StartGame(const std::string& name) { ASSERT_TRUE(shell::ConfirmNewGame(name, *main)); }
+  // Closes the room view and the information panel, whose own timers would
+  // write the state while a dialog is open.
+  static void QuietWindows() {
+    platform::Forms().Unload(1);
+    platform::Forms().Unload(4);
+  }
+
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
+};
+
+TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBackWithThem) {
+  AnsweringUi answering;
+  ui::Install(&answering);
+  StartGame("漫画太郎");
+  main->MToolWindow_Click();
+  main->MSSlow_Click();
+  main->MSuiizi_Click();
+  // Out on an outing, its window placed by the player.
+  g().KoudouMode = 1;
+  g().MinutesPerStep = 5;
+  g().KoudouShown = 1;
+  g().StatusText = "散歩中";
+  g().FormSlot[31].Top = 1500;
+  g().FormSlot[31].Left = 3000;
+  g().Kingaku = 765432;
+  std::string path = TempPath("floating");
+  answering.answers.push_back(path);
+  main->MSaveGame_Click();
+  ASSERT_TRUE(fs::exists(path));
+  auto saved = std::make_unique<GameState>(g());
+
+  StartGame("別の人");
+  EXPECT_EQ(platform::Forms().Find(30), nullptr);  // a new game docks the toolbar again
+  EXPECT_TRUE(main->Picture1->isVisible());
+  EXPECT_EQ(main->Timer1->interval(), 30);
+  answering.answers.push_back(path);
+  main->MLoadGame_Click();
+
+  EXPECT_TRUE(main->Timer1->isActive());
+  EXPECT_EQ(main->Timer1->interval(), 60);
+  EXPECT_TRUE(main->Menu("MSSlow")->isChecked());
+  ASSERT_NE(platform::Forms().Find(30), nullptr);
+  EXPECT_TRUE(platform::Forms().Find(30)->SubWindow()->isVisible());
+  EXPECT_FALSE(main->Picture1->isVisible());
+  EXPECT_TRUE(main->Menu("MToolWindow")->isChecked());
+  EXPECT_TRUE(main->Menu("MSuiizi")->isChecked());
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("Koratsu Version1.20"));
+
+  // The state is the saved one but for what a load resets: no activity, the
+  // activity windows centred, the open flags of what is open now (the
+  // windows the load opened keep their own).
+  GameState& expected = *saved;
+  expected.KoudouMode = 0;
+  expected.MinutesPerStep = 0;
+  expected.SigotoOn = 0;
+  expected.KoudouShown = 0;
+  expected.FormSlot[31].Top = 0;
+  expected.FormSlot[31].Left = 0;
+  expected.TutorialStage = 0;
+  for (int form : {1, 4, 30}) expected.FormSlot[form] = g().FormSlot[form];
+  std::string loaded = Bytes(g());
+  std::string wanted = Bytes(expected);
+  EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
+  fs::remove(path);
+  ui::Install(&qt.Ui());
+}
+
+TEST_F(SaveLoadWindowTest, AFailedLoadSaysSoAndTheGameGoesOn) {
+  AnsweringUi answering;
+  ui::Install(&answering);
+  StartGame("漫画太郎");
+  QuietWindows();
+  g().Kingaku = 4321;
+  std::string before = Bytes(g());
+  std::string path = TempPath("broken");
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << "\"1.20\",\"Koratsu\",1\r\n";
+  }
+  answering.answers.push_back(path);
+  testing::ModalScript script;
+  script.When(42, [this](platform::Form& form) {
+    EXPECT_FALSE(main->Timer1->isActive());
+    form.findChild<QPushButton*>()->click();
+  });
+  main->MLoadGame_Click();
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(Bytes(g()) == before);
+  EXPECT_TRUE(main->Timer1->isActive());
+  fs::remove(path);
+  ui::Install(&qt.Ui());
+}
+
+// Cancels the next file dialog once it is up, after `check` looked at it.
+void CancelFileDialog(std::function<void(QFileDialog&)> check) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, check] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    poll->stop();
+    poll->deleteLater();
+    check(*dialog);
+    dialog->reject();
+  });
+  poll->start();
+}
+
+TEST_F(SaveLoadWindowTest, CancellingEitherDialogLeavesTheGameAndTheClockAsTheyWere) {
+  StartGame("漫画太郎");
+  QuietWindows();
+  std::string before = Bytes(g());
+  CancelFileDialog([this](QFileDialog& dialog) {
+    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルを保存する"));
+    EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Koratsu (*.krt)")});
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("krt"));
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+  });
+  main->MSaveGame_Click();
+  EXPECT_TRUE(main->Timer1->isActive());
+  EXPECT_TRUE(Bytes(g()) == before);
+
+  CancelFileDialog([](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルを開く"));
+    EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Koratsu (*.krt)")});
+    EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+  });
+  main->MLoadGame_Click();
+  EXPECT_TRUE(main->Timer1->isActive());
+  EXPECT_TRUE(Bytes(g()) == before);
+}
+
+TEST_F(SaveLoadWindowTest, CancellingTheLoadOnTheTitleScreenKeepsTheClockOff) {
+  CancelFileDialog([](QFileDialog&) {});
+  main->MLoadGame_Click();
+  EXPECT_FALSE(main->Timer1->isActive());
+  EXPECT_FALSE(main->Menu("MKoudou")->isEnabled());
+  EXPECT_TRUE(g().GameActive.IsEmpty());
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -5,17 +5,21 @@
 #include "clock/tick.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "support/full_state.h"
+#include "state/world.h"
+#include "support/late_game.h"
 
 namespace koratsu {
 namespace {
 
-// A late game at full capacity, working on six works whose targets are far away.
+// A late game (600 works with 200 volumes, a full comics market) in a real
+// world with its room and figures, working on six works whose targets are far away.
 class WorkingGame {
  public:
   WorkingGame() : state_(std::make_unique<GameState>()), scope_(*state_) {
     GameState& g = *state_;
-    bench::FillToCapacity(g, 0);
+    ClearGameState();
+    InitWorld();
+    bench::FillLateGame(g, 600, 200);
     g.GameActive = 1;
     g.GameYear = 1970;
     g.GameMonth = 4;

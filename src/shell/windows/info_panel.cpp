@@ -85,7 +85,9 @@ struct Word {
   const char* text;
   int left, top;
 };
-const Word kWords[] = {{"年", 3540, 150}, {"月", 3945, 150}, {"日", 4290, 150}, {"時", 3510, 390}, {"分", 3870, 390}};
+// The day and the minute stand a little further right than in the old layout:
+// two digits of our font need more room than its narrow digits did.
+const Word kWords[] = {{"年", 3540, 150}, {"月", 3945, 150}, {"日", 4380, 150}, {"時", 3510, 390}, {"分", 3960, 390}};
 
 QString WeekdayName(const Value& weekday) {
   static const char* const names[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
@@ -127,12 +129,14 @@ Form4::Form4()
 
   NameText = BoxedText(this, 660, 165, 2400, false);
   MoneyText = BoxedText(this, 615, 405, 2100, false);
-  YearText = Text(this, 3120, 150, 420, false, Qt::AlignRight);
-  MonthText = Text(this, 3720, 150, 225, false, Qt::AlignRight);
-  DayText = Text(this, 4110, 150, 180, false, Qt::AlignRight);
+  // Right-aligned against their units, wide enough for the widest values
+  // ("1970", "12", "30", "58").
+  YearText = Text(this, 3000, 150, 540, false, Qt::AlignRight);
+  MonthText = Text(this, 3660, 150, 285, false, Qt::AlignRight);
+  DayText = Text(this, 4110, 150, 270, false, Qt::AlignRight);
   HourText = Text(this, 2880, 390, 630, false, Qt::AlignRight);
-  MinuteText = Text(this, 3690, 390, 180, false, Qt::AlignRight);
-  WeekdayText = Text(this, 4080, 390, 690, false);
+  MinuteText = Text(this, 3690, 390, 270, false, Qt::AlignRight);
+  WeekdayText = Text(this, 4170, 390, 600, false);
   for (const Word& w : kWords) {
     QLabel* word = Text(this, w.left, w.top, 195, false);
     word->setText(QString::fromUtf8(w.text));

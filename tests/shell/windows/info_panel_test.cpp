@@ -97,6 +97,20 @@ TEST_F(InfoPanelTest, OpeningShowsEveryValueWithinOneTimerStep) {
   for (platform::Shape* caption : panel->Shape1) EXPECT_EQ(caption->FillColor(), 0xFF8000u);
 }
 
+TEST_F(InfoPanelTest, TheWidestDateAndTimeFitTheirPlaces) {
+  g().GameMonth = 12;
+  g().GameDay = 30;
+  g().GameHour = 23;
+  g().GameMinute = 58;
+  Form4* panel = Open();
+  ASSERT_NE(panel, nullptr);
+  Redraw(panel);
+  for (QLabel* label : {panel->YearText, panel->MonthText, panel->DayText, panel->HourText, panel->MinuteText}) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+        << label->text().toStdString() << " is cut off";
+  }
+}
+
 TEST_F(InfoPanelTest, MoneyFollowsAddKingakuInTheChosenStyle) {
   Form4* panel = Open();
   panel->Timer1_Timer();

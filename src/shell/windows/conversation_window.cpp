@@ -3,6 +3,7 @@
 #include "platform/colors.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
+#include "platform/window_conventions.h"
 #include "shell/talk.h"
 #include "state/game_state.h"
 
@@ -23,10 +24,7 @@ Typing TalkTyping() {
 Form21::Form21() : Form({.removeCloseItem = true, .pauseClock = true, .resumeRequestOnUnload = true}) {
   setWindowTitle(QStringLiteral("会話"));
   platform::SetFixedClientSize(this, 3255, 1785);
-  setAutoFillBackground(true);
-  QPalette background = palette();
-  background.setColor(QPalette::Window, platform::VbColor(platform::kGrey));
-  setPalette(background);
+  platform::SetBackground(this, platform::kGrey);
 
   Picture1 = new QLabel(this);
   platform::Place(Picture1, 120, 120, 1875, 1095);

@@ -6,6 +6,7 @@
 #include "platform/pictures.h"
 #include "platform/placement.h"
 #include "platform/twips.h"
+#include "platform/window_conventions.h"
 #include "shell/talk.h"
 #include "shell/tutorial.h"
 #include "shell/windows/main_window.h"
@@ -17,13 +18,6 @@ namespace koratsu {
 namespace {
 
 const QString kNext = QStringLiteral("次へ >>");
-
-void SetBackground(QWidget* window, unsigned bbggrr) {
-  window->setAutoFillBackground(true);
-  QPalette palette = window->palette();
-  palette.setColor(QPalette::Window, platform::VbColor(bbggrr));
-  window->setPalette(palette);
-}
 
 // The guide's blink: "次へ >>" for ticks 1 to 5 of each cycle, blank for 6 to 11.
 constexpr int kBlinkOn = 1;
@@ -41,7 +35,7 @@ constexpr int kGuideFromRight = 3000;
 
 Form38::Form38() : Form({.removeCloseItem = true, .pauseClock = true}) {
   platform::SetFixedClientSize(this, 3000, 2145);
-  SetBackground(this, platform::kLightGrey);
+  platform::SetBackground(this, platform::kLightGrey);
 
   Shape1[0] = new platform::Shape(this);
   platform::Place(Shape1[0], 120, 120, 2775, 255);
@@ -52,7 +46,7 @@ Form38::Form38() : Form({.removeCloseItem = true, .pauseClock = true}) {
 
   Picture1 = new QWidget(this);
   platform::Place(Picture1, 120, 480, 2775, 1095);
-  SetBackground(Picture1, platform::kWhite);
+  platform::SetBackground(Picture1, platform::kWhite);
   Label1 = new QLabel(Picture1);
   platform::Place(Label1, 60, 60, 2535, 975);
   Label1->setWordWrap(true);
@@ -102,7 +96,7 @@ void Form38::Command1_Click() {
 Form36::Form36() : Form({.kind = platform::FormKind::Owned, .centre = false, .removeCloseItem = true}) {
   setWindowTitle(QStringLiteral("チュートリアルモード"));
   platform::SetFixedClientSize(this, 3240, 1650);
-  SetBackground(this, platform::kGrey);
+  platform::SetBackground(this, platform::kGrey);
 
   Picture1 = new QLabel(this);
   platform::Place(Picture1, 120, 120, 1875, 1095);

@@ -30,12 +30,7 @@ const std::map<char, QColor>& Palette() {
 using Rows = std::initializer_list<const char*>;
 
 // A picture of up to 16 × 16 pixels from rows of the palette's letters.
-QImage Picture(Rows rows, int x = 0, int y = 0) {
-  QImage image(16, 16, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  art::Stamp(image, x, y, rows, Palette());
-  return image;
-}
+QImage Picture(Rows rows) { return art::PictureFromRows(16, 16, rows, Palette()); }
 
 void Add(QImage& image, Rows rows, int x, int y) { art::Stamp(image, x, y, rows, Palette()); }
 

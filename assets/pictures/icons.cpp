@@ -14,65 +14,60 @@ const QColor kBlue(0x10, 0x3c, 0xc8);
 const QColor kBlueLight(0x4a, 0x7a, 0xf0);
 
 QImage Balloon() {
-  QImage image(32, 32, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
   const std::map<char, QColor> colours = {{'k', kOutline}, {'w', kBalloon}, {'s', kBalloonShade}};
-  art::Stamp(image, 0, 0,
-             {"........kkkkkkkkkkkkkk..........",
-              ".....kkkwwwwwwwwwwwwwwkkk.......",
-              "...kkwwwwwwwwwwwwwwwwwwwwkk.....",
-              "..kwwwwwwwwwwwwwwwwwwwwwwwwk....",
-              ".kwwwwwwwwwwwwwwwwwwwwwwwwwwk...",
-              ".kwwwwwwwwwwwwwwwwwwwwwwwwwwk...",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwwk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwwk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwssk..",
-              "kwwwwwwwwwwwwwwwwwwwwwwwwwwssk..",
-              ".kwwwwwwwwwwwwwwwwwwwwwwwwssk...",
-              ".kwwwwwwwwwwwwwwwwwwwwwwwwssk...",
-              "..kwwwwwwwwwwwwwwwwwwwwwsssk....",
-              "...kkwwwwwwwwwwwwwwwwsssskk.....",
-              ".....kkkwwwwwwwwwssssskkk.......",
-              "......kwwwwkkkkkkkkkkkk.........",
-              "......kwwwk.....................",
-              ".....kwwwk......................",
-              ".....kwwk.......................",
-              "....kwwk........................",
-              "....kwk.........................",
-              "...kwk..........................",
-              "...kk...........................",
-              "................................"},
-             colours);
+  return art::PictureFromRows(32, 32,
+                              {"........kkkkkkkkkkkkkk..........",
+                               ".....kkkwwwwwwwwwwwwwwkkk.......",
+                               "...kkwwwwwwwwwwwwwwwwwwwwkk.....",
+                               "..kwwwwwwwwwwwwwwwwwwwwwwwwk....",
+                               ".kwwwwwwwwwwwwwwwwwwwwwwwwwwk...",
+                               ".kwwwwwwwwwwwwwwwwwwwwwwwwwwk...",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwwk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwwk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwwsk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwssk..",
+                               "kwwwwwwwwwwwwwwwwwwwwwwwwwwssk..",
+                               ".kwwwwwwwwwwwwwwwwwwwwwwwwssk...",
+                               ".kwwwwwwwwwwwwwwwwwwwwwwwwssk...",
+                               "..kwwwwwwwwwwwwwwwwwwwwwsssk....",
+                               "...kkwwwwwwwwwwwwwwwwsssskk.....",
+                               ".....kkkwwwwwwwwwssssskkk.......",
+                               "......kwwwwkkkkkkkkkkkk.........",
+                               "......kwwwk.....................",
+                               ".....kwwwk......................",
+                               ".....kwwk.......................",
+                               "....kwwk........................",
+                               "....kwk.........................",
+                               "...kwk..........................",
+                               "...kk...........................",
+                               "................................"},
+                              colours);
+}
+
+// The balloon with a blue character in it, `left` pixels from its left edge.
+QImage BalloonWith(int left, std::initializer_list<const char*> character) {
+  QImage image = Balloon();
+  const std::map<char, QColor> colours = {{'b', kBlue}, {'l', kBlueLight}};
+  art::Stamp(image, left, 3, character, colours);
   return image;
 }
 
 QImage QuestionIcon() {
-  QImage image = Balloon();
-  const std::map<char, QColor> colours = {{'b', kBlue}, {'l', kBlueLight}};
-  art::Stamp(image, 9, 3,
-             {"...llbbbb...", "..lbbbbbbbb.", ".lbbb...bbbb", ".bbb.....bbb", ".........bbb", "........bbbb",
-              ".......bbbb.", "......bbbb..", ".....lbbb...", ".....bbb....", ".....bbb....", "............",
-              ".....lbb....", ".....bbb....", ".....bbb...."},
-             colours);
-  return image;
+  return BalloonWith(9, {"...llbbbb...", "..lbbbbbbbb.", ".lbbb...bbbb", ".bbb.....bbb", ".........bbb", "........bbbb",
+                         ".......bbbb.", "......bbbb..", ".....lbbb...", ".....bbb....", ".....bbb....", "............",
+                         ".....lbb....", ".....bbb....", ".....bbb...."});
 }
 
 QImage InformationIcon() {
-  QImage image = Balloon();
-  const std::map<char, QColor> colours = {{'b', kBlue}, {'l', kBlueLight}};
-  art::Stamp(image, 11, 3,
-             {"...lbb...", "...bbbb..", "...bbb...", ".........", ".lbbbbb..", "...bbbb..", "...bbbb..",
-              "...bbbb..", "...bbbb..", "...bbbb..", "...bbbb..", "...bbbb..", "..lbbbbb.", ".bbbbbbbb"},
-             colours);
-  return image;
+  return BalloonWith(11, {"...lbb...", "...bbbb..", "...bbb...", ".........", ".lbbbbb..", "...bbbb..", "...bbbb..",
+                          "...bbbb..", "...bbbb..", "...bbbb..", "...bbbb..", "...bbbb..", "..lbbbbb.", ".bbbbbbbb"});
 }
 
 QImage ProgramIcon() {

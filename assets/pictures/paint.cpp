@@ -81,6 +81,14 @@ void Stamp(QImage& image, int x, int y, std::initializer_list<const char*> rows,
   }
 }
 
+QImage PictureFromRows(int width, int height, std::initializer_list<const char*> rows,
+                       const std::map<char, QColor>& colours) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  Stamp(image, 0, 0, rows, colours);
+  return image;
+}
+
 void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
                   const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset) {
   QPainterPath path;

@@ -39,6 +39,10 @@ void Light(QImage& image, const QPolygon& shape, QPoint source, const QColor& li
 // every other character takes its colour from `colours`.
 void Stamp(QImage& image, int x, int y, std::initializer_list<const char*> rows, const std::map<char, QColor>& colours);
 
+// A transparent picture of width × height with `rows` stamped from its top-left corner.
+QImage PictureFromRows(int width, int height, std::initializer_list<const char*> rows,
+                       const std::map<char, QColor>& colours);
+
 // A text with a thick outline and a hard shadow, drawn without antialiasing.
 void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
                   const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset);

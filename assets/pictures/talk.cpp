@@ -39,18 +39,21 @@ void Shade(QImage& image, const QRect& area, const QColor& from, const QColor& t
     }
 }
 
+// True where (x, y) lies in `image` and has the colour `first` or one of `others`.
+bool OfColour(const QImage& image, int x, int y, const QColor& first, std::initializer_list<QColor> others) {
+  if (!image.rect().contains(x, y)) return false;
+  QColor c = image.pixelColor(x, y);
+  if (c == first) return true;
+  for (const QColor& other : others)
+    if (c == other) return true;
+  return false;
+}
+
 // Every pixel of `fill` that touches a pixel of another colour than the ones
 // in `inside` gets the outline colour: a one-pixel rim drawn after the shapes.
 void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside) {
   QImage source = image.copy();
-  auto belongs = [&](int x, int y) {
-    if (!source.rect().contains(x, y)) return false;
-    QColor c = source.pixelColor(x, y);
-    if (c == fill) return true;
-    for (const QColor& in : inside)
-      if (c == in) return true;
-    return false;
-  };
+  auto belongs = [&](int x, int y) { return OfColour(source, x, y, fill, inside); };
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       if (source.pixelColor(x, y) != fill) continue;
@@ -64,14 +67,7 @@ void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside
 void ShadeRightContour(QImage& image, const QRect& area, const QColor& from, const QColor& to, int depth,
                        std::initializer_list<QColor> shape) {
   QImage source = image.copy();
-  auto inside = [&](int x, int y) {
-    if (!source.rect().contains(x, y)) return false;
-    QColor c = source.pixelColor(x, y);
-    if (c == from) return true;
-    for (const QColor& s : shape)
-      if (c == s) return true;
-    return false;
-  };
+  auto inside = [&](int x, int y) { return OfColour(source, x, y, from, shape); };
   QRect r = area.intersected(image.rect());
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x) {
@@ -97,6 +93,13 @@ void Ellipse(QPainter& p, const QColor& colour, int x, int y, int w, int h) {
   p.drawEllipse(x, y, w, h);
 }
 
+// A portrait's picture, its background a run of colours from top to bottom.
+QImage Backdrop(std::initializer_list<QColor> colours) {
+  QImage image(kPortrait, kPortrait, QImage::Format_ARGB32);
+  art::VerticalGradient(image, image.rect(), colours);
+  return image;
+}
+
 void Frame(QImage& image, const QColor& dark, const QColor& light) {
   QPainter p;
   art::BeginPixelPainter(p, image);
@@ -120,9 +123,7 @@ const QColor kGlassFrame(0x30, 0x30, 0x3c);
 const QColor kLens(0xe4, 0xf0, 0xfa);
 
 QImage Editor(bool mouthOpen) {
-  QImage image(kPortrait, kPortrait, QImage::Format_ARGB32);
-  art::VerticalGradient(image, image.rect(),
-                        {QColor(0xc8, 0xdc, 0xf0), QColor(0xa8, 0xc0, 0xe4), QColor(0x88, 0xa0, 0xd0)});
+  QImage image = Backdrop({QColor(0xc8, 0xdc, 0xf0), QColor(0xa8, 0xc0, 0xe4), QColor(0x88, 0xa0, 0xd0)});
   QPainter p;
   art::BeginPixelPainter(p, image);
   // Shoulders in a suit, the shirt's collar and the tie.
@@ -194,9 +195,7 @@ const QColor kCoatShade(0x14, 0x12, 0x18);
 const QColor kGold(0xe8, 0xc0, 0x40);
 
 QImage President(bool mouthOpen) {
-  QImage image(kPortrait, kPortrait, QImage::Format_ARGB32);
-  art::VerticalGradient(image, image.rect(),
-                        {QColor(0xf8, 0xe4, 0xa8), QColor(0xe8, 0xc8, 0x80), QColor(0xc8, 0x98, 0x58)});
+  QImage image = Backdrop({QColor(0xf8, 0xe4, 0xa8), QColor(0xe8, 0xc8, 0x80), QColor(0xc8, 0x98, 0x58)});
   QPainter p;
   art::BeginPixelPainter(p, image);
   // A black coat over a white shirt, a red bow tie and a gold watch chain.

@@ -30,14 +30,25 @@ const std::map<char, QColor>& Palette() {
 using Rows = std::initializer_list<const char*>;
 
 // A picture of up to 16 × 16 pixels from rows of the palette's letters.
-QImage Picture(Rows rows, int x = 0, int y = 0) {
-  QImage image(16, 16, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  art::Stamp(image, x, y, rows, Palette());
-  return image;
-}
+QImage Picture(Rows rows) { return art::PictureFromRows(16, 16, rows, Palette()); }
 
 void Add(QImage& image, Rows rows, int x, int y) { art::Stamp(image, x, y, rows, Palette()); }
+
+// A round picture filled with the palette's `fill` and outlined, on which
+// `more` may go on painting with the same painter.
+QImage Disc(char fill, const std::function<void(QPainter&)>& more = {}) {
+  QImage image(16, 16, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p;
+  art::BeginPixelPainter(p, image);
+  const auto& c = Palette();
+  p.setPen(c.at('k'));
+  p.setBrush(c.at(fill));
+  p.drawEllipse(0, 0, 15, 15);
+  if (more) more(p);
+  p.end();
+  return image;
+}
 
 // ---------------------------------------------------------------- the pictures
 
@@ -350,20 +361,13 @@ QImage Books() {
 }
 
 QImage Completion() {
-  QImage image(16, 16, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  QPainter p;
-  art::BeginPixelPainter(p, image);
-  const auto& c = Palette();
-  p.setPen(c.at('k'));
-  p.setBrush(c.at('w'));
-  p.drawEllipse(0, 0, 15, 15);
-  p.setBrush(c.at('G'));
-  p.drawPie(0, 0, 15, 15, 90 * 16, 270 * 16);  // three quarters done
-  p.setPen(c.at('e'));
-  p.drawArc(2, 2, 11, 11, 200 * 16, 90 * 16);
-  p.end();
-  return image;
+  return Disc('w', [](QPainter& p) {
+    const auto& c = Palette();
+    p.setBrush(c.at('G'));
+    p.drawPie(0, 0, 15, 15, 90 * 16, 270 * 16);  // three quarters done
+    p.setPen(c.at('e'));
+    p.drawArc(2, 2, 11, 11, 200 * 16, 90 * 16);
+  });
 }
 
 QImage LightBulb() {
@@ -453,15 +457,7 @@ QImage Trophy() {
 }
 
 QImage Help() {
-  QImage image(16, 16, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  QPainter p;
-  art::BeginPixelPainter(p, image);
-  const auto& c = Palette();
-  p.setPen(c.at('k'));
-  p.setBrush(c.at('b'));
-  p.drawEllipse(0, 0, 15, 15);
-  p.end();
+  QImage image = Disc('b');
   Add(image, {"..ll.", ".l..l", "....l", "...l.", "..w..", "..w..", ".....", "..w..", "..w.."}, 6, 3);
   Add(image, {".wwww.", "ww..ww", "....ww", "...ww.", "..ww..", "..ww..", "......", "..ww..", "..ww.."}, 5, 3);
   return image;

@@ -27,6 +27,13 @@ float ScreenColorCount(const QWidget* window) {
 
 unsigned BackgroundForColorCount(float colors) { return colors >= 65536.0f ? kLightGrey : kGrey; }
 
+void SetBackground(QWidget* window, unsigned bbggrr) {
+  window->setAutoFillBackground(true);
+  QPalette palette = window->palette();
+  palette.setColor(QPalette::Window, VbColor(bbggrr));
+  window->setPalette(palette);
+}
+
 Shape::Shape(QWidget* parent, unsigned fillColor) : QWidget(parent), fill_(fillColor) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }

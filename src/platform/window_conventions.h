@@ -1,6 +1,7 @@
 #pragma once
-// Small habits the game's windows share: fixed-width list windows, the
-// background chosen by the screen's colour depth, and heading bars.
+// Small habits the game's windows share: fixed-width list windows,
+// backgrounds (the design's colour, or one chosen by the screen's colour
+// depth), and heading bars.
 
 #include <span>
 
@@ -18,6 +19,9 @@ float ScreenColorCount(const QWidget* window);
 
 // &HE0E0E0 on a screen of 65536 colours or more, &HC0C0C0 below.
 unsigned BackgroundForColorCount(float colors);
+
+// Fills a window or control's background with a colour of its design (&HBBGGRR).
+void SetBackground(QWidget* window, unsigned bbggrr);
 
 // A filled rectangle of a window's design (a Shape control), drawn behind
 // the controls created after it.

@@ -92,6 +92,11 @@ class Walker {
     Bed().SrcX = kBedEmptyX + g_.FigureSheetStride.Num() * f_.Picture.Num();
     f_.Anim = 0;
   }
+  // Places 0 and 1, alike for every figure that works at a desk: put at the
+  // start, then to the desk and its animation, `walking` 1 until it is there;
+  // asleep, on to place 2.
+  void ToDesk(Pixel start, Cell desk, int pose, Value& walking, Value& pieceFrame, const Value& pieceSprite,
+              int pieceX);
   void DeskAnimation(int pose, Value& pieceFrame, const Value& pieceSprite, int pieceX);
 
   GameState& g_;
@@ -100,19 +105,8 @@ class Walker {
 };
 
 void Walker::PlayerApartment() {
-  if (Place(0)) {
-    PutAt(kApartmentStart);
-    f_.Place = 1;
-  }
-  if (Place(1)) {
-    if (HeadFor(kApartmentDesk)) {
-      g_.TickHold = 0;
-      DeskAnimation(sheet::kPoseColumnBack, g_.DeskAnimFrame, g_.DeskAnimSprite, sheet::kPlayerPiece.x);
-    } else {
-      g_.TickHold = 1;
-    }
-    if (Asleep(g_)) f_.Place = 2;
-  }
+  ToDesk(kApartmentStart, kApartmentDesk, sheet::kPoseColumnBack, g_.TickHold, g_.DeskAnimFrame, g_.DeskAnimSprite,
+         sheet::kPlayerPiece.x);
   if (Place(2)) {
     if (HeadFor(kApartmentBed)) {
       Sleep();
@@ -128,19 +122,8 @@ void Walker::PlayerApartment() {
 }
 
 void Walker::PlayerHouse() {
-  if (Place(0)) {
-    PutAt(kHouseStart);
-    f_.Place = 1;
-  }
-  if (Place(1)) {
-    if (HeadFor(kHouseDesk)) {
-      g_.TickHold = 0;
-      DeskAnimation(sheet::kPoseColumnFront, g_.DeskAnimFrame, g_.DeskAnimSprite, sheet::kPlayerPiece.x);
-    } else {
-      g_.TickHold = 1;
-    }
-    if (Asleep(g_)) f_.Place = 2;
-  }
+  ToDesk(kHouseStart, kHouseDesk, sheet::kPoseColumnFront, g_.TickHold, g_.DeskAnimFrame, g_.DeskAnimSprite,
+         sheet::kPlayerPiece.x);
   if (Place(2)) {
     if (HeadFor(kHouseBedWayOut)) {
       f_.Place = 3;
@@ -169,19 +152,7 @@ void Walker::PlayerHouse() {
 void Walker::AssistantDesk(int k) {
   const DeskRoute& route = kDeskRoutes[k];
   rec::AsiDeskSlot& desk = g_.AsiDeskSlot[k];
-  if (Place(0)) {
-    PutAt(route.start);
-    f_.Place = 1;
-  }
-  if (Place(1)) {
-    if (HeadFor(route.desk)) {
-      desk.Walking = 0;
-      DeskAnimation(route.pose, desk.AnimFrame, desk.AnimSprite, sheet::kAssistantPiece.x);
-    } else {
-      desk.Walking = 1;
-    }
-    if (Asleep(g_)) f_.Place = 2;
-  }
+  ToDesk(route.start, route.desk, route.pose, desk.Walking, desk.AnimFrame, desk.AnimSprite, sheet::kAssistantPiece.x);
   if (Place(2)) {
     if (HeadFor(route.leave)) {
       f_.Place = 3;
@@ -220,6 +191,23 @@ void Walker::ShowSeatedAssistant(int k) {
   const bool atDesk = Place(1) && CellCol(s_) == route.desk.col && CellRow(s_) == route.desk.row;
   s_.SrcX = block + (atDesk ? route.pose : sheet::kWalkColumn[0]);
   s_.SrcY = atDesk ? sheet::kPoseIdleRow[0] : sheet::kWalkRow[3];
+}
+
+void Walker::ToDesk(Pixel start, Cell desk, int pose, Value& walking, Value& pieceFrame, const Value& pieceSprite,
+                    int pieceX) {
+  if (Place(0)) {
+    PutAt(start);
+    f_.Place = 1;
+  }
+  if (Place(1)) {
+    if (HeadFor(desk)) {
+      walking = 0;
+      DeskAnimation(pose, pieceFrame, pieceSprite, pieceX);
+    } else {
+      walking = 1;
+    }
+    if (Asleep(g_)) f_.Place = 2;
+  }
 }
 
 void Walker::DeskAnimation(int pose, Value& pieceFrame, const Value& pieceSprite, int pieceX) {

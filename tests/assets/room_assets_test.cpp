@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "roomview/compose.h"
-#include "roomview/furnish.h"
 #include "roomview/sheet_layout.h"
 #include "roomview/sprites.h"
 #include "roomview/walking.h"
 #include "state/game_state.h"
 #include "state/world.h"
 #include "support/fresh_state.h"
+#include "support/moved_house.h"
 
 namespace koratsu {
 namespace {
@@ -159,23 +159,10 @@ class RoomScene : public ::testing::Test {
     return count;
   }
 
-  // What moving house does to the room.
-  void MoveHouse(bool allEquipment) {
+  // What moving house does to the room, with all the equipment bought.
+  void MoveHouse() {
     g().HouseKind = 1;
-    for (long long i = 0; i < g().RoomItemSpriteCount.Index(); ++i) RemoveSprite(g().RoomItem[i].Sprite);
-    FurnishRoom();
-    if (allEquipment) {
-      for (const sheet::Placement& p : sheet::kEquipment[1]) {
-        AddSprite(p.x, p.y, p.source.x, p.source.y, p.source.width, p.source.height, p.depthOffset);
-        g().RoomItem[g().RoomItemSpriteCount].Sprite = g().SpriteLast;
-        g().RoomItemSpriteCount += 1;
-      }
-    }
-    rec::Sprite& player = FigureSprite(0);
-    player.X = 306;
-    player.Y = 105;
-    player.Depth = player.Y + g().Figure[0].Sprite / 1000;
-    g().Figure[0].Place = 1;
+    testing::FurnishMovedHouse();
   }
 
   void BuyApartmentEquipment() {
@@ -220,7 +207,7 @@ TEST_F(RoomScene, TheApartment) {
 }
 
 TEST_F(RoomScene, TheHouseWithFourAssistants) {
-  MoveHouse(true);
+  MoveHouse();
   g().LifeStatus = 2;
   EXPECT_GE(WalkAll(1), 60) << "the player to his new desk";
   // Hired one after the other, each walks in from the door to his desk.
@@ -268,7 +255,7 @@ TEST_F(RoomScene, WritesPicturesOfTheRoomsOnRequest) {
   save("room-apartment-frame.png");
 
   // The house, all equipment bought, four assistants at work.
-  MoveHouse(true);
+  MoveHouse();
   for (int k = 0; k < 4; ++k) {
     g().AsiDesk[k] = k + 3;
     g().Figure[k + 1].Picture = k + 1;

@@ -123,6 +123,13 @@ TEST(WindowConventionsTest, HeadingBarsTakeTheirFill) {
   for (auto* shape : Shape1) EXPECT_EQ(shape->FillColor(), platform::kHeadingBarFill);
 }
 
+TEST(WindowConventionsTest, ABackgroundFillsWithItsDesignColour) {
+  QWidget window;
+  platform::SetBackground(&window, 0x80C0E0);
+  EXPECT_TRUE(window.autoFillBackground());
+  EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0xE0, 0xC0, 0x80));
+}
+
 TEST(SoundPlayerTest, PlaysWithoutWaitingOrFailingWhereThereIsNoSound) {
   testing::FreshState state;
   platform::SoundPlayer player;

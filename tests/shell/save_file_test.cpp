@@ -18,16 +18,13 @@
 #include "state/game_state.h"
 #include "state/log.h"
 #include "state/world.h"
+#include "support/save_bytes.h"
 
 namespace koratsu {
 namespace {
 
-std::string Bytes(const GameState& g) {
-  std::string bytes;
-  SaveFileResult made = SaveFileBytes(g, bytes);
-  EXPECT_TRUE(made) << made.error;
-  return bytes;
-}
+using testing::SavedBytes;
+using testing::TempPath;
 
 std::vector<std::string_view> Lines(std::string_view bytes) {
   std::vector<std::string_view> lines;
@@ -110,16 +107,9 @@ class LogCatcher {
   std::vector<std::string> lines;
 };
 
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() /
-          (name + "_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".krt"))
-      .string();
-}
-
 TEST(SaveFileTest, NewGameFileBeginsWithVersionTitleAndRunningFlagAndHasTheFormulasLines) {
   auto g = NewWorld();
-  std::string bytes = Bytes(*g);
+  std::string bytes = SavedBytes(*g);
   EXPECT_TRUE(bytes.starts_with("\"1.20\",\"Koratsu\",1,")) << bytes.substr(0, 40);
   EXPECT_TRUE(bytes.ends_with("\r\n"));
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1) << "every line ends with CR LF";
@@ -156,7 +146,7 @@ TEST(SaveFileTest, LineCountFollowsTheSizeFormulaForEmptyAndUsedCounts) {
     auto state = std::make_unique<GameState>();
     GameState& g = *state;
     c.set(g);
-    std::string bytes = Bytes(g);
+    std::string bytes = SavedBytes(g);
     EXPECT_EQ(static_cast<long long>(Lines(bytes).size()), c.lines) << c.what;
     EXPECT_EQ(FormulaLines(g), c.lines) << c.what;
   }
@@ -168,12 +158,12 @@ TEST(SaveFileTest, NewWorldReadIntoAFreshWorldWritesTheSameBytes) {
   saved->PlayerMei = "";
   saved->AssetRankEntry[0].Name = "山田 ";
   saved->TutorialStage = 2;
-  std::string first = Bytes(*saved);
+  std::string first = SavedBytes(*saved);
 
   auto loaded = NewWorld();
   SaveFileResult read = ReadSaveFileBytes(*loaded, first);
   ASSERT_TRUE(read) << read.error;
-  EXPECT_EQ(Bytes(*loaded), first);
+  EXPECT_EQ(SavedBytes(*loaded), first);
 }
 
 TEST(SaveFileTest, BusyLateGameReadsBackExactlyAndWritesTheSameBytes) {
@@ -186,8 +176,8 @@ TEST(SaveFileTest, BusyLateGameReadsBackExactlyAndWritesTheSameBytes) {
   SaveFileResult read = ReadSaveFile(*loaded, path);
   std::filesystem::remove(path);
   ASSERT_TRUE(read) << read.error;
-  std::string first = Bytes(*saved);
-  EXPECT_EQ(Bytes(*loaded), first);
+  std::string first = SavedBytes(*saved);
+  EXPECT_EQ(SavedBytes(*loaded), first);
 
   GameState& g = *loaded;
   EXPECT_EQ(g.PlayerSei.TextView(), "ﾏﾝｶﾞ,太郎");
@@ -246,7 +236,7 @@ TEST(SaveFileTest, NumbersAreWrittenShortestAndReadBackBitForBit) {
   GameState& back = *backState;
   for (const Case& c : cases) {
     g.BedSprite = c.value;
-    std::string bytes = Bytes(g);
+    std::string bytes = SavedBytes(g);
     EXPECT_EQ(LineAfter(bytes, "777777,1"), c.text);
     ASSERT_TRUE(ReadSaveFileBytes(back, bytes));
     EXPECT_TRUE(SameBits(back.BedSprite, c.value)) << c.text;
@@ -261,7 +251,7 @@ TEST(SaveFileTest, VolumePricesAreWrittenFromTheirFourDecimals) {
   g.ComicsVolume[0][1].Price = Money::FromScaled(3901234);
   g.ComicsVolume[0][2].Price = Money::FromScaled(-1);
   g.ComicsVolume[0][3].Price = Money::FromScaled(123456789012340000);
-  std::string bytes = Bytes(g);
+  std::string bytes = SavedBytes(g);
   EXPECT_NE(bytes.find("\r\n,,,,410.5,\r\n,,,,390.1234,\r\n,,,,-0.0001,\r\n,,,,12345678901234,\r\n,,,,0,\r\n"),
             std::string::npos);
   auto backState = std::make_unique<GameState>();
@@ -274,7 +264,7 @@ TEST(SaveFileTest, TextsAreCodePage932WithSingleByteHalfWidthKatakana) {
   auto state = std::make_unique<GameState>();
   GameState& g = *state;
   g.PlayerSei = "ﾎﾟｲﾝﾄ～漫画";
-  std::string bytes = Bytes(g);
+  std::string bytes = SavedBytes(g);
   EXPECT_NE(bytes.find("\"\xCE\xDF\xB2\xDD\xC4\x81\x60\x96\x9F\x89\xE6\""), std::string::npos);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
@@ -288,7 +278,7 @@ TEST(SaveFileTest, ReadsTheItemFormsOfTheOriginalProgram) {
   g.Garyoku = 111111;
   g.PlayerFame = 222222;
   g.BedSprite = 555555;
-  std::string bytes = Bytes(g);
+  std::string bytes = SavedBytes(g);
   bytes = ReplaceLine(bytes, "111111,", ".5,-.25,1E+15,1.5E-05,\"12\"");
   std::string name;
   Cp932().Encode("山田,太郎", name);
@@ -314,7 +304,7 @@ TEST(SaveFileTest, ReadsTheItemFormsOfTheOriginalProgram) {
 
 TEST(SaveFileTest, ReadsLinesEndedByLineFeedAloneAndALastLineWithoutEnd) {
   auto saved = BusyGame();
-  std::string bytes = Bytes(*saved);
+  std::string bytes = SavedBytes(*saved);
   std::string unix;
   for (char c : bytes)
     if (c != '\r') unix.push_back(c);
@@ -323,7 +313,7 @@ TEST(SaveFileTest, ReadsLinesEndedByLineFeedAloneAndALastLineWithoutEnd) {
   GameState& back = *backState;
   SaveFileResult read = ReadSaveFileBytes(back, unix);
   ASSERT_TRUE(read) << read.error;
-  EXPECT_EQ(Bytes(back), bytes);
+  EXPECT_EQ(SavedBytes(back), bytes);
 }
 
 class FailedReadTest : public ::testing::Test {
@@ -334,7 +324,7 @@ class FailedReadTest : public ::testing::Test {
     saved->DaysSinceOffer = 987654;
     saved->AsiListCount = 876543;
     saved->Garyoku = 111111;
-    bytes = Bytes(*saved);
+    bytes = SavedBytes(*saved);
     target = NewWorld();
     target->PlayerSei = "まだ遊んでいる";
     target->ComicsVolume[3][400].Sold = 9;
@@ -434,7 +424,7 @@ TEST(SaveFileTest, RivalsTheFileDoesNotHoldAreFoundAgainInTheComicsTable) {
 
 TEST(SaveFileTest, AReadForgetsRivalRecordsTheFileDoesNotHoldWhenTheirSeriesIsMissing) {
   auto saved = BusyGame();
-  std::string bytes = Bytes(*saved);
+  std::string bytes = SavedBytes(*saved);
   auto target = std::make_unique<GameState>();
   target->Rival[150].Debuted = 1;
   target->Rival[150].ComicRow = 3;
@@ -487,14 +477,14 @@ TEST(SaveFileTest, AValueThatIsNotANumberIsWrittenAsZeroAndTheFileStillReads) {
   g.Stamina = Value(std::nan(""));
   g.PollArtistCount = Value(std::nan(""));  // row 0 and its extra row, as for 0
   g.PollArtist[0].Name = "row 0";
-  std::string bytes = Bytes(g);
+  std::string bytes = SavedBytes(g);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
   SaveFileResult read = ReadSaveFileBytes(back, bytes);
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(back.Stamina.Num(), 0);
   EXPECT_EQ(back.PollArtist[0].Name.TextView(), "row 0");
-  EXPECT_EQ(Bytes(back), bytes);
+  EXPECT_EQ(SavedBytes(back), bytes);
   EXPECT_FALSE(log.lines.empty());
 }
 
@@ -503,7 +493,7 @@ TEST(SaveFileTest, TextsTheFormatCannotHoldStillGiveAFileThatReads) {
   auto state = std::make_unique<GameState>();
   GameState& g = *state;
   g.PlayerSei = "a\"b\r\nc\xF0\x9F\x98\x80";
-  std::string bytes = Bytes(g);
+  std::string bytes = SavedBytes(g);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
   SaveFileResult read = ReadSaveFileBytes(back, bytes);

@@ -11,6 +11,7 @@
 #include "state/game_state.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
+#include "support/save_bytes.h"
 #include "support/scripted_ui.h"
 
 namespace koratsu {
@@ -18,22 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RecordingScreen;
+using testing::SavedBytes;
+using testing::FirstDifference;
 using testing::UiEvent;
-
-std::string Bytes(const GameState& g) {
-  std::string bytes;
-  EXPECT_TRUE(SaveFileBytes(g, bytes));
-  return bytes;
-}
-
-// Where two files first differ, for a readable failure.
-std::string FirstDifference(const std::string& a, const std::string& b) {
-  std::size_t at = 0;
-  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
-  std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<long>(at), '\n')) + 1;
-  return "line " + std::to_string(line) + ": " + a.substr(a.rfind('\n', at) + 1, 60) + " / " +
-         b.substr(b.rfind('\n', at) + 1, 60);
-}
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -159,8 +147,8 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   expected.KoudouShown = 0;
   expected.TutorialStage = 0;
   expected.FormSlot[6].Open = 0;
-  std::string loaded = Bytes(g());
-  std::string wanted = Bytes(expected);
+  std::string loaded = SavedBytes(g());
+  std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
   EXPECT_EQ(g().PlayerSei, Value("漫画太郎"));
 
@@ -199,7 +187,7 @@ TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
       StateScope scope(*own);
       shell::SetProgramValues();
       if (running) StartGame("漫画太郎");
-      std::string before = Bytes(*own);
+      std::string before = SavedBytes(*own);
       ui.Clear();
       screen.calls.clear();
       ui.AnswerFileDialog(std::nullopt);
@@ -208,7 +196,7 @@ TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
       } else {
         shell::LoadGame(screen);
       }
-      std::string after = Bytes(*own);
+      std::string after = SavedBytes(*own);
       EXPECT_TRUE(after == before) << FirstDifference(after, before);
       EXPECT_EQ(Kinds(), std::vector<UiEvent::Kind>{saving ? UiEvent::SaveDialog : UiEvent::OpenDialog});
       EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
@@ -254,11 +242,11 @@ TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWa
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(c.name) + (running ? " in a game" : " on the title screen"));
       WriteAll(folder / c.name, c.bytes);
-      std::string before = Bytes(*own);
+      std::string before = SavedBytes(*own);
       ui.Clear();
       screen.calls.clear();
       Load(folder / c.name);
-      std::string after = Bytes(*own);
+      std::string after = SavedBytes(*own);
       EXPECT_TRUE(after == before) << FirstDifference(after, before);
       EXPECT_EQ(ui.Messages(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
       EXPECT_EQ(Kinds(), (std::vector<UiEvent::Kind>{UiEvent::OpenDialog, UiEvent::Message}));
@@ -300,7 +288,7 @@ TEST_F(SaveLoadTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {
   WriteAll(path, std::string(3'000'000, 'x'));  // longer than the game
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   Save(path);
-  EXPECT_TRUE(ReadAll(path) == Bytes(g()));
+  EXPECT_TRUE(ReadAll(path) == SavedBytes(g()));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"game.krt"});
@@ -311,7 +299,7 @@ TEST_F(SaveLoadTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {
   g().Kingaku = 1;
   Save(link);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_TRUE(ReadAll(path) == Bytes(g()));
+  EXPECT_TRUE(ReadAll(path) == SavedBytes(g()));
 }
 
 }  // namespace

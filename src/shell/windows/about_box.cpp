@@ -8,6 +8,7 @@
 #include "platform/colors.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
+#include "platform/window_conventions.h"
 #include "state/game_state.h"
 #include "ui/ui.h"
 
@@ -26,13 +27,6 @@ QFont NoticeFont() {
   QFont font(QStringLiteral("MS UI Gothic"), 9);
   font.setBold(true);
   return font;
-}
-
-void SetBackground(QWidget* window, unsigned bbggrr) {
-  window->setAutoFillBackground(true);
-  QPalette palette = window->palette();
-  palette.setColor(QPalette::Window, platform::VbColor(bbggrr));
-  window->setPalette(palette);
 }
 
 }  // namespace
@@ -62,7 +56,7 @@ Form2::Form2() : Form({.pauseClock = true}) {
   setWindowTitle(QStringLiteral("バージョン情報"));
   setWindowIcon(QIcon(platform::FormPicture(QStringLiteral("MDIForm1"), QStringLiteral("Icon"))));
   platform::SetFixedClientSize(this, 3960, 2025);
-  SetBackground(this, platform::kLightGrey);
+  platform::SetBackground(this, platform::kLightGrey);
 
   Shape1[0] = new platform::Shape(this);
   platform::Place(Shape1[0], 120, 120, 3735, 255);
@@ -79,7 +73,7 @@ Form2::Form2() : Form({.pauseClock = true}) {
 
   Picture1 = new QWidget(this);
   platform::Place(Picture1, 720, 510, 3135, 495);
-  SetBackground(Picture1, platform::kWhite);
+  platform::SetBackground(Picture1, platform::kWhite);
 
   Label1[1] = new ClickableLabel(Picture1);
   platform::Place(Label1[1], 0, 150, 3135, 225);

@@ -1,8 +1,5 @@
 #include "shell/windows/conversation_window.h"
 
-#include "platform/colors.h"
-#include "platform/pictures.h"
-#include "platform/twips.h"
 #include "shell/talk.h"
 #include "state/game_state.h"
 
@@ -20,38 +17,16 @@ Typing TalkTyping() {
 
 }  // namespace
 
-Form21::Form21() : Form({.removeCloseItem = true, .pauseClock = true, .resumeRequestOnUnload = true}) {
+Form21::Form21()
+    : BalloonForm({.removeCloseItem = true, .pauseClock = true, .resumeRequestOnUnload = true},
+                  {.form = QStringLiteral("Form21"),
+                   .clientWidth = 3255,
+                   .clientHeight = 1785,
+                   .portraitTop = 240,
+                   .buttonTop = 1320,
+                   .frameCount = 4,
+                   .timerInterval = kTypingInterval}) {
   setWindowTitle(QStringLiteral("会話"));
-  platform::SetFixedClientSize(this, 3255, 1785);
-  setAutoFillBackground(true);
-  QPalette background = palette();
-  background.setColor(QPalette::Window, platform::VbColor(platform::kGrey));
-  setPalette(background);
-
-  Picture1 = new QLabel(this);
-  platform::Place(Picture1, 120, 120, 1875, 1095);
-  Picture1->setPixmap(platform::FormPicture(QStringLiteral("Form21"), QStringLiteral("Picture1")));
-  Label1[0] = new QLabel(Picture1);
-  platform::Place(Label1[0], 120, 120, 1455, 975);
-  Label1[0]->setWordWrap(true);
-  Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label1[0]->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-
-  Image1[0] = new QLabel(this);
-  platform::Place(Image1[0], 2160, 240, 975, 975);
-  Image1[0]->setScaledContents(true);
-  for (int i = 1; i <= 4; ++i)
-    Frames[static_cast<size_t>(i)] =
-        platform::FormPicture(QStringLiteral("Form21"), QStringLiteral("Image1(%1)").arg(i));
-
-  Command1 = new QPushButton(this);
-  platform::Place(Command1, 2160, 1320, 975, 375);
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(kTypingInterval);
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
 void Form21::Form_Load() {
@@ -70,14 +45,8 @@ void Form21::Form_Load() {
 }
 
 void Form21::Form_Unload() {
-  Timer1->stop();
+  BalloonForm::Form_Unload();
   CloseTalk();
-}
-
-void Form21::ShowFrame(int frame) {
-  if (frame == shownFrame_) return;
-  shownFrame_ = frame;
-  Image1[0]->setPixmap(Frames[static_cast<size_t>(frame)]);
 }
 
 void Form21::Timer1_Timer() {

@@ -9,6 +9,7 @@
 
 #include "platform/colors.h"
 #include "platform/twips.h"
+#include "platform/window_conventions.h"
 #include "state/game_state.h"
 #include "state/money.h"
 
@@ -35,13 +36,6 @@ QFont ValueFont() {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
   font.setBold(true);
   return font;
-}
-
-void SetBackground(QWidget* window, unsigned bbggrr) {
-  window->setAutoFillBackground(true);
-  QPalette palette = window->palette();
-  palette.setColor(QPalette::Window, platform::VbColor(bbggrr));
-  window->setPalette(palette);
 }
 
 QLabel* Text(QWidget* parent, int left, int top, int width, bool bold, Qt::Alignment align = Qt::AlignLeft) {
@@ -159,7 +153,7 @@ double Form4::BarWidth(double value, double cap) {
 }
 
 void Form4::Form_Load() {
-  SetBackground(this, platform::BackgroundForColorCount(platform::ScreenColorCount(this)));
+  platform::SetBackground(this, platform::BackgroundForColorCount(platform::ScreenColorCount(this)));
   State().FormSlot[kPanel].Redraw = 1;
   platform::FillHeadingBars(Shape1);
   PlaceInMainWindow();

@@ -218,10 +218,6 @@ bool MDIForm1::Call(std::string_view method) {
     GameOn();
   } else if (method == "Show") {
     BringToFront();
-  } else if (method == "TutorialStarted") {
-    SetTutorialMenus(true);
-  } else if (method == "TutorialEnded") {
-    SetTutorialMenus(false);
   } else {
     return false;
   }

@@ -57,8 +57,8 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   // are not offered: their menu entries and toolbar buttons are disabled.
   void SetTutorialMenus(bool tutorialRunning) override;
   bool TutorialMenusLocked() const { return tutorialLocked_; }
-  // The same, by name, for rules that reach the main window through the ui
-  // seam: "ResetGame", "GameOn", "Show", "TutorialStarted", "TutorialEnded".
+  // ResetGame, GameOn and BringToFront by name ("ResetGame", "GameOn",
+  // "Show"), for rules that reach the main window through the ui seam.
   bool Call(std::string_view method);
 
   // A menu item by its name ("MSaveGame"); level-1 menus are the menus' own actions.

@@ -3,9 +3,9 @@
 #include <QRect>
 
 #include "platform/colors.h"
-#include "platform/pictures.h"
 #include "platform/placement.h"
 #include "platform/twips.h"
+#include "platform/window_conventions.h"
 #include "shell/talk.h"
 #include "shell/tutorial.h"
 #include "shell/windows/main_window.h"
@@ -17,13 +17,6 @@ namespace koratsu {
 namespace {
 
 const QString kNext = QStringLiteral("次へ >>");
-
-void SetBackground(QWidget* window, unsigned bbggrr) {
-  window->setAutoFillBackground(true);
-  QPalette palette = window->palette();
-  palette.setColor(QPalette::Window, platform::VbColor(bbggrr));
-  window->setPalette(palette);
-}
 
 // The guide's blink: "次へ >>" for ticks 1 to 5 of each cycle, blank for 6 to 11.
 constexpr int kBlinkOn = 1;
@@ -41,7 +34,7 @@ constexpr int kGuideFromRight = 3000;
 
 Form38::Form38() : Form({.removeCloseItem = true, .pauseClock = true}) {
   platform::SetFixedClientSize(this, 3000, 2145);
-  SetBackground(this, platform::kLightGrey);
+  platform::SetBackground(this, platform::kLightGrey);
 
   Shape1[0] = new platform::Shape(this);
   platform::Place(Shape1[0], 120, 120, 2775, 255);
@@ -52,7 +45,7 @@ Form38::Form38() : Form({.removeCloseItem = true, .pauseClock = true}) {
 
   Picture1 = new QWidget(this);
   platform::Place(Picture1, 120, 480, 2775, 1095);
-  SetBackground(Picture1, platform::kWhite);
+  platform::SetBackground(Picture1, platform::kWhite);
   Label1 = new QLabel(Picture1);
   platform::Place(Label1, 60, 60, 2535, 975);
   Label1->setWordWrap(true);
@@ -99,35 +92,16 @@ void Form38::Command1_Click() {
 
 // ---------------------------------------------------------------- Form36
 
-Form36::Form36() : Form({.kind = platform::FormKind::Owned, .centre = false, .removeCloseItem = true}) {
+Form36::Form36()
+    : BalloonForm({.kind = platform::FormKind::Owned, .centre = false, .removeCloseItem = true},
+                  {.form = QStringLiteral("Form36"),
+                   .clientWidth = 3240,
+                   .clientHeight = 1650,
+                   .portraitTop = 120,
+                   .buttonTop = 1200,
+                   .frameCount = 2,
+                   .timerInterval = kTimerInterval}) {
   setWindowTitle(QStringLiteral("チュートリアルモード"));
-  platform::SetFixedClientSize(this, 3240, 1650);
-  SetBackground(this, platform::kGrey);
-
-  Picture1 = new QLabel(this);
-  platform::Place(Picture1, 120, 120, 1875, 1095);
-  Picture1->setPixmap(platform::FormPicture(QStringLiteral("Form36"), QStringLiteral("Picture1")));
-  Label1[0] = new QLabel(Picture1);
-  platform::Place(Label1[0], 120, 120, 1455, 975);
-  Label1[0]->setWordWrap(true);
-  Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label1[0]->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-
-  Image1[0] = new QLabel(this);
-  platform::Place(Image1[0], 2160, 120, 975, 975);
-  Image1[0]->setScaledContents(true);
-  for (int i = 1; i <= 2; ++i)
-    Frames[static_cast<size_t>(i)] =
-        platform::FormPicture(QStringLiteral("Form36"), QStringLiteral("Image1(%1)").arg(i));
-
-  Command1 = new QPushButton(this);
-  platform::Place(Command1, 2160, 1200, 975, 375);
-  Command1->setDefault(true);
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(kTimerInterval);
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
 void Form36::Form_Load() {
@@ -142,18 +116,10 @@ void Form36::Form_Load() {
   Timer1->start();
 }
 
-void Form36::Form_Unload() { Timer1->stop(); }
-
 void Form36::CaptionForLineCount() {
   const GameState& g = State();
   if (g.TutorialLineCount == 1) Command1->setText(QString());
   if (g.TutorialLineCount > 1) Command1->setText(kNext);
-}
-
-void Form36::ShowFrame(int frame) {
-  if (frame == shownFrame_) return;
-  shownFrame_ = frame;
-  Image1[0]->setPixmap(Frames[static_cast<size_t>(frame)]);
 }
 
 void Form36::Timer1_Timer() {

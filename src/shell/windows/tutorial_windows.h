@@ -5,12 +5,11 @@
 #include <array>
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 #include "platform/form.h"
 #include "platform/window_conventions.h"
+#include "shell/windows/balloon_form.h"
 #include "state/value.h"
 
 namespace koratsu {
@@ -31,37 +30,26 @@ class Form38 : public platform::Form {
   void Form_Load() override;
 };
 
-class Form36 : public platform::Form {
+class Form36 : public BalloonForm {
  public:
   static constexpr int kTimerInterval = 100;  // ms
 
+  // Label1(0): the typed guidance line. Command1: empty, 次へ >> or
+  // blinking. The portrait frames: 1 the editor with the mouth closed, 2 open.
   Form36();
 
-  QLabel* Picture1;               // the speech balloon
-  std::array<QLabel*, 1> Label1;  // the typed guidance line
-  std::array<QLabel*, 1> Image1;  // the editor's portrait
-  QPushButton* Command1;          // empty, 次へ >> or blinking
-  QTimer* Timer1;
-
-  // The stored portrait frames: 1 the editor with the mouth closed, 2 open.
-  std::array<QPixmap, 3> Frames;
-  int ShownFrame() const { return shownFrame_; }
-
-  void Timer1_Timer();
-  void Command1_Click();
+  void Timer1_Timer() override;
+  void Command1_Click() override;
 
  protected:
   void Form_Load() override;
-  void Form_Unload() override;
 
  private:
-  void ShowFrame(int frame);
   void CaptionForLineCount();
 
   // The guide types with values of its own, so that a conversation shown
   // meanwhile neither garbles nor is garbled by it.
   Value text_, shownChars_, mouth_;
-  int shownFrame_ = 0;
 };
 
 }  // namespace koratsu

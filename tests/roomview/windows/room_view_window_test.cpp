@@ -13,14 +13,13 @@
 
 #include "platform/pictures.h"
 #include "qtsupport/window_testing.h"
-#include "roomview/furnish.h"
 #include "roomview/sheet_layout.h"
-#include "roomview/sprites.h"
 #include "roomview/walking.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/world.h"
 #include "support/fresh_state.h"
+#include "support/moved_house.h"
 #include "ui/ui.h"
 
 namespace koratsu {
@@ -157,17 +156,7 @@ TEST_F(RoomViewTest, StaysOnScreenForAPictureOnRequest) {
     // What moving house does, with all the equipment bought; then four assistants hired.
     g().HouseKind = 1;
     ui::CallForm(1, "GraphicChange");
-    for (long long i = 0; i < g().RoomItemSpriteCount.Index(); ++i) RemoveSprite(g().RoomItem[i].Sprite);
-    FurnishRoom();
-    for (const sheet::Placement& p : sheet::kEquipment[1]) {
-      AddSprite(p.x, p.y, p.source.x, p.source.y, p.source.width, p.source.height, p.depthOffset);
-      g().RoomItem[g().RoomItemSpriteCount].Sprite = g().SpriteLast;
-      g().RoomItemSpriteCount += 1;
-    }
-    rec::Sprite& player = g().Sprite[g().Figure[0].Sprite];
-    player.X = 306, player.Y = 105;
-    player.Depth = player.Y + g().Figure[0].Sprite / 1000;
-    g().Figure[0].Place = 1;
+    testing::FurnishMovedHouse();
     for (int k = 0; k < 4; ++k) {
       g().AsiDesk[k] = k + 3;
       g().Figure[k + 1].Picture = k + 1;

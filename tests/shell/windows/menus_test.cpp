@@ -103,7 +103,7 @@ TEST_F(MenusTest, TheTutorialTakesAwayNewGameTutorialSaveAndLoad) {
   // A new game inside the tutorial keeps them away.
   StartGame();
   EXPECT_FALSE(Enabled("MSaveGame"));
-  EXPECT_TRUE(main->Call("TutorialEnded"));
+  main->SetTutorialMenus(false);
   for (const char* name : {"MNewGame", "MChuutoRiaru", "MSaveGame", "MLoadGame"}) EXPECT_TRUE(Enabled(name)) << name;
   EXPECT_TRUE(main->BSave[0]->isEnabled());
 }

@@ -6,7 +6,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <filesystem>
@@ -18,12 +17,16 @@
 #include "shell/save_file.h"
 #include "shell/windows/main_window.h"
 #include "support/fresh_state.h"
+#include "support/save_bytes.h"
 
 namespace koratsu {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::ProcessEvents;
+using testing::SavedBytes;
+using testing::FirstDifference;
+using testing::TempPath;
 
 // The real windows, with the player's answers to the file dialogs.
 class AnsweringUi : public QtUi {
@@ -40,27 +43,6 @@ class AnsweringUi : public QtUi {
     return path;
   }
 };
-
-std::string Bytes(const GameState& g) {
-  std::string bytes;
-  EXPECT_TRUE(SaveFileBytes(g, bytes));
-  return bytes;
-}
-
-// Where two files first differ, for a readable failure.
-std::string FirstDifference(const std::string& a, const std::string& b) {
-  std::size_t at = 0;
-  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
-  std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<long>(at), '\n')) + 1;
-  return "line " + std::to_string(line) + ": " + a.substr(a.rfind('\n', at) + 1, 60) + " / " +
-         b.substr(b.rfind('\n', at) + 1, 60);
-}
-
-std::string TempPath(const std::string& name) {
-  return (fs::temp_directory_path() /
-          (name + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".krt"))
-      .string();
-}
 
 class SaveLoadWindowTest : public ::testing::Test {
  protected:
@@ -134,8 +116,8 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   expected.FormSlot[31].Left = 0;
   expected.TutorialStage = 0;
   for (int form : {1, 4, 30}) expected.FormSlot[form] = g().FormSlot[form];
-  std::string loaded = Bytes(g());
-  std::string wanted = Bytes(expected);
+  std::string loaded = SavedBytes(g());
+  std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
   fs::remove(path);
   ui::Install(&qt.Ui());
@@ -147,7 +129,7 @@ TEST_F(SaveLoadWindowTest, AFailedLoadSaysSoAndTheGameGoesOn) {
   StartGame("漫画太郎");
   QuietWindows();
   g().Kingaku = 4321;
-  std::string before = Bytes(g());
+  std::string before = SavedBytes(g());
   std::string path = TempPath("broken");
   {
     std::ofstream out(path, std::ios::binary);
@@ -161,7 +143,7 @@ TEST_F(SaveLoadWindowTest, AFailedLoadSaysSoAndTheGameGoesOn) {
   });
   main->MLoadGame_Click();
   EXPECT_TRUE(script.Done());
-  EXPECT_TRUE(Bytes(g()) == before);
+  EXPECT_TRUE(SavedBytes(g()) == before);
   EXPECT_TRUE(main->Timer1->isActive());
   fs::remove(path);
   ui::Install(&qt.Ui());
@@ -185,7 +167,7 @@ void CancelFileDialog(std::function<void(QFileDialog&)> check) {
 TEST_F(SaveLoadWindowTest, CancellingEitherDialogLeavesTheGameAndTheClockAsTheyWere) {
   StartGame("漫画太郎");
   QuietWindows();
-  std::string before = Bytes(g());
+  std::string before = SavedBytes(g());
   CancelFileDialog([this](QFileDialog& dialog) {
     EXPECT_FALSE(main->Timer1->isActive());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルを保存する"));
@@ -196,7 +178,7 @@ TEST_F(SaveLoadWindowTest, CancellingEitherDialogLeavesTheGameAndTheClockAsTheyW
   });
   main->MSaveGame_Click();
   EXPECT_TRUE(main->Timer1->isActive());
-  EXPECT_TRUE(Bytes(g()) == before);
+  EXPECT_TRUE(SavedBytes(g()) == before);
 
   CancelFileDialog([](QFileDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルを開く"));
@@ -205,7 +187,7 @@ TEST_F(SaveLoadWindowTest, CancellingEitherDialogLeavesTheGameAndTheClockAsTheyW
   });
   main->MLoadGame_Click();
   EXPECT_TRUE(main->Timer1->isActive());
-  EXPECT_TRUE(Bytes(g()) == before);
+  EXPECT_TRUE(SavedBytes(g()) == before);
 }
 
 TEST_F(SaveLoadWindowTest, CancellingTheLoadOnTheTitleScreenKeepsTheClockOff) {

@@ -1,0 +1,48 @@
+#include "shell/windows/balloon_form.h"
+
+#include "platform/colors.h"
+#include "platform/pictures.h"
+#include "platform/twips.h"
+#include "platform/window_conventions.h"
+
+namespace koratsu {
+
+BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layout) : Form(traits) {
+  platform::SetFixedClientSize(this, layout.clientWidth, layout.clientHeight);
+  platform::SetBackground(this, platform::kGrey);
+
+  Picture1 = new QLabel(this);
+  platform::Place(Picture1, 120, 120, 1875, 1095);
+  Picture1->setPixmap(platform::FormPicture(layout.form, QStringLiteral("Picture1")));
+  Label1[0] = new QLabel(Picture1);
+  platform::Place(Label1[0], 120, 120, 1455, 975);
+  Label1[0]->setWordWrap(true);
+  Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label1[0]->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+
+  Image1[0] = new QLabel(this);
+  platform::Place(Image1[0], 2160, layout.portraitTop, 975, 975);
+  Image1[0]->setScaledContents(true);
+  Frames.resize(static_cast<size_t>(layout.frameCount) + 1);
+  for (int i = 1; i <= layout.frameCount; ++i)
+    Frames[static_cast<size_t>(i)] = platform::FormPicture(layout.form, QStringLiteral("Image1(%1)").arg(i));
+
+  Command1 = new QPushButton(this);
+  platform::Place(Command1, 2160, layout.buttonTop, 975, 375);
+  Command1->setDefault(true);
+  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(layout.timerInterval);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void BalloonForm::Form_Unload() { Timer1->stop(); }
+
+void BalloonForm::ShowFrame(int frame) {
+  if (frame == shownFrame_) return;
+  shownFrame_ = frame;
+  Image1[0]->setPixmap(Frames[static_cast<size_t>(frame)]);
+}
+
+}  // namespace koratsu

@@ -1,0 +1,18 @@
+#include "qtsupport/generated_pictures.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace koratsu::testing {
+
+QImage Generated(const char* path) { return QImage(QStringLiteral(KORATSU_BUILD_DIR "/") + QString::fromUtf8(path)); }
+
+void ExpectGeneratedSizes(std::initializer_list<PictureSize> pictures) {
+  for (const PictureSize& c : pictures) {
+    QImage image = Generated(c.path);
+    ASSERT_FALSE(image.isNull()) << c.path;
+    EXPECT_EQ(image.size(), c.size) << c.path;
+  }
+}
+
+}  // namespace koratsu::testing

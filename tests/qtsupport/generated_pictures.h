@@ -1,0 +1,23 @@
+#pragma once
+// The pictures the build generated beside the program, for the asset tests.
+
+#include <initializer_list>
+
+#include <QImage>
+#include <QSize>
+
+namespace koratsu::testing {
+
+// A generated file by its path beside the program ("Graphic/Title.bmp"); a
+// null image when the build did not write it.
+QImage Generated(const char* path);
+
+struct PictureSize {
+  const char* path;
+  QSize size;
+};
+
+// Every picture exists and has its size; the first missing one ends the check.
+void ExpectGeneratedSizes(std::initializer_list<PictureSize> pictures);
+
+}  // namespace koratsu::testing

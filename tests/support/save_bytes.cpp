@@ -1,0 +1,34 @@
+#include "support/save_bytes.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "shell/save_file.h"
+
+namespace koratsu::testing {
+
+std::string SavedBytes(const GameState& g) {
+  std::string bytes;
+  SaveFileResult made = SaveFileBytes(g, bytes);
+  EXPECT_TRUE(made) << made.error;
+  return bytes;
+}
+
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  std::size_t at = 0;
+  while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+  std::size_t line = static_cast<std::size_t>(std::count(a.begin(), a.begin() + static_cast<long>(at), '\n')) + 1;
+  return "line " + std::to_string(line) + ": " + a.substr(a.rfind('\n', at) + 1, 60) + " / " +
+         b.substr(b.rfind('\n', at) + 1, 60);
+}
+
+std::string TempPath(const std::string& name) {
+  return (std::filesystem::temp_directory_path() /
+          (name + "_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".krt"))
+      .string();
+}
+
+}  // namespace koratsu::testing

@@ -1,0 +1,21 @@
+#pragma once
+// Helpers for tests that save and load games: a game's save file as bytes,
+// where two of them first differ, and a file of the running test's own.
+
+#include <string>
+
+#include "state/game_state.h"
+
+namespace koratsu::testing {
+
+// The save file of `g`, made in memory; a failure to make it fails the test.
+std::string SavedBytes(const GameState& g);
+
+// Where two files first differ, for a readable failure: the line number and
+// both lines from there.
+std::string FirstDifference(const std::string& a, const std::string& b);
+
+// A path in the temporary folder named after `name` and the running test.
+std::string TempPath(const std::string& name);
+
+}  // namespace koratsu::testing

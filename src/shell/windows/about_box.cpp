@@ -1,7 +1,5 @@
 #include "shell/windows/about_box.h"
 
-#include <algorithm>
-
 #include <QIcon>
 #include <QMouseEvent>
 
@@ -9,6 +7,7 @@
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
+#include "shell/about.h"
 #include "state/game_state.h"
 #include "ui/ui.h"
 
@@ -19,7 +18,6 @@ namespace {
 constexpr int kAboutBox = 2;
 constexpr int kEnding = 17;
 constexpr int kTricks = 28;
-constexpr int kFullPoints = 99;
 
 const QString kAddressShown = QStringLiteral("koratsu.example.org");
 
@@ -108,18 +106,11 @@ void Form2::Form_Load() {
   GameState& g = State();
   Label1[4]->setText(QString::fromStdString("Version " + g.AppVersion.Str()));
   Label1[1]->setText(QString::fromStdString(g.AppTitle.Str()));
-  g.AboutClickA = 0;
-  g.AboutClickB = 0;
+  shell::StartAboutSequence();
 }
 
 void Form2::Image1_MouseDown(Qt::MouseButton button) {
-  GameState& g = State();
-  if (button == Qt::LeftButton) {
-    g.AboutClickA += 1;
-  } else if (g.AboutClickA == kGate) {
-    g.AboutClickB += 1;
-  }
-  if (g.AboutClickA == kFinal && g.AboutClickB == kOtherPresses) ui::Show(kTricks, ui::Modal);
+  if (shell::PressAboutPicture(button == Qt::LeftButton)) ui::Show(kTricks, ui::Modal);
 }
 
 void Form2::OpenWebPage() { ui::OpenWebPage(kWebPage); }
@@ -152,11 +143,7 @@ void Form28::Command1_Click() {
   ui::Show(kEnding, ui::Modal);
 }
 
-void Form28::Command2_Click() {
-  GameState& g = State();
-  long long count = std::min<long long>(g.TiItemCount.Index(), decltype(g.KnowledgeItem)::kCapacity);
-  for (long long i = 0; i < count; ++i) g.KnowledgeItem[i].Point = kFullPoints;
-}
+void Form28::Command2_Click() { shell::FillKnowledgePoints(); }
 
 namespace {
 const bool registered2 = platform::RegisterForm<Form2>(2);

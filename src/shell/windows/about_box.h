@@ -41,13 +41,6 @@ class ClickableLabel : public QLabel {
 
 class Form2 : public platform::Form {
  public:
-  // The press sequence: left presses up to the gate, presses of other
-  // buttons up to their count, then left presses up to the final number.
-  static constexpr int kGate = 4;
-  static constexpr int kOtherPresses = 2;
-  static constexpr int kFinal = 7;
-  static_assert(kFinal > kGate && kFinal + kOtherPresses == 9);
-
   static const char* const kWebPage;
 
   Form2();

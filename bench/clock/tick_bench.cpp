@@ -5,7 +5,7 @@
 #include "clock/tick.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
 #include "support/late_game.h"
 
 namespace koratsu {

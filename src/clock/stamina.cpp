@@ -3,7 +3,7 @@
 #include "clock/phases.h"
 #include "clock/sukezyuru.h"
 #include "clock/tick.h"
-#include "shell/talk.h"
+#include "ui/talk.h"
 #include "state/game_state.h"
 #include "ui/ui.h"
 

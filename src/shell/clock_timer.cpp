@@ -2,6 +2,7 @@
 
 #include "clock/tick.h"
 #include "shell/tutorial.h"
+#include "ui/tutorial_stages.h"
 #include "state/game_state.h"
 #include "state/random.h"
 

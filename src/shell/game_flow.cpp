@@ -3,18 +3,17 @@
 #include "publishing/comics.h"
 #include "roomview/walking.h"
 #include "shell/settings.h"
-#include "shell/tutorial.h"
 #include "state/game_state.h"
 #include "state/shared_ops.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
+#include "ui/forms.h"
+#include "ui/game_ops.h"
+#include "ui/tutorial_stages.h"
 #include "ui/ui.h"
 
 namespace koratsu::shell {
 
 namespace {
-constexpr int kRoomView = 1;
-constexpr int kNewGameWindow = 3;
-constexpr int kInfoPanel = 4;
 constexpr int kYes = 6;
 }  // namespace
 
@@ -55,8 +54,8 @@ void GameOn(MainScreen& screen) {
   screen.SetClockRunning(true);
   ui::ChangeToolStyle();
   screen.SetGameMenus(true);
-  ui::Show(kRoomView, ui::Modeless);
-  ui::Show(kInfoPanel, ui::Modeless);
+  ui::Show(form::kRoomView, ui::Modeless);
+  ui::Show(form::kInfoPanel, ui::Modeless);
   UpdateRivalComics();
   MoveFigures();
 }
@@ -68,7 +67,7 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen) {
   }
   // Nothing from here to the end may let a clock event run: the name and the
   // tutorial stage must be in place before the first tick.
-  ui::Unload(kNewGameWindow);
+  ui::Unload(form::kNewGame);
   UnloadAllForms();
   ClearGameState();
   GameOn(screen);
@@ -76,7 +75,7 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen) {
   g.PlayerSei = name;
   g.PlayerMei = "";
   g.AssetRankEntry[0].Name = Join(g.PlayerSei, " ", g.PlayerMei);
-  g.FormSlot[kInfoPanel].Redraw = 1;
+  g.FormSlot[form::kInfoPanel].Redraw = 1;
   ui::ResumeClock();
   AdvanceTutorial(1);
   return true;
@@ -89,6 +88,14 @@ bool ConfirmQuit(MainScreen& screen) {
   if (answer == kYes) return true;
   if (State().GameActive == 1) screen.SetClockRunning(true);
   return false;
+}
+
+void EndTutorial(MainScreen& screen) {
+  GameState& g = State();
+  g.TutorialMode = 0;
+  g.TutorialStage = 0;
+  ui::Unload(form::kTutorialGuide);
+  screen.SetTutorialMenus(false);
 }
 
 }  // namespace koratsu::shell

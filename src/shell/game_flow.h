@@ -35,4 +35,9 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen);
 // wants to quit; on No the game, or the title screen, goes on.
 bool ConfirmQuit(MainScreen& screen);
 
+// Ends the tutorial mode wherever it stands: the guide closes and the game
+// commands it took away come back. The title screen (ResetGame) does this,
+// so a game over or the ending during the tutorial ends it too.
+void EndTutorial(MainScreen& screen);
+
 }  // namespace koratsu::shell

@@ -14,7 +14,8 @@
 #include "shell/settings.h"
 #include "state/log.h"
 #include "state/shared_ops.h"
-#include "state/world.h"
+#include "ui/game_ops.h"
+#include "shell/world_setup.h"
 
 namespace koratsu::shell {
 

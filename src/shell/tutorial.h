@@ -1,48 +1,10 @@
 #pragma once
-// The tutorial: a new game in which the editor, in a small guide window
-// beside the main window (Form36), tells the player each step of his first
-// work, from typing his name to posting the finished manga to a publisher.
-// Form38 starts it and, at its last stage, ends it.
-//
-// A stage moves on when the player uses the window it asks for: that window
-// calls AdvanceTutorial with the stage it ends, at this moment:
-//    1  a new game starts from the new-game window (Form3's 決定)
-//    2  the part-time-job window Form32 opens
-//    3  a part-time job starts with Form32's 決定
-//    4  the new-manga command passes its check of six works in production
-//    5  the settings editor Form5 opens
-//    6  Form5's 作成開始 is pressed, before its own checks
-//    7  the schedule window Form15's 決定 is pressed, before its own checks
-//    8  the title window Form7 of a finished work opens
-//    9  the window of a new finished work Form55 opens
-//   10  the posting window Form8 opens
-//   11  the posting animation Form68 has run to its end
-// At stage 12 the main window's clock ends the tutorial.
-
-#include <span>
+// The tutorial's start and end window Form38 and its guide Form36: how a
+// tutorial game begins and ends. Its stages are in ui/tutorial_stages.h.
 
 #include "shell/main_screen.h"
-#include "state/value.h"
 
 namespace koratsu::shell {
-
-constexpr int kTutorialLastStage = 12;
-
-// True from the start window's opening until the tutorial ends. Saving and
-// loading are not offered meanwhile (menus, toolbar and tool window alike).
-bool TutorialRunning();
-
-// Moves the tutorial from stage `from` to the next one, only when it stands
-// at `from`; anywhere else nothing changes (false). The guide shows the new
-// stage's lines at its next tick.
-bool AdvanceTutorial(int from);
-
-// The guidance lines of a stage, in order; none for 0, 12 and others.
-std::span<const char* const> TutorialStageLines(const Value& stage);
-
-// The guide's loading of the current stage: its line list is emptied and
-// filled with the stage's lines.
-void LoadTutorialStageLines();
 
 // The start and end window Form38 decides, as it loads, which of the two it
 // is: opened while the tutorial is off, it switches it on and offers the
@@ -57,14 +19,7 @@ TutorialWindowRole OpenTutorialWindow(MainScreen& screen);
 // game ends and the title screen comes back.
 void PressTutorialWindowButton(MainScreen& screen);
 
-// The clock timer's step: true when the tutorial has reached its last stage.
-bool TutorialEndDue();
 // Closes the guide and shows the end window; returns when it has closed.
 void ShowTutorialEnd();
-
-// Ends the tutorial mode wherever it stands: the guide closes and the game
-// commands it took away come back. The title screen (ResetGame) does this,
-// so a game over or the ending during the tutorial ends it too.
-void EndTutorial(MainScreen& screen);
 
 }  // namespace koratsu::shell

@@ -5,7 +5,7 @@
 
 #include "state/catalogues.h"
 #include "state/game_state.h"
-#include "state/world.h"
+#include "state/product.h"
 
 namespace koratsu {
 

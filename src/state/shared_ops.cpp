@@ -2,19 +2,8 @@
 
 #include "state/game_state.h"
 #include "state/log.h"
-#include "ui/ui.h"
 
 namespace koratsu {
-
-void PlayKoukaon(const Value& kind) {
-  // The sound-effects setting 2 ("鳴らさない") silences both effects.
-  if (State().Koukaon == 2) return;
-  if (kind == 0) {
-    ui::PlaySound(0);
-  } else if (kind == 1) {
-    ui::PlaySound(1);
-  }
-}
 
 namespace {
 
@@ -71,15 +60,6 @@ void ClearWorkSlot(const Value& slot) {
   p.Source = 0;
   p.Episode = 0;
   p.MangaIndex = 0;
-}
-
-void UnloadAllForms() {
-  // The tutorial guide (36), the magazine text (54), the featured article and
-  // fan letter (63, 64), windows 66 to 68 and the main window stay open.
-  for (int form = 1; form <= 65; ++form) {
-    if (form == 36 || form == 54 || form == 63 || form == 64) continue;
-    if (ui::IsLoaded(form)) ui::Unload(form);
-  }
 }
 
 }  // namespace koratsu

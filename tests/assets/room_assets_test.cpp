@@ -17,7 +17,7 @@
 #include "roomview/sprites.h"
 #include "roomview/walking.h"
 #include "state/game_state.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
 #include "support/fresh_state.h"
 #include "support/moved_house.h"
 

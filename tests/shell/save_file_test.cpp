@@ -17,7 +17,7 @@
 #include "shell/cp932.h"
 #include "state/game_state.h"
 #include "state/log.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
 #include "support/save_bytes.h"
 
 namespace koratsu {

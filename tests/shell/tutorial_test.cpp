@@ -1,4 +1,5 @@
 #include "shell/tutorial.h"
+#include "ui/tutorial_stages.h"
 
 #include <algorithm>
 
@@ -51,19 +52,19 @@ class TutorialTest : public ::testing::Test {
 TEST_F(TutorialTest, EachStageHasItsGuidanceLines) {
   const size_t lines[] = {0, 1, 2, 1, 2, 1, 1, 1, 2, 1, 1, 1, 0};
   for (int stage = 0; stage <= 12; ++stage) {
-    auto stageLines = shell::TutorialStageLines(stage);
+    auto stageLines = TutorialStageLines(stage);
     EXPECT_EQ(stageLines.size(), lines[stage]) << "stage " << stage;
     if (!stageLines.empty()) {
       EXPECT_EQ(std::string(stageLines[0]).substr(0, 2), "  ") << "stage " << stage;
     }
   }
-  EXPECT_TRUE(shell::TutorialStageLines(13).empty());
-  EXPECT_TRUE(shell::TutorialStageLines("x").empty());
+  EXPECT_TRUE(TutorialStageLines(13).empty());
+  EXPECT_TRUE(TutorialStageLines("x").empty());
 
   g().TutorialStage = 4;
   g().TutorialLineCount = 5;
   g().TutorialLineIndex = 3;
-  shell::LoadTutorialStageLines();
+  LoadTutorialStageLines();
   EXPECT_EQ(g().TutorialLineCount, Value(2));
   EXPECT_EQ(g().TutorialLineIndex, Value(0));
   EXPECT_EQ(g().TutorialLines[1],
@@ -76,7 +77,7 @@ TEST_F(TutorialTest, AStageMovesOnOnlyFromItself) {
       g().TutorialStage = stage;
       g().TutorialStageLoaded = 1;
       g().TutorialLineCount = 2;
-      bool moved = shell::AdvanceTutorial(from);
+      bool moved = AdvanceTutorial(from);
       EXPECT_EQ(moved, from == stage) << "stage " << stage << " from " << from;
       EXPECT_EQ(g().TutorialStage, Value(moved ? stage + 1 : stage));
       // The guide loads the new stage's lines; the last stage has none to load.
@@ -99,15 +100,15 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
   EXPECT_EQ(g().TutorialStage, Value(2));
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_TRUE(screen.tutorialMenus);
-  EXPECT_TRUE(shell::TutorialRunning());
+  EXPECT_TRUE(TutorialRunning());
   EXPECT_TRUE(ui.IsLoaded(kGuide));
 
   for (int stage = 2; stage <= 11; ++stage) {
-    EXPECT_FALSE(shell::AdvanceTutorial(stage - 1));
-    EXPECT_FALSE(shell::AdvanceTutorial(stage + 1));
+    EXPECT_FALSE(AdvanceTutorial(stage - 1));
+    EXPECT_FALSE(AdvanceTutorial(stage + 1));
     timer.Event(screen);
     EXPECT_EQ(g().TutorialStage, Value(stage)) << "nothing but its window moves a stage";
-    EXPECT_TRUE(shell::AdvanceTutorial(stage));
+    EXPECT_TRUE(AdvanceTutorial(stage));
   }
   EXPECT_EQ(g().TutorialStage, Value(12));
   ui.Clear();
@@ -153,7 +154,7 @@ TEST_F(TutorialTest, CancellingTheNameWindowAtTheStartEndsTheTutorial) {
 
 TEST_F(TutorialTest, AGameOverDuringTheTutorialEndsItWithTheGame) {
   StartTutorial();
-  shell::AdvanceTutorial(2);
+  AdvanceTutorial(2);
   screen.calls.clear();
   // What the game-over and ending windows do.
   g().GameActive = 0;
@@ -164,14 +165,14 @@ TEST_F(TutorialTest, AGameOverDuringTheTutorialEndsItWithTheGame) {
   ASSERT_FALSE(screen.calls.empty());
   EXPECT_EQ(screen.calls.front(), "menus:free");
   EXPECT_FALSE(screen.gameMenus);
-  EXPECT_FALSE(shell::TutorialEndDue());
+  EXPECT_FALSE(TutorialEndDue());
 }
 
 TEST_F(TutorialTest, OnlyARunningTutorialEndsAtItsLastStage) {
   g().TutorialStage = 12;
-  EXPECT_FALSE(shell::TutorialEndDue());
+  EXPECT_FALSE(TutorialEndDue());
   g().TutorialMode = 1;
-  EXPECT_TRUE(shell::TutorialEndDue());
+  EXPECT_TRUE(TutorialEndDue());
 }
 
 }  // namespace

@@ -12,7 +12,8 @@
 #include "state/game_state.h"
 #include "state/log.h"
 #include "state/random.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
+#include "state/product.h"
 #include "support/fresh_state.h"
 
 namespace koratsu {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/talk.h"
+#include "ui/talk.h"
 #include "state/game_state.h"
 
 namespace koratsu::testing {

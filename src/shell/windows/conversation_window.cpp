@@ -1,6 +1,6 @@
 #include "shell/windows/conversation_window.h"
 
-#include "shell/talk.h"
+#include "ui/talk.h"
 #include "state/game_state.h"
 
 namespace koratsu {

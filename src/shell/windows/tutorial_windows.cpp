@@ -6,8 +6,9 @@
 #include "platform/placement.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
-#include "shell/talk.h"
+#include "ui/talk.h"
 #include "shell/tutorial.h"
+#include "ui/tutorial_stages.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/log.h"
@@ -140,7 +141,7 @@ void Form36::Timer1_Timer() {
   // A new stage: its lines replace the last stage's.
   if (g.TutorialStageLoaded == 0) {
     g.TutorialStageLoaded = 1;
-    shell::LoadTutorialStageLines();
+    LoadTutorialStageLines();
     StartLine(typing, g.TutorialLines[g.TutorialLineIndex]);
     g.TutorialBlink = 0;
     Command1->setText(QString());

@@ -17,7 +17,7 @@
 #include "roomview/walking.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
 #include "support/fresh_state.h"
 #include "support/moved_house.h"
 #include "ui/ui.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "qtsupport/window_testing.h"
-#include "shell/talk.h"
+#include "ui/talk.h"
 #include "shell/windows/main_window.h"
 #include "support/fresh_state.h"
 

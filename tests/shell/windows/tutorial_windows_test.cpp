@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "qtsupport/window_testing.h"
-#include "shell/talk.h"
+#include "ui/talk.h"
 #include "shell/tutorial.h"
+#include "ui/tutorial_stages.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/new_game_window.h"
 #include "support/fresh_state.h"
@@ -102,7 +103,7 @@ TEST_F(TutorialWindowsTest, ANewStageReplacesTheLinesAndASingleLineDoesNotBlink)
   Form36* guide = Guide(2);
   guide->Timer1_Timer();
   TypeOut(guide);
-  shell::AdvanceTutorial(2);
+  AdvanceTutorial(2);
   guide->Timer1_Timer();
   EXPECT_EQ(g().TutorialLineCount, Value(1));
   EXPECT_EQ(g().TutorialLines[0], Value("  自分のしたいアルバイトを選んで決定してください。"));

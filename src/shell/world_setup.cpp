@@ -1,4 +1,4 @@
-#include "state/world.h"
+#include "shell/world_setup.h"
 
 #include "clock/sukezyuru.h"
 #include "roomview/figures.h"

@@ -6,7 +6,7 @@
 #include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/random.h"
-#include "state/world.h"
+#include "shell/world_setup.h"
 #include "support/fresh_state.h"
 #include "support/scripted_random.h"
 #include "support/scripted_ui.h"

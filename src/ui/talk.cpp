@@ -1,4 +1,4 @@
-#include "shell/talk.h"
+#include "ui/talk.h"
 
 #include <algorithm>
 #include <cmath>

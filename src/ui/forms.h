@@ -1,0 +1,101 @@
+#pragma once
+// The window index: every window of the game by its number, the one place a
+// window number is written. FormN registers under its constant here, and its
+// FormSlot row is g.FormSlot[form::kName]. Each line names the file that
+// holds the window, or "not built yet".
+
+namespace koratsu::form {
+
+// The main window is not numbered: it is MDIForm1, always there, never in
+// the registry. Its constant only names it (shell/windows/main_window.cpp).
+constexpr int kMDIForm1 = 0;
+
+constexpr int kRoomView = 1;               // roomview/windows/room_view_window.cpp
+constexpr int kAbout = 2;                  // shell/windows/about_box.cpp
+constexpr int kNewGame = 3;                // shell/windows/new_game_window.cpp
+constexpr int kInfoPanel = 4;              // shell/windows/info_panel.cpp
+constexpr int kSettingsEditor = 5;         // not built yet
+constexpr int kCompletion = 6;             // not built yet
+constexpr int kWorkTitle = 7;              // not built yet
+constexpr int kContestPost = 8;            // not built yet
+constexpr int kPoll = 9;                   // not built yet
+// There is no window 10.
+constexpr int kArchive = 11;               // not built yet
+constexpr int kTrophies = 12;              // not built yet
+constexpr int kAward = 13;                 // not built yet
+constexpr int kEndSerial = 14;             // not built yet
+constexpr int kSchedule = 15;              // not built yet
+constexpr int kRequestReply = 16;          // not built yet
+constexpr int kEnding = 17;                // not built yet
+constexpr int kDelivery = 18;              // not built yet
+constexpr int kEquipment = 19;             // not built yet
+constexpr int kAccident = 20;              // not built yet
+constexpr int kConversation = 21;          // shell/windows/conversation_window.cpp
+constexpr int kSerialRequest = 22;         // not built yet
+constexpr int kSerialTitle = 23;           // not built yet
+constexpr int kBringIn = 24;               // not built yet
+constexpr int kOuting = 25;                // not built yet
+constexpr int kOutingProgress = 26;        // not built yet
+constexpr int kPointsGained = 27;          // not built yet
+constexpr int kTricks = 28;                // shell/windows/about_box.cpp
+constexpr int kKnowledgeList = 29;         // not built yet
+constexpr int kToolWindow = 30;            // shell/windows/tool_window.cpp
+constexpr int kWorking = 31;               // not built yet
+constexpr int kArubaito = 32;              // not built yet
+constexpr int kArubaitoProgress = 33;      // not built yet
+constexpr int kArubaitoEnd = 34;           // not built yet
+constexpr int kSerialMilestone = 35;       // not built yet
+constexpr int kTutorialGuide = 36;         // shell/windows/tutorial_windows.cpp
+constexpr int kComicsMilestone = 37;       // not built yet
+constexpr int kTutorialStartEnd = 38;      // shell/windows/tutorial_windows.cpp
+constexpr int kTraining = 39;              // not built yet
+constexpr int kYesNo = 40;                 // shell/windows/message_boxes.cpp
+constexpr int kLevelUp = 41;               // not built yet
+constexpr int kMessage = 42;               // shell/windows/message_boxes.cpp
+constexpr int kMediaOffer = 43;            // not built yet
+constexpr int kContestArticle = 44;        // not built yet
+constexpr int kWorkCard = 45;              // not built yet
+constexpr int kNewMangaChoice = 46;        // not built yet
+constexpr int kComicsRelease = 47;         // not built yet
+constexpr int kMerchOffer = 48;            // not built yet
+constexpr int kFeeNotice = 49;             // not built yet
+constexpr int kCopyManga = 50;             // not built yet
+constexpr int kGameOver = 51;              // not built yet
+constexpr int kHireAssistant = 52;         // not built yet
+constexpr int kDismissAssistant = 53;      // not built yet
+constexpr int kMagazineText = 54;          // not built yet
+constexpr int kFinishedWork = 55;          // not built yet
+constexpr int kNovelChoice = 56;           // not built yet
+constexpr int kNovelRefused = 57;          // not built yet
+constexpr int kFriendship = 58;            // not built yet
+constexpr int kVeryPopular = 59;           // not built yet
+constexpr int kComicsRanking = 60;         // not built yet
+constexpr int kAssetRanking = 61;          // not built yet
+constexpr int kCongratulation = 62;        // not built yet
+constexpr int kFeaturedArticle = 63;       // not built yet
+constexpr int kFanLetter = 64;             // not built yet
+constexpr int kTrainingProgress = 65;      // not built yet
+constexpr int kReturnsNotice = 66;         // not built yet
+constexpr int kBigGain = 67;               // not built yet
+constexpr int kPostingAnimation = 68;      // not built yet
+
+constexpr int kFirst = 1;
+constexpr int kLast = 68;
+
+// Every numbered window, in number order (for walks over all of them).
+constexpr int kAll[] = {
+    kRoomView,        kAbout,          kNewGame,          kInfoPanel,         kSettingsEditor,  kCompletion,
+    kWorkTitle,       kContestPost,    kPoll,             kArchive,           kTrophies,        kAward,
+    kEndSerial,       kSchedule,       kRequestReply,     kEnding,            kDelivery,        kEquipment,
+    kAccident,        kConversation,   kSerialRequest,    kSerialTitle,       kBringIn,         kOuting,
+    kOutingProgress,  kPointsGained,   kTricks,           kKnowledgeList,     kToolWindow,      kWorking,
+    kArubaito,        kArubaitoProgress, kArubaitoEnd,    kSerialMilestone,   kTutorialGuide,   kComicsMilestone,
+    kTutorialStartEnd, kTraining,      kYesNo,            kLevelUp,           kMessage,         kMediaOffer,
+    kContestArticle,  kWorkCard,       kNewMangaChoice,   kComicsRelease,     kMerchOffer,      kFeeNotice,
+    kCopyManga,       kGameOver,       kHireAssistant,    kDismissAssistant,  kMagazineText,    kFinishedWork,
+    kNovelChoice,     kNovelRefused,   kFriendship,       kVeryPopular,       kComicsRanking,   kAssetRanking,
+    kCongratulation,  kFeaturedArticle, kFanLetter,       kTrainingProgress,  kReturnsNotice,   kBigGain,
+    kPostingAnimation,
+};
+
+}  // namespace koratsu::form

@@ -1,0 +1,31 @@
+#include "ui/game_ops.h"
+
+#include "state/game_state.h"
+#include "ui/forms.h"
+#include "ui/ui.h"
+
+namespace koratsu {
+
+void PlayKoukaon(const Value& kind) {
+  // The sound-effects setting 2 ("鳴らさない") silences both effects.
+  if (State().Koukaon == 2) return;
+  if (kind == 0) {
+    ui::PlaySound(0);
+  } else if (kind == 1) {
+    ui::PlaySound(1);
+  }
+}
+
+void UnloadAllForms() {
+  // The tutorial guide, the magazine text, the featured article, the fan
+  // letter, the windows after the training's progress and the main window
+  // stay open.
+  for (int form = form::kFirst; form <= form::kTrainingProgress; ++form) {
+    if (form == form::kTutorialGuide || form == form::kMagazineText || form == form::kFeaturedArticle ||
+        form == form::kFanLetter)
+      continue;
+    if (ui::IsLoaded(form)) ui::Unload(form);
+  }
+}
+
+}  // namespace koratsu

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPalette>
 
+#include "platform/controls.h"
 #include "platform/colors.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
@@ -147,9 +148,8 @@ Form4::Form4()
 }
 
 double Form4::BarWidth(double value, double cap) {
-  if (!(cap > 0) || !(value > 0)) return 0;
   // Above its cap a bar runs past its frame, but not past the panel.
-  return std::min(kBarWidth * value / cap, static_cast<double>(kClientWidth));
+  return platform::BarWidth(value, cap, kBarWidth, kClientWidth);
 }
 
 void Form4::Form_Load() {

@@ -1,0 +1,58 @@
+#include "platform/controls.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace platform {
+
+namespace {
+
+class DropDownHabits : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = static_cast<QComboBox*>(watched);
+    switch (event->type()) {
+      case QEvent::FocusIn:
+        // Opened after the focus change has settled, or the popup steals the
+        // focus back while it is still being given.
+        QTimer::singleShot(0, box, [box] {
+          if (box->hasFocus() && box->isVisible()) box->showPopup();
+        });
+        return false;
+      case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Tab still moves the focus on; everything else is refused.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+        QApplication::beep();
+        return true;
+      }
+      default:
+        return false;
+    }
+  }
+};
+
+}  // namespace
+
+void MakeDropDown(QComboBox* box) {
+  box->setEditable(false);
+  box->setFocusPolicy(Qt::StrongFocus);
+  box->installEventFilter(new DropDownHabits(box));
+}
+
+double BarWidth(double value, double cap, double full) { return BarWidth(value, cap, full, full); }
+
+double BarWidth(double value, double cap, double full, double limit) {
+  if (!(cap > 0) || !(value > 0) || !(full > 0)) return 0;
+  return std::min(full * value / cap, limit);
+}
+
+}  // namespace platform

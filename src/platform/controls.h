@@ -1,0 +1,22 @@
+#pragma once
+// Behaviours the game's controls share: drop-down lists that open when they
+// get the focus and take no typing, and bars whose width stands for a value
+// against its cap.
+
+class QComboBox;
+
+namespace platform {
+
+// A drop-down list as the game's windows use it: its list opens whenever it
+// gets the focus, and a key pressed on it beeps and changes nothing (the
+// choice is made with the mouse, in the open list).
+void MakeDropDown(QComboBox* box);
+
+// The width of a bar `full` wide for `value` against `cap`, within 0 and
+// `full`: empty for a cap of 0 or less, a negative value or anything that
+// is not a number. A bar allowed past its frame above its cap (the
+// information panel's) gives the further `limit`.
+double BarWidth(double value, double cap, double full);
+double BarWidth(double value, double cap, double full, double limit);
+
+}  // namespace platform

@@ -83,7 +83,7 @@ void ResumeAfterCommand(MainScreen& screen) {
   if (State().GameActive == 1) screen.SetClockRunning(true);
 }
 
-SaveFileResult Failed(std::string error) { return {false, std::move(error)}; }
+save::SaveFileResult Failed(std::string error) { return {false, std::move(error)}; }
 
 std::string SystemError(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
@@ -115,7 +115,7 @@ ui::FileDialogRequest SaveDialogRequest() { return {"ファイルを保存する
 
 ui::FileDialogRequest OpenDialogRequest() { return {"ファイルを開く", kFilter, "", ""}; }
 
-SaveFileResult WriteGameFile(const GameState& g, const std::string& path) {
+save::SaveFileResult WriteGameFile(const GameState& g, const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
   fs::path target(path);
@@ -130,7 +130,7 @@ SaveFileResult WriteGameFile(const GameState& g, const std::string& path) {
   ::fchmod(fd, NewFileMode(target.string()));
   ::close(fd);
 
-  SaveFileResult written = WriteSaveFile(g, temporary);
+  save::SaveFileResult written = save::WriteSaveFile(g, temporary);
   if (written && ::rename(temporary.c_str(), target.c_str()) != 0)
     written = Failed(SystemError("cannot replace", target.string()));
   if (!written) {
@@ -145,7 +145,7 @@ void SaveGame(MainScreen& screen) {
   screen.SetClockRunning(false);
   std::optional<std::string> path = ui::ChooseSaveFile(SaveDialogRequest());
   if (path && !path->empty()) {
-    SaveFileResult written = WriteGameFile(State(), *path);
+    save::SaveFileResult written = WriteGameFile(State(), *path);
     if (!written) {
       LogLine("the game was not saved: " + written.error);
       // The clock stands while the player reads it.
@@ -155,10 +155,10 @@ void SaveGame(MainScreen& screen) {
   ResumeAfterCommand(screen);
 }
 
-std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult* result) {
+std::unique_ptr<GameState> ReadGameFile(const std::string& path, save::SaveFileResult* result) {
   auto fresh = std::make_unique<GameState>();
   CarryProgramValues(State(), *fresh);
-  SaveFileResult read;
+  save::SaveFileResult read;
   {
     OffscreenUi offscreen;
     StateScope scope(*fresh);
@@ -167,7 +167,7 @@ std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult*
     InitWorld();
     UpdateRivalComics();
     MoveFigures();
-    read = ReadSaveFile(*fresh, path);
+    read = save::ReadSaveFile(*fresh, path);
   }
   if (result) *result = read;
   if (!read) return nullptr;
@@ -222,7 +222,7 @@ void LoadGame(MainScreen& screen) {
     ResumeAfterCommand(screen);
     return;
   }
-  SaveFileResult read;
+  save::SaveFileResult read;
   std::unique_ptr<GameState> loaded = ReadGameFile(*path, &read);
   if (!loaded) {
     LogLine("the game was not loaded: " + read.error);

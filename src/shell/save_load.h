@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/main_screen.h"
-#include "shell/save_file.h"
+#include "save/reader.h"
 #include "state/game_state.h"
 #include "ui/ui.h"
 
@@ -33,12 +33,12 @@ void LoadGame(MainScreen& screen);
 // Writes `g` to a temporary file beside `path` and, once it is complete and
 // on the disk, renames it over `path`. On failure `path` keeps what it held
 // and the temporary file is removed.
-SaveFileResult WriteGameFile(const GameState& g, const std::string& path);
+save::SaveFileResult WriteGameFile(const GameState& g, const std::string& path);
 
 // A game built fresh (cleared, world set up, the rivals' comics and the
 // figures placed) and read from the file at `path`, without touching the
 // running game or any window; nullptr when the file could not be read whole.
-std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult* result = nullptr);
+std::unique_ptr<GameState> ReadGameFile(const std::string& path, save::SaveFileResult* result = nullptr);
 
 // Closes the running game's windows, puts `loaded` in its place and brings
 // the main window into the running-game state with the file's settings: no

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "publishing/comics.h"
-#include "shell/save_file.h"
+#include "save/reader.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -33,7 +33,7 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   ASSERT_GT(g.ComicCount.Index(), 0);
 
   std::string bytes;
-  ASSERT_TRUE(SaveFileBytes(g, bytes));
+  ASSERT_TRUE(save::SaveFileBytes(g, bytes));
 
   auto loaded = std::make_unique<GameState>();
   {
@@ -41,7 +41,7 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
     ClearGameState();
     InitWorld();
   }
-  ASSERT_TRUE(ReadSaveFileBytes(*loaded, bytes));
+  ASSERT_TRUE(save::ReadSaveFileBytes(*loaded, bytes));
 
   ASSERT_TRUE(loaded->ComicCount == g.ComicCount);
   for (long long r = 0; r < g.ComicCount.Index(); ++r) {
@@ -61,7 +61,7 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   }
 
   std::string again;
-  ASSERT_TRUE(SaveFileBytes(*loaded, again));
+  ASSERT_TRUE(save::SaveFileBytes(*loaded, again));
   EXPECT_EQ(again, bytes);
 
   SetRandomSource(nullptr);

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/save_file.h"
+#include "save/reader.h"
 
 namespace koratsu::testing {
 
 std::string SavedBytes(const GameState& g) {
   std::string bytes;
-  SaveFileResult made = SaveFileBytes(g, bytes);
+  save::SaveFileResult made = save::SaveFileBytes(g, bytes);
   EXPECT_TRUE(made) << made.error;
   return bytes;
 }

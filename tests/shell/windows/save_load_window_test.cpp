@@ -14,7 +14,7 @@
 #include "platform/form.h"
 #include "qtsupport/window_testing.h"
 #include "shell/game_flow.h"
-#include "shell/save_file.h"
+#include "save/reader.h"
 #include "shell/windows/main_window.h"
 #include "support/fresh_state.h"
 #include "support/save_bytes.h"

@@ -1,4 +1,4 @@
-#include "shell/save_file.h"
+#include "save/reader.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 
 #include "publishing/comics.h"
 #include "roomview/walking.h"
-#include "shell/busy_game.h"
-#include "shell/cp932.h"
+#include "save/busy_game.h"
+#include "save/cp932.h"
 #include "state/game_state.h"
 #include "state/log.h"
 #include "shell/world_setup.h"
@@ -161,7 +161,7 @@ TEST(SaveFileTest, NewWorldReadIntoAFreshWorldWritesTheSameBytes) {
   std::string first = SavedBytes(*saved);
 
   auto loaded = NewWorld();
-  SaveFileResult read = ReadSaveFileBytes(*loaded, first);
+  save::SaveFileResult read = save::ReadSaveFileBytes(*loaded, first);
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(SavedBytes(*loaded), first);
 }
@@ -169,11 +169,11 @@ TEST(SaveFileTest, NewWorldReadIntoAFreshWorldWritesTheSameBytes) {
 TEST(SaveFileTest, BusyLateGameReadsBackExactlyAndWritesTheSameBytes) {
   auto saved = BusyGame();
   std::string path = TempPath("busy");
-  SaveFileResult written = WriteSaveFile(*saved, path);
+  save::SaveFileResult written = save::WriteSaveFile(*saved, path);
   ASSERT_TRUE(written) << written.error;
 
   auto loaded = std::make_unique<GameState>();
-  SaveFileResult read = ReadSaveFile(*loaded, path);
+  save::SaveFileResult read = save::ReadSaveFile(*loaded, path);
   std::filesystem::remove(path);
   ASSERT_TRUE(read) << read.error;
   std::string first = SavedBytes(*saved);
@@ -238,7 +238,7 @@ TEST(SaveFileTest, NumbersAreWrittenShortestAndReadBackBitForBit) {
     g.BedSprite = c.value;
     std::string bytes = SavedBytes(g);
     EXPECT_EQ(LineAfter(bytes, "777777,1"), c.text);
-    ASSERT_TRUE(ReadSaveFileBytes(back, bytes));
+    ASSERT_TRUE(save::ReadSaveFileBytes(back, bytes));
     EXPECT_TRUE(SameBits(back.BedSprite, c.value)) << c.text;
   }
 }
@@ -256,7 +256,7 @@ TEST(SaveFileTest, VolumePricesAreWrittenFromTheirFourDecimals) {
             std::string::npos);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
-  ASSERT_TRUE(ReadSaveFileBytes(back, bytes));
+  ASSERT_TRUE(save::ReadSaveFileBytes(back, bytes));
   for (int v = 0; v < 5; ++v) EXPECT_EQ(back.ComicsVolume[0][v].Price, g.ComicsVolume[0][v].Price) << v;
 }
 
@@ -268,7 +268,7 @@ TEST(SaveFileTest, TextsAreCodePage932WithSingleByteHalfWidthKatakana) {
   EXPECT_NE(bytes.find("\"\xCE\xDF\xB2\xDD\xC4\x81\x60\x96\x9F\x89\xE6\""), std::string::npos);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
-  ASSERT_TRUE(ReadSaveFileBytes(back, bytes));
+  ASSERT_TRUE(save::ReadSaveFileBytes(back, bytes));
   EXPECT_EQ(back.PlayerSei.TextView(), "ﾎﾟｲﾝﾄ～漫画");
 }
 
@@ -281,13 +281,13 @@ TEST(SaveFileTest, ReadsTheItemFormsOfTheOriginalProgram) {
   std::string bytes = SavedBytes(g);
   bytes = ReplaceLine(bytes, "111111,", ".5,-.25,1E+15,1.5E-05,\"12\"");
   std::string name;
-  Cp932().Encode("山田,太郎", name);
+  save::Cp932().Encode("山田,太郎", name);
   bytes = ReplaceLine(bytes, ",,,222222", "12000, \"" + name + "\" ,\"\",");
   bytes = ReplaceLine(bytes, "555555", "");  // a blank line is one empty item
 
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
-  SaveFileResult read = ReadSaveFileBytes(back, bytes);
+  save::SaveFileResult read = save::ReadSaveFileBytes(back, bytes);
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(back.Garyoku.Num(), 0.5);
   EXPECT_EQ(back.Kyouyou.Num(), -0.25);
@@ -311,7 +311,7 @@ TEST(SaveFileTest, ReadsLinesEndedByLineFeedAloneAndALastLineWithoutEnd) {
   unix.pop_back();
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
-  SaveFileResult read = ReadSaveFileBytes(back, unix);
+  save::SaveFileResult read = save::ReadSaveFileBytes(back, unix);
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(SavedBytes(back), bytes);
 }
@@ -370,7 +370,7 @@ TEST_F(FailedReadTest, EachFaultFailsAndLeavesTheTargetUntouched) {
       {"the extension's columns past the table", ReplaceLine(bytes, "5,500", "5,501")},
   };
   for (const Case& c : cases) {
-    SaveFileResult read = ReadSaveFileBytes(*target, c.file);
+    save::SaveFileResult read = save::ReadSaveFileBytes(*target, c.file);
     EXPECT_FALSE(read) << c.what;
     EXPECT_FALSE(read.error.empty()) << c.what;
     ExpectUntouched(c.what);
@@ -378,7 +378,7 @@ TEST_F(FailedReadTest, EachFaultFailsAndLeavesTheTargetUntouched) {
 }
 
 TEST_F(FailedReadTest, AMissingFileFailsAndLeavesTheTargetUntouched) {
-  SaveFileResult read = ReadSaveFile(*target, TempPath("missing"));
+  save::SaveFileResult read = save::ReadSaveFile(*target, TempPath("missing"));
   EXPECT_FALSE(read);
   EXPECT_NE(read.error.find("cannot open"), std::string::npos) << read.error;
   ExpectUntouched("a missing file");
@@ -387,7 +387,7 @@ TEST_F(FailedReadTest, AMissingFileFailsAndLeavesTheTargetUntouched) {
 TEST_F(FailedReadTest, AFileWithoutTheExtensionReadsAndKeepsTheColumnsPast200) {
   std::size_t extension = bytes.find("\"Volumes201\"");
   std::string old = bytes.substr(0, extension);
-  SaveFileResult read = ReadSaveFileBytes(*target, old + "whatever follows the last line is not read\r\n");
+  save::SaveFileResult read = save::ReadSaveFileBytes(*target, old + "whatever follows the last line is not read\r\n");
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(target->ComicsVolume[3][400].Sold.Num(), 9);
   EXPECT_TRUE(target->MangaWork[11].EpisodeVolume[259].IsEmpty());
@@ -412,7 +412,7 @@ TEST(SaveFileTest, RivalsTheFileDoesNotHoldAreFoundAgainInTheComicsTable) {
     g.Rival[stale].Debuted = 1;
     g.Rival[stale].ComicRow = stale;
   }
-  RebuildRivalRecords(g, {"A", "X", "Y", "A", "B", "Z"});
+  save::RebuildRivalRecords(g, {"A", "X", "Y", "A", "B", "Z"});
 
   EXPECT_EQ(g.Rival[0].ComicRow.Num(), 0) << "records the file holds stay";
   EXPECT_TRUE(g.Rival[3].Debuted.IsEmpty()) << "row 0 is rival 0's already";
@@ -428,7 +428,7 @@ TEST(SaveFileTest, AReadForgetsRivalRecordsTheFileDoesNotHoldWhenTheirSeriesIsMi
   auto target = std::make_unique<GameState>();
   target->Rival[150].Debuted = 1;
   target->Rival[150].ComicRow = 3;
-  ASSERT_TRUE(ReadSaveFileBytes(*target, bytes));
+  ASSERT_TRUE(save::ReadSaveFileBytes(*target, bytes));
   EXPECT_TRUE(target->Rival[150].Debuted.IsEmpty());
   EXPECT_EQ(target->Rival[10].Debuted.Num(), 1) << "rival 10 came from the file";
 }
@@ -448,11 +448,11 @@ TEST(SaveFileTest, AStateNoFileCouldCarryBackIsNotWritten) {
     GameState& g = *state;
     c.set(g);
     std::string bytes;
-    SaveFileResult made = SaveFileBytes(g, bytes);
+    save::SaveFileResult made = save::SaveFileBytes(g, bytes);
     EXPECT_FALSE(made) << c.what;
     EXPECT_TRUE(bytes.empty()) << c.what;
     std::string path = TempPath("refused");
-    EXPECT_FALSE(WriteSaveFile(g, path)) << c.what;
+    EXPECT_FALSE(save::WriteSaveFile(g, path)) << c.what;
     EXPECT_FALSE(std::filesystem::exists(path)) << c.what;
   }
 }
@@ -464,7 +464,7 @@ TEST(SaveFileTest, WriteFailuresAreReported) {
   std::vector<std::string> paths = {directory, directory + "/no such folder/game.krt"};
   if (std::filesystem::is_character_file("/dev/full")) paths.push_back("/dev/full");  // a full disk
   for (const std::string& path : paths) {
-    SaveFileResult written = WriteSaveFile(g, path);
+    save::SaveFileResult written = save::WriteSaveFile(g, path);
     EXPECT_FALSE(written) << path;
     EXPECT_FALSE(written.error.empty()) << path;
   }
@@ -480,7 +480,7 @@ TEST(SaveFileTest, AValueThatIsNotANumberIsWrittenAsZeroAndTheFileStillReads) {
   std::string bytes = SavedBytes(g);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
-  SaveFileResult read = ReadSaveFileBytes(back, bytes);
+  save::SaveFileResult read = save::ReadSaveFileBytes(back, bytes);
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(back.Stamina.Num(), 0);
   EXPECT_EQ(back.PollArtist[0].Name.TextView(), "row 0");
@@ -496,7 +496,7 @@ TEST(SaveFileTest, TextsTheFormatCannotHoldStillGiveAFileThatReads) {
   std::string bytes = SavedBytes(g);
   auto backState = std::make_unique<GameState>();
   GameState& back = *backState;
-  SaveFileResult read = ReadSaveFileBytes(back, bytes);
+  save::SaveFileResult read = save::ReadSaveFileBytes(back, bytes);
   ASSERT_TRUE(read) << read.error;
   EXPECT_EQ(back.PlayerSei.TextView(), "a'b  c?");
   EXPECT_EQ(log.lines.size(), 2u);

@@ -1,4 +1,4 @@
-#include "shell/save_file.h"
+#include "save/reader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,17 +16,14 @@
 #include <utility>
 
 #include "publishing/comics.h"
-#include "shell/cp932.h"
-#include "shell/save_schema.h"
+#include "save/cp932.h"
+#include "save/schema.h"
 #include "state/log.h"
 
-namespace koratsu {
+namespace koratsu::save {
 
 namespace {
 
-using save::Item;
-using save::Node;
-using save::NodeKind;
 
 // One item of a line, resolved to the value it stands for.
 struct Slot {
@@ -208,7 +205,7 @@ class Walk {
     long long last = loop.last;
     if (loop.count) {
       std::string problem;
-      auto rows = save::LoopRows(loop, loop.count(g_, index_[0], index_[1]), problem);
+      auto rows = LoopRows(loop, loop.count(g_, index_[0], index_[1]), problem);
       if (!rows) return visitor_.Fail(problem);
       first = 0;
       last = *rows - 1;
@@ -229,7 +226,7 @@ class Walk {
     if constexpr (Visitor::kWriting) {
       plan = ColumnsInUse(extension);
       if (plan.empty()) return true;
-      tag = Value(save::kVolumeExtensionTag);
+      tag = Value(kVolumeExtensionTag);
       works = Value(static_cast<long long>(plan.size()));
     } else {
       if (!visitor_.AtVolumeExtension()) return true;
@@ -422,7 +419,7 @@ class Reader {
   }
 
   bool AtVolumeExtension() const {
-    std::string tag = std::string("\"") + save::kVolumeExtensionTag + "\",";
+    std::string tag = std::string("\"") + kVolumeExtensionTag + "\",";
     return data_.substr(pos_).starts_with(tag);
   }
 
@@ -528,7 +525,7 @@ SaveFileResult SaveFileBytes(const GameState& g, std::string& bytes) {
   Writer writer(bytes);
   // The walk hands out references into the state; the writer only reads them.
   Walk<Writer> walk(const_cast<GameState&>(g), writer);
-  if (!walk.Nodes(save::SaveFileLines(), 0)) {
+  if (!walk.Nodes(SaveFileLines(), 0)) {
     bytes.clear();
     return Failure(writer.Error());
   }
@@ -573,7 +570,7 @@ SaveFileResult ReadSaveFileBytes(GameState& g, std::string_view bytes) {
   auto staged = std::make_unique<GameState>(g);
   Reader reader(bytes);
   Walk<Reader> walk(*staged, reader);
-  if (!walk.Nodes(save::SaveFileLines(), 0)) return Failure(reader.Error());
+  if (!walk.Nodes(SaveFileLines(), 0)) return Failure(reader.Error());
   RebuildRivalRecords(*staged, RosterTitles());
   g = std::move(*staged);
   return Success();
@@ -608,4 +605,4 @@ void RebuildRivalRecords(GameState& g, const std::vector<std::string>& rosterTit
   }
 }
 
-}  // namespace koratsu
+}  // namespace koratsu::save

@@ -1,10 +1,10 @@
-#include "shell/cp932.h"
+#include "save/cp932.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
-namespace koratsu {
+namespace koratsu::save {
 
 namespace {
 
@@ -86,4 +86,4 @@ bool Cp932::Decode(std::string_view cp932, std::string& out) {
   return Convert(toUtf8_, cp932, out);
 }
 
-}  // namespace koratsu
+}  // namespace koratsu::save

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace koratsu {
+namespace koratsu::save {
 
 // One pair of conversions, open for as long as the object lives; cheap to
 // call for many short texts. Not for use from two threads at once.
@@ -30,4 +30,4 @@ class Cp932 {
   iconv_t toUtf8_;
 };
 
-}  // namespace koratsu
+}  // namespace koratsu::save

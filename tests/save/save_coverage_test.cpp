@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/save_file.h"
+#include "save/reader.h"
 #include "state/game_state.h"
 
 namespace koratsu {
@@ -116,10 +116,10 @@ TEST(SaveCoverageTest, EveryValueButTheUnsavedWorkingValuesComesBack) {
   auto saved = std::make_unique<GameState>();
   FillEveryWord(*saved);
   std::string bytes;
-  SaveFileResult made = SaveFileBytes(*saved, bytes);
+  save::SaveFileResult made = save::SaveFileBytes(*saved, bytes);
   ASSERT_TRUE(made) << made.error;
   auto loaded = std::make_unique<GameState>();
-  SaveFileResult read = ReadSaveFileBytes(*loaded, bytes);
+  save::SaveFileResult read = save::ReadSaveFileBytes(*loaded, bytes);
   ASSERT_TRUE(read) << read.error;
 
   const GameState& g = *saved;

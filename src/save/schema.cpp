@@ -1,4 +1,4 @@
-#include "shell/save_schema.h"
+#include "save/schema.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/save_file.h"
+#include "save/reader.h"
 #include "state/game_state.h"
 #include "support/late_game.h"
 
@@ -20,7 +20,7 @@ void BM_SaveLateGame(benchmark::State& st) {
   bench::FillLateGame(*g, 600, static_cast<int>(st.range(0)));
   std::string path = BenchPath();
   for (auto _ : st) {
-    SaveFileResult written = WriteSaveFile(*g, path);
+    save::SaveFileResult written = save::WriteSaveFile(*g, path);
     if (!written) st.SkipWithError(written.error.c_str());
   }
   st.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
@@ -32,10 +32,10 @@ void BM_LoadLateGame(benchmark::State& st) {
   auto saved = std::make_unique<GameState>();
   bench::FillLateGame(*saved, 600, static_cast<int>(st.range(0)));
   std::string path = BenchPath();
-  if (!WriteSaveFile(*saved, path)) st.SkipWithError("cannot write the file");
+  if (!save::WriteSaveFile(*saved, path)) st.SkipWithError("cannot write the file");
   auto target = std::make_unique<GameState>();
   for (auto _ : st) {
-    SaveFileResult read = ReadSaveFile(*target, path);
+    save::SaveFileResult read = save::ReadSaveFile(*target, path);
     if (!read) st.SkipWithError(read.error.c_str());
   }
   st.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
@@ -48,7 +48,7 @@ void BM_SaveFileBytes(benchmark::State& st) {
   auto g = std::make_unique<GameState>();
   bench::FillLateGame(*g, 600, 200);
   std::string bytes;
-  for (auto _ : st) benchmark::DoNotOptimize(SaveFileBytes(*g, bytes));
+  for (auto _ : st) benchmark::DoNotOptimize(save::SaveFileBytes(*g, bytes));
   st.counters["lines"] = 0;
   for (char c : bytes) st.counters["lines"] += c == '\n';
 }
@@ -58,9 +58,9 @@ void BM_ReadSaveFileBytes(benchmark::State& st) {
   auto saved = std::make_unique<GameState>();
   bench::FillLateGame(*saved, 600, 200);
   std::string bytes;
-  SaveFileBytes(*saved, bytes);
+  save::SaveFileBytes(*saved, bytes);
   auto target = std::make_unique<GameState>();
-  for (auto _ : st) benchmark::DoNotOptimize(ReadSaveFileBytes(*target, bytes));
+  for (auto _ : st) benchmark::DoNotOptimize(save::ReadSaveFileBytes(*target, bytes));
 }
 BENCHMARK(BM_ReadSaveFileBytes)->Unit(benchmark::kMillisecond);
 

@@ -12,7 +12,7 @@
 
 #include "state/game_state.h"
 
-namespace koratsu {
+namespace koratsu::save {
 
 struct SaveFileResult {
   bool ok = false;
@@ -44,4 +44,4 @@ SaveFileResult ReadSaveFileBytes(GameState& g, std::string_view bytes);
 // and records it as debuted there; a rival without one is not debuted.
 void RebuildRivalRecords(GameState& g, const std::vector<std::string>& rosterTitles);
 
-}  // namespace koratsu
+}  // namespace koratsu::save

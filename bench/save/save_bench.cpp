@@ -6,6 +6,7 @@
 #include <string>
 
 #include "save/reader.h"
+#include "save/writer.h"
 #include "state/game_state.h"
 #include "support/late_game.h"
 
@@ -20,7 +21,7 @@ void BM_SaveLateGame(benchmark::State& st) {
   bench::FillLateGame(*g, 600, static_cast<int>(st.range(0)));
   std::string path = BenchPath();
   for (auto _ : st) {
-    save::SaveFileResult written = save::WriteSaveFile(*g, path);
+    save::Result written = save::WriteSaveFile(*g, path);
     if (!written) st.SkipWithError(written.error.c_str());
   }
   st.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
@@ -35,7 +36,7 @@ void BM_LoadLateGame(benchmark::State& st) {
   if (!save::WriteSaveFile(*saved, path)) st.SkipWithError("cannot write the file");
   auto target = std::make_unique<GameState>();
   for (auto _ : st) {
-    save::SaveFileResult read = save::ReadSaveFile(*target, path);
+    save::Result read = save::ReadSaveFile(*target, path);
     if (!read) st.SkipWithError(read.error.c_str());
   }
   st.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);

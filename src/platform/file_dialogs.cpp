@@ -17,6 +17,7 @@ std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDi
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
+  if (!request.folder.empty()) dialog.setDirectory(QFile::decodeName(request.folder.c_str()));
   if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();

@@ -24,6 +24,9 @@ struct Item {
   const char* name;
   ValueAt value = nullptr;
   MoneyAt money = nullptr;  // the volume prices, instead of `value`
+  // A game only ever fills it with a number (or leaves it empty): a text
+  // that is not a number is refused on reading and never written.
+  bool number = false;
 };
 
 enum class NodeKind {

@@ -20,6 +20,7 @@ struct FileDialogRequest {
   std::string filter;      // "Koratsu (*.krt)"
   std::string defaultExt;  // "krt"
   std::string fileName;    // proposed name, may be empty
+  std::string folder;      // where the dialog opens; empty: where the platform likes
 };
 
 class Ui {

@@ -5,6 +5,7 @@
 
 #include "publishing/comics.h"
 #include "save/reader.h"
+#include "save/writer.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/random.h"

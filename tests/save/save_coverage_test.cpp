@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "save/reader.h"
+#include "save/writer.h"
 #include "state/game_state.h"
 
 namespace koratsu {
@@ -91,7 +92,8 @@ void FillEveryWord(GameState& g) {
   for (std::size_t k = 0; k < kWords; ++k) {
     auto* at = reinterpret_cast<const char*>(&words[k]);
     bool money = at >= volumesBegin && at < volumesEnd;  // prices are no values
-    words[k] = k % 7 == 3 && !money ? Value("値" + std::to_string(k)) : Value(static_cast<double>(k) + 0.25);
+    // Texts of digits, which every item takes, even one that holds only numbers.
+    words[k] = k % 7 == 3 && !money ? Value(std::to_string(k)) : Value(static_cast<double>(k) + 0.25);
   }
   std::int64_t scaled = 1;
   for (auto& work : g.ComicsVolume)
@@ -116,10 +118,10 @@ TEST(SaveCoverageTest, EveryValueButTheUnsavedWorkingValuesComesBack) {
   auto saved = std::make_unique<GameState>();
   FillEveryWord(*saved);
   std::string bytes;
-  save::SaveFileResult made = save::SaveFileBytes(*saved, bytes);
+  save::Result made = save::SaveFileBytes(*saved, bytes);
   ASSERT_TRUE(made) << made.error;
   auto loaded = std::make_unique<GameState>();
-  save::SaveFileResult read = save::ReadSaveFileBytes(*loaded, bytes);
+  save::Result read = save::ReadSaveFileBytes(*loaded, bytes);
   ASSERT_TRUE(read) << read.error;
 
   const GameState& g = *saved;

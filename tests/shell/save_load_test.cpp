@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 using testing::RecordingScreen;
 using testing::SavedBytes;
 using testing::FirstDifference;
+using testing::TempFolder;
 using testing::UiEvent;
 
 std::string ReadAll(const fs::path& path) {
@@ -34,29 +35,6 @@ void WriteAll(const fs::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
 }
-
-// A folder of its own for each test.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "koratsu_save_load_XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  fs::path path_;
-};
 
 class SaveLoadTest : public ::testing::Test {
  protected:
@@ -159,6 +137,46 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
                                                     "caption:Koratsu Version1.20", "clock:on", "menus:game",
                                                     "clock:on"}));
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SaveLoadTest, TheDialogsOpenWhereThePlayerLastSavedOrLoaded) {
+  TempFolder other;
+  StartGame("漫画太郎");
+  Save(folder / "game.krt");
+  EXPECT_EQ(shell::SaveDialogRequest().folder, folder.Path().string());
+  EXPECT_EQ(shell::OpenDialogRequest().folder, folder.Path().string());
+  Load(other / "missing.krt");  // a failed load counts as well
+  EXPECT_EQ(shell::OpenDialogRequest().folder, other.Path().string());
+  EXPECT_EQ(shell::SaveDialogRequest().folder, other.Path().string());
+}
+
+TEST(DialogFolderTest, TheLastFilesFolderWhileItIsThereElseHome) {
+  testing::TempFolder folder;
+  const std::string home = "/home/player";
+  struct Case {
+    const char* what;
+    std::string lastFile;
+    std::string folder;
+  };
+  const Case cases[] = {
+      {"no file yet", "", home},
+      {"a file in a folder that is there", (folder / "game.krt").string(), folder.Path().string()},
+      {"a file whose folder has gone", (folder / "gone" / "game.krt").string(), home},
+      {"a name without a folder", "game.krt", home},
+  };
+  for (const Case& c : cases) EXPECT_EQ(shell::DialogFolder(c.lastFile, home), c.folder) << c.what;
+}
+
+TEST_F(SaveLoadTest, TheLoadsCaptionHasTheProgramsTitleNotTheFiles) {
+  StartGame("漫画太郎");
+  g().AppTitle = "\x1b]0;別の題\x07";  // a file may hold any title
+  fs::path path = folder / "game.krt";
+  Save(path);
+  shell::SetProgramValues();
+  screen.calls.clear();
+  Load(path);
+  EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "caption:Koratsu Version1.20"), screen.calls.end());
+  EXPECT_EQ(g().AppTitle, Value("\x1b]0;別の題\x07")) << "the title is read like every other value";
 }
 
 TEST_F(SaveLoadTest, LoadingOnTheTitleScreenStartsTheLoadedGame) {

@@ -1,17 +1,18 @@
 #include "support/save_bytes.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
-#include "save/reader.h"
+#include "save/writer.h"
 
 namespace koratsu::testing {
 
 std::string SavedBytes(const GameState& g) {
   std::string bytes;
-  save::SaveFileResult made = save::SaveFileBytes(g, bytes);
+  save::Result made = save::SaveFileBytes(g, bytes);
   EXPECT_TRUE(made) << made.error;
   return bytes;
 }
@@ -29,6 +30,24 @@ std::string TempPath(const std::string& name) {
           (name + "_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
            ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".krt"))
       .string();
+}
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "koratsu_test_XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace koratsu::testing

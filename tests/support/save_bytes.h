@@ -2,7 +2,9 @@
 // Helpers for tests that save and load games: a game's save file as bytes,
 // where two of them first differ, and a file of the running test's own.
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "state/game_state.h"
 
@@ -17,5 +19,22 @@ std::string FirstDifference(const std::string& a, const std::string& b);
 
 // A path in the temporary folder named after `name` and the running test.
 std::string TempPath(const std::string& name);
+
+// A folder of its own in the temporary folder, removed with all it holds.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // The names of what it holds, sorted.
+  std::vector<std::string> Names() const;
+
+ private:
+  std::filesystem::path path_;
+};
 
 }  // namespace koratsu::testing

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <span>
 #include <utility>
@@ -22,26 +23,35 @@ namespace {
 // What a read replaced, so that a read that fails can be taken back whole.
 class Journal {
  public:
-  explicit Journal(GameState& g)
-      : begin_(reinterpret_cast<const char*>(&g)), end_(begin_ + sizeof(GameState)) {}
+  // `items`: about how many values the read will replace.
+  Journal(GameState& g, std::size_t items)
+      : begin_(reinterpret_cast<const char*>(&g)), end_(begin_ + sizeof(GameState)) {
+    values_.reserve(items);
+  }
 
   // Call before `value` takes what the file holds.
   void Keep(Value* value) {
-    if (InState(value)) values_.emplace_back(value, std::move(*value));
+    if (InState(value)) values_.push_back({value, std::move(*value)});
   }
   void Keep(Money* money) {
-    if (InState(money)) moneys_.emplace_back(money, *money);
+    if (InState(money)) moneys_.push_back({money, *money});
   }
 
-  // Puts back every value as it was, bit for bit.
+  // Puts back every value as it was, bit for bit, the latest first.
   void Undo() {
-    for (auto it = values_.rbegin(); it != values_.rend(); ++it) *it->first = std::move(it->second);
-    for (auto it = moneys_.rbegin(); it != moneys_.rend(); ++it) *it->first = it->second;
+    for (std::size_t k = values_.size(); k-- > 0;) *values_[k].at = std::move(values_[k].old);
+    for (std::size_t k = moneys_.size(); k-- > 0;) *moneys_[k].at = moneys_[k].old;
     values_.clear();
     moneys_.clear();
   }
 
  private:
+  template <class T>
+  struct Kept {
+    T* at;
+    T old;
+  };
+
   // The walk's own working values (the extension's header) are not the state's.
   bool InState(const void* at) const {
     auto* p = static_cast<const char*>(at);
@@ -50,15 +60,17 @@ class Journal {
 
   const char* begin_;
   const char* end_;
-  std::vector<std::pair<Value*, Value>> values_;
-  std::vector<std::pair<Money*, Money>> moneys_;
+  std::vector<Kept<Value>> values_;
+  std::vector<Kept<Money>> moneys_;
 };
 
 class Reader {
  public:
   static constexpr bool kWriting = false;
 
-  Reader(GameState& g, std::string_view bytes) : data_(bytes), journal_(g) {}
+  // A saved game has fewer items than half its bytes.
+  Reader(GameState& g, std::string_view bytes)
+      : data_(bytes), journal_(g, std::min<std::size_t>(bytes.size() / 2, std::size_t{1} << 20)) {}
 
   bool Line(int kind, std::span<const Slot> slots, long long i, long long j) {
     kind_ = kind;

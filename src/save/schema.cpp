@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 #include "save/result.h"
@@ -22,6 +23,7 @@ namespace {
 #define CAP(table) static_cast<long long>(decltype(GameState::table)::kCapacity)
 
 Node Line(int line, std::vector<Item> items) {
+  if (items.size() > kMostItemsOnALine) std::abort();  // the walk's room for one line
   Node node;
   node.kind = NodeKind::kLine;
   node.line = line;

@@ -58,6 +58,9 @@ struct Node {
   long long firstColumn = 0, lastColumn = -1;
 };
 
+// No line holds more items than this.
+inline constexpr std::size_t kMostItemsOnALine = 12;
+
 // The whole file, in the order written.
 const std::vector<Node>& SaveFileLines();
 

@@ -5,6 +5,7 @@
 // walk has just passed (written, or read a moment before).
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <span>
 #include <string>
@@ -55,18 +56,16 @@ class Walk {
 
  private:
   bool LineNode(const Node& line) {
-    slots_.clear();
-    for (const Item& item : line.items) {
-      Slot slot;
-      slot.name = item.name;
-      slot.number = item.number;
-      if (item.money)
-        slot.money = &item.money(g_, index_[0], index_[1]);
-      else
-        slot.value = &item.value(g_, index_[0], index_[1]);
-      slots_.push_back(slot);
+    std::size_t count = line.items.size();
+    const Item* items = line.items.data();
+    for (std::size_t k = 0; k < count; ++k) {
+      Slot& slot = slots_[k];
+      slot.name = items[k].name;
+      slot.number = items[k].number;
+      slot.value = items[k].money ? nullptr : &items[k].value(g_, index_[0], index_[1]);
+      slot.money = items[k].money ? &items[k].money(g_, index_[0], index_[1]) : nullptr;
     }
-    return visitor_.Line(line.line, slots_, index_[0], index_[1]);
+    return visitor_.Line(line.line, std::span<const Slot>(slots_.data(), count), index_[0], index_[1]);
   }
 
   bool Loop(const Node& loop, int depth) {
@@ -159,7 +158,7 @@ class Walk {
   GameState& g_;
   Visitor& visitor_;
   long long index_[2] = {0, 0};
-  std::vector<Slot> slots_;
+  std::array<Slot, kMostItemsOnALine> slots_;
 };
 
 }  // namespace koratsu::save

@@ -12,9 +12,7 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,20 +37,10 @@ namespace koratsu {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadAll;
 using testing::SavedBytes;
+using testing::WriteAll;
 using testing::TempFolder;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 fs::perms Permissions(const fs::path& path) { return fs::status(path).permissions() & fs::perms::all; }
 

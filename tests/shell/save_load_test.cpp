@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -19,22 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RecordingScreen;
+using testing::ReadAll;
 using testing::SavedBytes;
+using testing::WriteAll;
 using testing::FirstDifference;
 using testing::TempFolder;
 using testing::UiEvent;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 class SaveLoadTest : public ::testing::Test {
  protected:

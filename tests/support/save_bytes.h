@@ -17,6 +17,10 @@ std::string SavedBytes(const GameState& g);
 // both lines from there.
 std::string FirstDifference(const std::string& a, const std::string& b);
 
+// A file's bytes, and a file made of the given bytes.
+std::string ReadAll(const std::filesystem::path& path);
+void WriteAll(const std::filesystem::path& path, const std::string& bytes);
+
 // A path in the temporary folder named after `name` and the running test.
 std::string TempPath(const std::string& name);
 

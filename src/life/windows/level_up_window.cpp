@@ -1,6 +1,7 @@
 #include "life/windows/level_up_window.h"
 
 #include "life/experience.h"
+#include "platform/heading_caption.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -21,10 +22,7 @@ Form41::Form41() : Form({.removeCloseItem = true, .pauseClock = true}) {
 
   Shape1[0] = new platform::Shape(this);
   platform::Place(Shape1[0], 120, 120, 4560, 360);
-  Label3[0] = new QLabel(QStringLiteral("== レベルアップしました!!  =="), Shape1[0]);
-  Label3[0]->setGeometry(0, 0, Shape1[0]->width(), Shape1[0]->height());
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  Label3[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  Label3[0] = platform::CaptionOn(Shape1[0], QStringLiteral("== レベルアップしました!!  =="));
 
   Image1[0] = new QLabel(this);
   platform::Place(Image1[0], 120, 600, 720, 720);

@@ -1,5 +1,6 @@
 #include "production/windows/finished_work_window.h"
 
+#include "platform/heading_caption.h"
 #include "platform/twips.h"
 #include "production/naming.h"
 #include "ui/forms.h"
@@ -13,10 +14,7 @@ Form55::Form55() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
 
   Shape1[0] = new platform::Shape(this);
   platform::Place(Shape1[0], 120, 120, 3360, 360);
-  Label3[0] = new QLabel(QStringLiteral("== 漫画を送りますか？ =="), Shape1[0]);
-  Label3[0]->setGeometry(0, 0, Shape1[0]->width(), Shape1[0]->height());
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  Label3[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  Label3[0] = platform::CaptionOn(Shape1[0], QStringLiteral("== 漫画を送りますか？ =="));
 
   struct Button {
     int index;

@@ -1,6 +1,7 @@
 #include "production/windows/title_window.h"
 
 #include "platform/controls.h"
+#include "platform/heading_caption.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "production/naming.h"
@@ -39,15 +40,6 @@ constexpr int kTitleTop = 3240;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// White text on a heading bar, the bar's whole size.
-QLabel* CaptionOn(platform::Shape* bar, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), bar);
-  label->setGeometry(0, 0, bar->width(), bar->height());
-  label->setAlignment(Qt::AlignCenter);
-  label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-  return label;
-}
-
 // A value shown in a white box.
 QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
   auto* label = new QLabel(parent);
@@ -67,7 +59,7 @@ Form7::Form7() : Form({.removeCloseItem = true, .pauseClock = true}) {
   auto bar = [this](size_t i, int left, int top, int width, int height, const char* text) {
     Shape1[i] = new platform::Shape(this);
     platform::Place(Shape1[i], left, top, width, height);
-    return CaptionOn(Shape1[i], text);
+    return platform::CaptionOn(Shape1[i], QString::fromUtf8(text));
   };
   Label3 = bar(0, 120, 120, kClientWidth - 240, 360, "== 完成した漫画の題名  ==");
   Label1[0] = nullptr;

@@ -1,5 +1,6 @@
 #include "production/windows/arrow_button.h"
 
+#include <QHideEvent>
 #include <QMouseEvent>
 
 #include "platform/pictures.h"
@@ -30,6 +31,13 @@ void ArrowButton::mousePressEvent(QMouseEvent* event) {
 
 void ArrowButton::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
+  ShowPressed(false);
+  if (MouseUp) MouseUp();
+}
+
+void ArrowButton::hideEvent(QHideEvent* event) {
+  QLabel::hideEvent(event);
+  if (!pressed_) return;
   ShowPressed(false);
   if (MouseUp) MouseUp();
 }

@@ -6,7 +6,9 @@
 // name: ▼ takes back (ImageS 0 up, 1 pressed), ▲ adds (ImageS 2 up, 3
 // pressed). The window answers MouseDown by setting PointRepeat and the row
 // the button acts on, and MouseUp by setting it back to idle; its timer
-// does the rest (production/point_buttons.h).
+// does the rest (production/point_buttons.h). A button still held when its
+// window closes (by the Enter key) lets go then, so that no hold outlives
+// the window.
 
 #include <functional>
 
@@ -33,6 +35,7 @@ class ArrowButton : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void ShowPressed(bool pressed);

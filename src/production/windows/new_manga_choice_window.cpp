@@ -1,6 +1,7 @@
 #include "production/windows/new_manga_choice_window.h"
 
 #include "platform/twips.h"
+#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
@@ -35,12 +36,9 @@ Form46::Form46() : Form({.removeCloseItem = true, .pauseClock = true, .resumeReq
   setWindowTitle(QStringLiteral("新しい漫画"));
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
-  Shape1[0] = new platform::Shape(this);
-  platform::Place(Shape1[0], 120, 120, 3240, 360);
-  Label3[0] = new QLabel(QStringLiteral("== どの漫画を描きますか？ =="), this);
-  platform::Place(Label3[0], 120, 120, 3240, 360);
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  Label3[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== どの漫画を描きますか？ =="), 120, 120, 3240, 360);
+  Shape1[0] = heading.shape;
+  Label3[0] = heading.label;
 
   for (const Choice& c : kChoices) {
     auto* button = new QPushButton(QString::fromUtf8(c.caption), this);

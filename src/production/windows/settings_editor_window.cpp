@@ -9,6 +9,7 @@
 #include "platform/controls.h"
 #include "platform/twips.h"
 #include "production/settings_editor.h"
+#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
@@ -36,13 +37,6 @@ constexpr unsigned kBarFill = 0x00A0FF;
 const char* const kSettingCaptions[] = {"設定 1", "設定 2", "設定 3"};
 constexpr int kSettingLabels[] = {3, 6, 7};  // Label3 elements of the three rows
 
-QLabel* BarLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setAlignment(Qt::AlignCenter);
-  label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-  return label;
-}
-
 QString Text(const Value& value) { return QString::fromStdString(value.Str()); }
 
 void SetTextColour(QLabel* label, bool white) {
@@ -57,10 +51,9 @@ Form5::Form5() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) 
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
   auto heading = [this](int shape, int label, const QString& text, int left, int top, int width, int height) {
-    Shape1[static_cast<size_t>(shape)] = new platform::Shape(this);
-    platform::Place(Shape1[static_cast<size_t>(shape)], left, top, width, height);
-    Label3[static_cast<size_t>(label)] = BarLabel(text, this);
-    platform::Place(Label3[static_cast<size_t>(label)], left, top, width, height);
+    HeadingBar bar = MakeHeadingBar(this, text, left, top, width, height);
+    Shape1[static_cast<size_t>(shape)] = bar.shape;
+    Label3[static_cast<size_t>(label)] = bar.label;
   };
   heading(0, 0, QString(), 120, 120, 6360, 360);
   heading(1, 5, QStringLiteral("対象層"), 120, 600, 960, 330);

@@ -190,6 +190,12 @@ TEST_F(SettingsEditorWindowTest, HoldingAnArrowMovesAPointATickWithTheRiseSound)
   EXPECT_FALSE(editor->Shape2[0]->isVisibleTo(editor));
   EXPECT_EQ(editor->Label8[2]->text(), QStringLiteral("0"));
   EXPECT_EQ(qt.rises, 9);
+
+  // A window closed while an arrow is held (by the Enter key) lets it go.
+  Press(editor->Image4[0]);
+  EXPECT_EQ(g().PointRepeat, 1);
+  platform::Forms().Unload(form::kSettingsEditor);
+  EXPECT_EQ(g().PointRepeat, 0);
 }
 
 TEST_F(SettingsEditorWindowTest, AnItemHeldByAnotherSettingLeavesTheSelectedOneEmpty) {

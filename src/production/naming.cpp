@@ -1,6 +1,7 @@
 #include "production/naming.h"
 
 #include "life/experience.h"
+#include "production/slots.h"
 #include "production/work_record.h"
 #include "state/game_state.h"
 #include "state/shared_ops.h"
@@ -12,16 +13,7 @@ namespace koratsu {
 
 namespace {
 
-constexpr int kSlots = 6;
 constexpr int kRequestedOneShot = 3;
-
-long long BusySlots() {
-  const GameState& g = State();
-  long long busy = 0;
-  for (int s = 0; s < kSlots; ++s)
-    if (g.SlotKanseido[s] > 0) ++busy;
-  return busy;
-}
 
 }  // namespace
 
@@ -63,9 +55,7 @@ TitleOutcome NameFinishedWork(const std::string& title) {
 
   // The freed points stay unallotted until the schedule or a new work takes them.
   slot.SigotoPoint = 0;
-  g.SigotoPointLeft = g.SigotoPoint;
-  for (int t = 0; t < kSlots; ++t)
-    if (g.SlotKanseido[t] > 0) g.SigotoPointLeft -= g.ProductionSlot[t].SigotoPoint;
+  RecountSigotoPointLeft();
 
   // Column k of the classification is an entry of list k here.
   Value classPoint = 0;
@@ -81,7 +71,7 @@ TitleOutcome NameFinishedWork(const std::string& title) {
   return TitleOutcome::Recorded;
 }
 
-void WorkTitleClosed() { State().SlotsInUse = BusySlots(); }
+void WorkTitleClosed() { RecountSlotsInUse(); }
 
 void SendNamedWorkOn() {
   GameState& g = State();

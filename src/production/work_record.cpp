@@ -2,10 +2,6 @@
 
 namespace koratsu {
 
-const char* const kWorksTableFullMessage = "これ以上漫画を記録することはできません。";
-
-bool WorksTableFull() { return State().MangaCount.Index() >= kMangaWorkCapacity; }
-
 long long AppendMangaWork() {
   GameState& g = State();
   const long long at = g.MangaCount.Index();

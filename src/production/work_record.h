@@ -26,12 +26,6 @@ constexpr int kRequestRejected = 11;
 // The works table holds this many records.
 constexpr long long kMangaWorkCapacity = decltype(GameState::MangaWork)::kCapacity;
 
-// What a player is told when a work could not get a record.
-extern const char* const kWorksTableFullMessage;
-
-// True when no further record fits.
-bool WorksTableFull();
-
 // Appends a record at MangaCount and raises the count. The record keeps
 // what a new game left in it. Returns its index, or -1 when the table is
 // full (nothing written, one log line).

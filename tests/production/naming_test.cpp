@@ -7,6 +7,7 @@
 
 #include "clock/clock_fixture.h"
 #include "clock/phases.h"
+#include "production/slots.h"
 #include "production/work_record.h"
 #include "state/catalogues.h"
 #include "ui/forms.h"

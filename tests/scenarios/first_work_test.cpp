@@ -1,6 +1,6 @@
-// The road of a first work: a new game, knowledge points, a planned work,
-// the work command, the clock until the work is finished, its title, and the
-// question where to send it.
+// The road of a first work: a new game, knowledge points, a work planned in
+// the settings editor, the work command, the clock until the work is
+// finished, its title, and the question where to send it.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "production/naming.h"
+#include "production/settings_editor.h"
 #include "production/work_record.h"
 #include "shell/clock_timer.h"
 #include "shell/commands.h"
@@ -19,6 +20,7 @@
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/scripted_ui.h"
+#include "support/settings_player.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
 
@@ -30,50 +32,27 @@ class FirstWorkTest : public ::testing::Test {
   FirstWorkTest() : g(fresh.g()) {
     SetComputerClock(&clock);
     SetRandomSource(&random);
+    shell::SetProgramValues();
   }
   ~FirstWorkTest() override {
     SetRandomSource(nullptr);
     SetComputerClock(nullptr);
   }
 
-  // A work placed as the settings editor places it: the knowledge points go
-  // into its settings, and it takes the studio's unallotted work points.
-  // It stands in for the settings editor's start command until the test can plan through it.
-  void PlanWork(int s, int item, int points, int target, std::initializer_list<int> ratings, double quality) {
-    rec::ProductionSlot& slot = g.ProductionSlot[s];
-    g.SlotKanseido[s] = 0.1;
-    slot.SettingPoints[0] = points;
-    slot.SettingItem[0] = item;
-    for (int k = 1; k < 3; ++k) {
-      slot.SettingPoints[k] = 0;
-      slot.SettingItem[k] = -1;
-    }
-    slot.Class[0] = 2;
-    slot.Class[1] = 5;
-    slot.Target = target;
-    slot.Source = 0;
-    int r = 0;
-    for (int rating : ratings) slot.Rating[r++] = rating;
-    slot.Quality = quality;
-    g.KnowledgeItem[item].Point -= points;
-    g.SlotLabel[s] = "新しい漫画";
-    slot.Kind = 0;
-    slot.DaysLeft = -1;
-    Value left = g.SigotoPoint;
-    for (int t = 0; t < 6; ++t)
-      if (g.SlotKanseido[t] > 0) left -= g.ProductionSlot[t].SigotoPoint;
-    slot.SigotoPoint = left;
-    g.SlotsInUse += 1;
+  // The new-manga command, an own story with one setting: `points` of knowledge item `item`.
+  void PlanWork(int item, int points) {
+    ui.On(form::kNewMangaChoice, [] { ui::Show(form::kSettingsEditor, ui::Modal); })  // オリジナルストーリー
+        .On(form::kSettingsEditor, [&] {
+          OpenSettingsEditor();
+          PlanSetting(0, item, points);
+          EXPECT_TRUE(StartProduction(1, 2));
+        });
+    shell::RunCommand(shell::Command::NewManga, screen);
   }
 
-  // Clock events until the game shows its first message, or a game week has gone.
-  int RunClockUntilAMessage() {
-    int events = 0;
-    while (ui.Messages().empty() && events < 4000) {
-      timer.Event(screen);
-      ++events;
-    }
-    return events;
+  // Clock events until the first work has been named, or a game month has gone.
+  void RunClockUntilNamed() {
+    for (int events = 0; g.MangaCount == 0 && events < 10000; ++events) timer.Event(screen);
   }
 
   FreshState fresh;
@@ -87,14 +66,15 @@ class FirstWorkTest : public ::testing::Test {
 
 TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
   ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
-  g.TutorialStage = 8;  // the tutorial's guide, from the schedule window on
-  for (int item = 0; item < 3; ++item) g.KnowledgeItem[item].Point = 12;
-
-  PlanWork(0, 1, 12, 30, {4, 2, 6, 3, 9, 5}, 57.25);
-  PlanWork(1, 2, 10, 400, {1, 1, 1, 1, 1, 1}, 20);
-  // The schedule window shared the points out.
+  for (int item : {3, 8}) g.KnowledgeItem[item].Point = 12;
+  PlanWork(3, 12);
+  PlanWork(8, 10);
+  ASSERT_EQ(g.SlotsInUse, 2);
+  // What the schedule window would share out: most points for the first work.
   g.ProductionSlot[0].SigotoPoint = 14;
   g.ProductionSlot[1].SigotoPoint = 6;
+  const rec::ProductionSlot planned = g.ProductionSlot[0];
+  g.TutorialStage = 8;  // the tutorial's guide from the schedule window on
 
   std::vector<std::string> seen;
   ui.On(form::kWorkTitle, [&] {
@@ -113,29 +93,30 @@ TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
 
   shell::RunCommand(shell::Command::Sigotosuru, screen);
   ASSERT_EQ(g.KoudouMode, 2);
-  RunClockUntilAMessage();
+  ui.Clear();
+  RunClockUntilNamed();
 
   ASSERT_EQ(ui.Messages(), (std::vector<std::string>{"漫画が完成しました。", "漫画の題名を決めてください。"}));
   EXPECT_EQ(seen, (std::vector<std::string>{"title window at tutorial stage 8", "sending window at mode 0"}));
   EXPECT_EQ(g.TutorialStage, 10);
   EXPECT_EQ(g.KoudouMode, 0) << "finishing a work stops the work mode";
 
-  // The record.
+  // The record: what the slot held, titled and dated.
   ASSERT_EQ(g.MangaCount, 1);
   const rec::MangaWork& work = g.MangaWork[0];
   EXPECT_EQ(work.Title.Str(), "はじめての原稿");
   EXPECT_EQ(work.Source, 0);
-  EXPECT_EQ(work.SettingItem[0], 1);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(work.SettingItem[k], planned.SettingItem[k]) << "setting " << k;
+    EXPECT_EQ(work.SettingPoints[k], planned.SettingPoints[k]) << "setting " << k;
+  }
+  EXPECT_EQ(work.SettingItem[0], 3);
   EXPECT_EQ(work.SettingPoints[0], 12);
-  EXPECT_EQ(work.SettingItem[1], -1);
-  EXPECT_EQ(work.SettingItem[2], -1);
-  const int ratings[] = {4, 2, 6, 3, 9, 5};
-  for (int r = 0; r < 6; ++r) EXPECT_EQ(work.Rating[r], ratings[r]) << "rating " << r;
-  EXPECT_EQ(work.Hyouka, 57.25);
-  EXPECT_EQ(g.MangaClass[0][0], 2);
-  EXPECT_EQ(g.MangaClass[1][0], 5);
-  EXPECT_EQ(g.MangaClass[2][0], g.ProductionSlot[0].Class[2]);
-  EXPECT_EQ(g.MangaClass[3][0], g.ProductionSlot[0].Class[3]);
+  for (int r = 0; r < 6; ++r) EXPECT_EQ(work.Rating[r], planned.Rating[r]) << "rating " << r;
+  EXPECT_EQ(work.Hyouka, planned.Quality);
+  for (int column = 0; column < 4; ++column) EXPECT_EQ(g.MangaClass[column][0], planned.Class[column]);
+  EXPECT_EQ(g.MangaClass[0][0], 1);
+  EXPECT_EQ(g.MangaClass[1][0], 2);
   EXPECT_EQ(work.State, manga_state::kUnsent) << "今はやめておく keeps it unsent";
   char date[16];
   std::snprintf(date, sizeof date, "70/%02d/%02d", static_cast<int>(g.GameMonth.Num()),
@@ -145,7 +126,7 @@ TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
   // The slot is free, keeps what it showed, and its points are unallotted.
   EXPECT_EQ(g.SlotKanseido[0], 0);
   EXPECT_EQ(g.SlotLabel[0].Str(), "新しい漫画");
-  for (int r = 0; r < 6; ++r) EXPECT_EQ(g.ProductionSlot[0].Rating[r], ratings[r]);
+  for (int r = 0; r < 6; ++r) EXPECT_EQ(g.ProductionSlot[0].Rating[r], planned.Rating[r]);
   EXPECT_EQ(g.ProductionSlot[0].SigotoPoint, 0);
   EXPECT_EQ(g.ProductionSlot[1].SigotoPoint, 6);
   EXPECT_GT(g.SlotKanseido[1], 0.1);

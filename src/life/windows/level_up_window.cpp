@@ -1,9 +1,9 @@
 #include "life/windows/level_up_window.h"
 
 #include "life/experience.h"
-#include "platform/heading_caption.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
+#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -20,9 +20,9 @@ Form41::Form41() : Form({.removeCloseItem = true, .pauseClock = true}) {
   setWindowTitle(QStringLiteral("レベルアップ"));
   platform::SetFixedClientSize(this, 4800, 1935);
 
-  Shape1[0] = new platform::Shape(this);
-  platform::Place(Shape1[0], 120, 120, 4560, 360);
-  Label3[0] = platform::CaptionOn(Shape1[0], QStringLiteral("== レベルアップしました!!  =="));
+  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== レベルアップしました!!  =="), 120, 120, 4560, 360);
+  Shape1[0] = heading.shape;
+  Label3[0] = heading.label;
 
   Image1[0] = new QLabel(this);
   platform::Place(Image1[0], 120, 600, 720, 720);

@@ -1,11 +1,11 @@
 #include "production/windows/title_window.h"
 
 #include "platform/controls.h"
-#include "platform/heading_caption.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "production/naming.h"
-#include "production/rating_marks.h"
+#include "production/ratings.h"
+#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -57,9 +57,9 @@ Form7::Form7() : Form({.removeCloseItem = true, .pauseClock = true}) {
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
   auto bar = [this](size_t i, int left, int top, int width, int height, const char* text) {
-    Shape1[i] = new platform::Shape(this);
-    platform::Place(Shape1[i], left, top, width, height);
-    return platform::CaptionOn(Shape1[i], QString::fromUtf8(text));
+    HeadingBar made = MakeHeadingBar(this, QString::fromUtf8(text), left, top, width, height);
+    Shape1[i] = made.shape;
+    return made.label;
   };
   Label3 = bar(0, 120, 120, kClientWidth - 240, 360, "== 完成した漫画の題名  ==");
   Label1[0] = nullptr;
@@ -121,7 +121,8 @@ void Form7::ShowWork() {
     Shape11[k]->setFixedWidth(platform::Px(width));
     Label4[k]->setText(Q(NumberText(points)));
   }
-  for (size_t r = 0; r < 6; ++r) Label5[r]->setText(Q(RatingMark(slot.Rating[r])));
+  // A rating below 0 has no mark here.
+  for (size_t r = 0; r < 6; ++r) Label5[r]->setText(slot.Rating[r] < 0 ? QString() : Q(RatingMark(slot.Rating[r])));
 }
 
 void Form7::Command1_Click() {

@@ -10,6 +10,7 @@
 #include "platform/colors.h"
 #include "production/windows/finished_work_window.h"
 #include "qtsupport/window_testing.h"
+#include "shell/clock_timer.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/catalogues.h"
@@ -174,6 +175,8 @@ TEST_F(TitleWindowTest, StaysOnScreenForAPictureOnRequest) {
   main.show();
   main.GameOn();
   g().PlayerSei = "漫画家";
+  main.SetCaption(shell::DateCaption());
+  main.SetStatusLine("仕事中");
   AddClassLists();
   g().ProductionSlot[3].SettingPoints[2] = 42;
   QTimer::singleShot(0, [] {

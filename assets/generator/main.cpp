@@ -7,6 +7,8 @@
 
 #include "generator/registry.h"
 
+namespace koratsu::assets {
+
 namespace {
 std::vector<AssetMaker>& Makers() {
   static std::vector<AssetMaker> makers;
@@ -21,6 +23,8 @@ bool RegisterAsset(const QString& relativePath, std::function<bool(const QString
 
 const std::vector<AssetMaker>& RegisteredAssets() { return Makers(); }
 
+}  // namespace koratsu::assets
+
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr, "usage: koratsu_assetgen <output folder>\n");
@@ -29,7 +33,7 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);  // fonts for the pictures that hold text
   QDir out(QString::fromLocal8Bit(argv[1]));
   int failures = 0;
-  for (const AssetMaker& maker : RegisteredAssets()) {
+  for (const koratsu::assets::AssetMaker& maker : koratsu::assets::RegisteredAssets()) {
     QString path = out.filePath(maker.relativePath);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!maker.make(path)) {

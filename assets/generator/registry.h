@@ -11,6 +11,8 @@
 
 #include <QString>
 
+namespace koratsu::assets {
+
 struct AssetMaker {
   QString relativePath;                      // beside the program, e.g. "Graphic/Title.bmp"
   std::function<bool(const QString&)> make;  // writes the file at the absolute path given
@@ -18,3 +20,5 @@ struct AssetMaker {
 
 bool RegisterAsset(const QString& relativePath, std::function<bool(const QString&)> make);
 const std::vector<AssetMaker>& RegisteredAssets();
+
+}  // namespace koratsu::assets

@@ -5,6 +5,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 const std::map<char, QColor> kColours = {
@@ -85,3 +87,5 @@ const bool tricksIcon = RegisterAsset("Graphic/Forms/Form28.Icon.png", [](const 
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -4,6 +4,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 // Larger than the main window's client area, which shows its middle.
@@ -101,3 +103,5 @@ const bool newGame = RegisterAsset("Graphic/Forms/Form3.Picture1.png", [](const 
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -5,6 +5,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 const QColor kOutline(0x10, 0x10, 0x18);
@@ -109,3 +111,5 @@ const bool icon = RegisterAsset("Graphic/Forms/MDIForm1.Icon.png", [](const QStr
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -11,6 +11,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 constexpr int kPortrait = 61;
@@ -298,3 +300,5 @@ const bool registered[] = {
 };
 
 }  // namespace
+
+}  // namespace koratsu::assets

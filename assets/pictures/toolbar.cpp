@@ -9,6 +9,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 constexpr int kWidth = 23;
@@ -531,3 +533,5 @@ const bool registered = [] {
 }();
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -13,7 +13,7 @@
 #include "state/game_state.h"
 #include "state/log.h"
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -221,4 +221,4 @@ void FormHost::Call(int form, std::string_view method) {
   if (!window->Call(method)) koratsu::LogLine(FormName(form) + " has no method " + std::string(method));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -58,7 +58,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
 
-namespace platform {
+namespace koratsu::platform {
 
 enum class FormKind {
   Dialog,  // in front of the main window; modal when shown so, which most are
@@ -183,4 +183,4 @@ bool RegisterForm(int form) {
   return RegisterFormClass(form, [] { return new T; });
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "platform/qt_strings.h"
+
 #include "state/log.h"
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -21,7 +23,7 @@ QString& Folder() {
 void ReportOnce(const QString& path, const char* what) {
   static std::set<QString> reported;
   if (reported.insert(path).second)
-    koratsu::LogLine(std::string("picture ") + what + ": " + path.toStdString());
+    koratsu::LogLine(std::string("picture ") + what + ": " + ToStd(path));
 }
 
 // A BMP cut short can still load as a picture of its full size with garbage
@@ -84,4 +86,4 @@ QPixmap FormPicture(const QString& form, const QString& control) {
   return LoadPicture(FormPicturePath(form, control));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

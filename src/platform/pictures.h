@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace platform {
+namespace koratsu::platform {
 
 // The folder of the program, where Graphic/ and Sound/ lie.
 QString ProgramFolder();
@@ -26,4 +26,4 @@ QPixmap LoadPicture(const QString& relativePath);
 QString FormPicturePath(const QString& form, const QString& control);
 QPixmap FormPicture(const QString& form, const QString& control);
 
-}  // namespace platform
+}  // namespace koratsu::platform

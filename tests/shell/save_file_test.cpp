@@ -80,7 +80,7 @@ std::unique_ptr<GameState> NewWorld() {
   g->AppTitle = "Koratsu";
   ClearGameState();
   g->GameActive = 1;
-  InitWorld();
+  shell::InitWorld();
   UpdateRivalComics();
   MoveFigures();
   return g;

@@ -5,6 +5,7 @@
 
 #include "platform/colors.h"
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "shell/about.h"
@@ -104,8 +105,8 @@ Form2::Form2() : Form({.pauseClock = true}) {
 void Form2::Form_Load() {
   platform::FillHeadingBars(Shape1);
   GameState& g = State();
-  Label1[4]->setText(QString::fromStdString("Version " + g.AppVersion.Str()));
-  Label1[1]->setText(QString::fromStdString(g.AppTitle.Str()));
+  Label1[4]->setText(platform::Q("Version " + g.AppVersion.Str()));
+  Label1[1]->setText(platform::Q(g.AppTitle.Str()));
   shell::StartAboutSequence();
 }
 

@@ -1,5 +1,6 @@
 #include "shell/windows/conversation_window.h"
 
+#include "platform/qt_strings.h"
 #include "ui/talk.h"
 #include "state/game_state.h"
 
@@ -54,7 +55,7 @@ void Form21::Timer1_Timer() {
   int speaker = State().TalkSpeaker == 1 ? 1 : 0;
   Typing typing = TalkTyping();
   ShowFrame(2 * speaker + TypeTick(typing));
-  Label1[0]->setText(QString::fromStdString(ShownText(typing)));
+  Label1[0]->setText(platform::Q(ShownText(typing)));
 }
 
 void Form21::Command1_Click() {

@@ -9,6 +9,7 @@
 
 #include "platform/controls.h"
 #include "platform/colors.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "state/game_state.h"
@@ -31,7 +32,7 @@ constexpr unsigned kBarFrame = 0x404040;
 constexpr unsigned kStaminaBar = 0x30C030;
 constexpr unsigned kAbilityBar = 0x00A0FF;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 QFont ValueFont() {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
@@ -53,7 +54,7 @@ QLabel* BoxedText(QWidget* parent, int left, int top, int width, bool bold, cons
   label->setFixedHeight(platform::Px(kTextHeight + 30));
   label->setStyleSheet(
       QStringLiteral("QLabel { color: %1; background: white; border: 1px solid #808080; padding-left: 1px; }")
-          .arg(QString::fromUtf8(colour)));
+          .arg(Q(colour)));
   return label;
 }
 
@@ -102,7 +103,7 @@ Form4::Form4()
     const CaptionBox& c = kCaptions[i];
     Shape1[i] = new platform::Shape(this);
     platform::Place(Shape1[i], c.left, c.top, c.width, kCaptionHeight);
-    auto* caption = new QLabel(QString::fromUtf8(c.text), Shape1[i]);
+    auto* caption = new QLabel(Q(c.text), Shape1[i]);
     caption->setGeometry(0, 0, Shape1[i]->width(), Shape1[i]->height());
     caption->setAlignment(Qt::AlignCenter);
     caption->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -134,7 +135,7 @@ Form4::Form4()
   WeekdayText = Text(this, 4170, 390, 600, false);
   for (const Word& w : kWords) {
     QLabel* word = Text(this, w.left, w.top, 195, false);
-    word->setText(QString::fromUtf8(w.text));
+    word->setText(Q(w.text));
   }
   LevelText = BoxedText(this, 720, 750, 300, true, "red");
   ExperienceText = BoxedText(this, 1740, 765, 660, true);

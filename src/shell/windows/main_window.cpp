@@ -11,6 +11,7 @@
 #include "platform/form.h"
 #include "platform/pictures.h"
 #include "platform/placement.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "shell/game_flow.h"
 #include "shell/settings.h"
@@ -44,7 +45,7 @@ class ToolbarStrip : public QWidget {
   }
 };
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 }  // namespace
 

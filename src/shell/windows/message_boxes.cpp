@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 
@@ -29,7 +30,7 @@ void FitMessage(QLabel* label, const QString& text, int buttonsTop) {
   label->setGeometry(label->x(), centre - half, label->width(), 2 * half);
 }
 
-QString AppTitle() { return QString::fromStdString(State().AppTitle.Str()); }
+QString AppTitle() { return platform::Q(State().AppTitle.Str()); }
 
 }  // namespace
 
@@ -45,7 +46,7 @@ Form40::Form40() : Form({.removeCloseItem = true}) {
   const char* captions[] = {"はい(&Y)", "いいえ(&N)"};
   const int lefts[] = {1560, 2640};
   for (int i = 0; i < 2; ++i) {
-    Command1[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
+    Command1[i] = new QPushButton(platform::Q(captions[i]), this);
     platform::Place(Command1[i], lefts[i], 855, 900, 330);
     connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }

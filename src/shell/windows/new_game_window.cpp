@@ -1,6 +1,7 @@
 #include "shell/windows/new_game_window.h"
 
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "shell/game_flow.h"
@@ -12,7 +13,7 @@ namespace koratsu {
 namespace {
 
 QLabel* BarLabel(const char* text, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(platform::Q(text), parent);
   label->setStyleSheet(QStringLiteral("color: white;"));
   label->setAlignment(Qt::AlignCenter);
   return label;
@@ -61,7 +62,7 @@ void Form3::Command1_Click() {
     LogLine("Form3: no main window to start a game in");
     return;
   }
-  shell::ConfirmNewGame(Text1->text().toStdString(), *main);
+  shell::ConfirmNewGame(platform::ToStd(Text1->text()), *main);
 }
 
 void Form3::Command2_Click() { Unload(); }

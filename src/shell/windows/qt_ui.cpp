@@ -6,6 +6,7 @@
 
 #include "platform/file_dialogs.h"
 #include "platform/form.h"
+#include "platform/qt_strings.h"
 #include "shell/windows/help_viewer.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
@@ -21,7 +22,7 @@ constexpr int kYesNoBox = 40;
 constexpr int kMessageBox = 42;
 constexpr int kMainWindow = 0;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 QString AppTitle() { return Q(State().AppTitle.Str()); }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/colors.h"
 #include "platform/placement.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "ui/talk.h"
@@ -136,7 +137,7 @@ void Form36::Timer1_Timer() {
   }
 
   ShowFrame(TypeTick(typing));
-  Label1[0]->setText(QString::fromStdString(ShownText(typing)));
+  Label1[0]->setText(platform::Q(ShownText(typing)));
 
   // A new stage: its lines replace the last stage's.
   if (g.TutorialStageLoaded == 0) {

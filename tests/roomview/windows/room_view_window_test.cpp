@@ -40,7 +40,7 @@ class RoomViewTest : public ::testing::Test {
   RoomViewTest() {
     main->show();
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().LifeStatus = 2;
     MoveFigures();
   }

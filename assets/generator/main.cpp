@@ -16,8 +16,8 @@ std::vector<AssetMaker>& Makers() {
 }
 }  // namespace
 
-bool RegisterAsset(const QString& relativePath, std::function<bool(const QString&)> make) {
-  Makers().push_back({relativePath, std::move(make)});
+bool RegisterAsset(const std::string& relativePath, std::function<bool(const QString&)> make) {
+  Makers().push_back({QString::fromStdString(relativePath), std::move(make)});
   return true;
 }
 

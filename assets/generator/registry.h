@@ -7,6 +7,7 @@
 //   });
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -18,7 +19,8 @@ struct AssetMaker {
   std::function<bool(const QString&)> make;  // writes the file at the absolute path given
 };
 
-bool RegisterAsset(const QString& relativePath, std::function<bool(const QString&)> make);
+// `relativePath` in UTF-8, as a window names its stored pictures (form::PicturePath).
+bool RegisterAsset(const std::string& relativePath, std::function<bool(const QString&)> make);
 const std::vector<AssetMaker>& RegisteredAssets();
 
 }  // namespace koratsu::assets

@@ -4,6 +4,7 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
 
 namespace koratsu::assets {
 
@@ -79,10 +80,10 @@ QImage TricksIcon() {
                               kColours);
 }
 
-const bool mascot = RegisterAsset("Graphic/Forms/Form2.Image2.png", [](const QString& path) {
+const bool mascot = RegisterAsset(form::PicturePath(form::kAbout, "Image2"), [](const QString& path) {
   return art::SavePng(Mascot(), path);
 });
-const bool tricksIcon = RegisterAsset("Graphic/Forms/Form28.Icon.png", [](const QString& path) {
+const bool tricksIcon = RegisterAsset(form::PicturePath(form::kTricks, "Icon"), [](const QString& path) {
   return art::SavePng(TricksIcon(), path);
 });
 

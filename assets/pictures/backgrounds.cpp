@@ -3,6 +3,7 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
 
 namespace koratsu::assets {
 
@@ -98,7 +99,7 @@ QImage NewGamePicture() {
 const bool wallpaper = RegisterAsset("Graphic/kabe.bmp", [](const QString& path) {
   return art::SaveBmp(Wallpaper(), path);
 });
-const bool newGame = RegisterAsset("Graphic/Forms/Form3.Picture1.png", [](const QString& path) {
+const bool newGame = RegisterAsset(form::PicturePath(form::kNewGame, "Picture1"), [](const QString& path) {
   return art::SavePng(NewGamePicture(), path);
 });
 

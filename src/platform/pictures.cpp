@@ -10,6 +10,7 @@
 #include "platform/qt_strings.h"
 
 #include "state/log.h"
+#include "ui/forms.h"
 
 namespace koratsu::platform {
 
@@ -78,12 +79,8 @@ QPixmap LoadPicture(const QString& relativePath) {
   return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
-QString FormPicturePath(const QString& form, const QString& control) {
-  return QStringLiteral("Graphic/Forms/%1.%2.png").arg(form, control);
-}
-
-QPixmap FormPicture(const QString& form, const QString& control) {
-  return LoadPicture(FormPicturePath(form, control));
+QPixmap FormPicture(int form, const QString& control) {
+  return LoadPicture(Q(form::PicturePath(form, ToStd(control))));
 }
 
 }  // namespace koratsu::platform

@@ -18,6 +18,7 @@
 #include "state/game_state.h"
 #include "state/log.h"
 #include "shell/world_setup.h"
+#include "ui/forms.h"
 #include "support/save_bytes.h"
 
 namespace koratsu {
@@ -189,7 +190,7 @@ TEST(SaveFileTest, BusyLateGameReadsBackExactlyAndWritesTheSameBytes) {
   EXPECT_TRUE(SameBits(g.Stamina, Value(24.38)));
   EXPECT_TRUE(SameBits(g.PlayerPopularity, Value(0.1 + 0.2)));
   EXPECT_TRUE(SameBits(g.Kingaku, Value(123456789012.0)));
-  EXPECT_TRUE(SameBits(g.FormSlot[31].Left, Value(0.25)));
+  EXPECT_TRUE(SameBits(g.FormSlot[form::kWorking].Left, Value(0.25)));
   EXPECT_EQ(g.AsiDesk[5].Num(), -1);
   EXPECT_EQ(g.EditorEvent[1].Manga.TextView(), "僕の漫画119");
   EXPECT_EQ(g.EditorEvent[0].Manga.Num(), 4);

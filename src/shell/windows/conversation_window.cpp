@@ -1,6 +1,7 @@
 #include "shell/windows/conversation_window.h"
 
 #include "platform/qt_strings.h"
+#include "ui/forms.h"
 #include "ui/talk.h"
 #include "state/game_state.h"
 
@@ -20,7 +21,7 @@ Typing TalkTyping() {
 
 Form21::Form21()
     : BalloonForm({.removeCloseItem = true, .pauseClock = true, .resumeRequestOnUnload = true},
-                  {.form = QStringLiteral("Form21"),
+                  {.form = form::kConversation,
                    .clientWidth = 3255,
                    .clientHeight = 1785,
                    .portraitTop = 240,
@@ -74,7 +75,7 @@ void Form21::Command1_Click() {
 }
 
 namespace {
-const bool registered = platform::RegisterForm<Form21>(21);
+const bool registered = platform::RegisterForm<Form21>(form::kConversation);
 }  // namespace
 
 }  // namespace koratsu

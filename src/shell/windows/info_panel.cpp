@@ -14,12 +14,12 @@
 #include "platform/window_conventions.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
 namespace {
 
-constexpr int kPanel = 4;
 constexpr int kClientWidth = 4785;
 constexpr int kClientHeight = 1905;
 constexpr int kBarHeight = 135;
@@ -155,7 +155,7 @@ double Form4::BarWidth(double value, double cap) {
 
 void Form4::Form_Load() {
   platform::SetBackground(this, platform::BackgroundForColorCount(platform::ScreenColorCount(this)));
-  State().FormSlot[kPanel].Redraw = 1;
+  State().FormSlot[form::kInfoPanel].Redraw = 1;
   platform::FillHeadingBars(Shape1);
   PlaceInMainWindow();
 }
@@ -221,7 +221,7 @@ void Form4::Redraw() {
 }
 
 namespace {
-const bool registered = platform::RegisterForm<Form4>(4);
+const bool registered = platform::RegisterForm<Form4>(form::kInfoPanel);
 }  // namespace
 
 }  // namespace koratsu

@@ -7,6 +7,7 @@
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
+#include "ui/forms.h"
 #include "ui/talk.h"
 #include "shell/tutorial.h"
 #include "ui/tutorial_stages.h"
@@ -63,7 +64,7 @@ void Form38::Form_Load() {
   platform::FillHeadingBars(Shape1);
   MDIForm1* main = MDIForm1::Instance();
   if (!main) {
-    LogLine("Form38: no main window to run the tutorial in");
+    LogLine(form::Name(form::kTutorialStartEnd) + ": no main window to run the tutorial in");
     return;
   }
   if (shell::OpenTutorialWindow(*main) == shell::TutorialWindowRole::Start) {
@@ -96,7 +97,7 @@ void Form38::Command1_Click() {
 
 Form36::Form36()
     : BalloonForm({.kind = platform::FormKind::Owned, .centre = false, .removeCloseItem = true},
-                  {.form = QStringLiteral("Form36"),
+                  {.form = form::kTutorialGuide,
                    .clientWidth = 3240,
                    .clientHeight = 1650,
                    .portraitTop = 120,
@@ -159,8 +160,8 @@ void Form36::Command1_Click() {
 }
 
 namespace {
-const bool registered38 = platform::RegisterForm<Form38>(38);
-const bool registered36 = platform::RegisterForm<Form36>(36);
+const bool registered38 = platform::RegisterForm<Form38>(form::kTutorialStartEnd);
+const bool registered36 = platform::RegisterForm<Form36>(form::kTutorialGuide);
 }  // namespace
 
 }  // namespace koratsu

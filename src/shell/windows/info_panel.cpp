@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPalette>
 
+#include "clock/calendar.h"
 #include "platform/controls.h"
 #include "platform/colors.h"
 #include "platform/qt_strings.h"
@@ -84,13 +85,6 @@ struct Word {
 // The day and the minute stand a little further right than in the old layout:
 // two digits of our font need more room than its narrow digits did.
 const Word kWords[] = {{"年", 3540, 150}, {"月", 3945, 150}, {"日", 4380, 150}, {"時", 3510, 390}, {"分", 3960, 390}};
-
-QString WeekdayName(const Value& weekday) {
-  static const char* const names[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
-  for (int d = 0; d < 7; ++d)
-    if (weekday == d) return QString::fromUtf8(names[d]);
-  return {};
-}
 
 }  // namespace
 
@@ -210,9 +204,10 @@ void Form4::Redraw() {
   YearText->setText(Q(g.GameYear.Str()));
   MonthText->setText(Q(g.GameMonth.Str()));
   DayText->setText(Q(g.GameDay.Str()));
-  QString weekday = WeekdayName(g.GameWeekday);
-  if (!weekday.isEmpty()) WeekdayText->setText(weekday);
-  HourText->setText(Q(g.GameHour >= 12 ? Join("午後 ", g.GameHour - 12) : Join("午前 ", g.GameHour)));
+  // A weekday out of its range leaves the last one shown.
+  std::string weekday = WeekdayName(g.GameWeekday);
+  if (!weekday.empty()) WeekdayText->setText(Q(weekday));
+  HourText->setText(Q(TwelveHourText(g.GameHour)));
 
   MoneyText->setText(Q(FormatKingaku(g.Kingaku) + "円"));
   NameText->setText(Q(Join(g.PlayerSei, " ", g.PlayerMei)));

@@ -273,7 +273,7 @@ TEST(SaveFileTest, TextsAreCodePage932WithSingleByteHalfWidthKatakana) {
   EXPECT_EQ(back.PlayerSei.TextView(), "ﾎﾟｲﾝﾄ～漫画");
 }
 
-TEST(SaveFileTest, ReadsTheItemFormsOfTheOriginalProgram) {
+TEST(SaveFileTest, ReadsEveryFormAnItemMayTakeInAFile) {
   auto state = std::make_unique<GameState>();
   GameState& g = *state;
   g.Garyoku = 111111;

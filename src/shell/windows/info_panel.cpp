@@ -82,8 +82,8 @@ struct Word {
   const char* text;
   int left, top;
 };
-// The day and the minute stand a little further right than in the old layout:
-// two digits of our font need more room than its narrow digits did.
+// The units of the day and the minute stand a little further right, where two
+// digits of our font still fit before them.
 const Word kWords[] = {{"年", 3540, 150}, {"月", 3945, 150}, {"日", 4380, 150}, {"時", 3510, 390}, {"分", 3960, 390}};
 
 }  // namespace

@@ -8,8 +8,13 @@
 #include "ui/forms.h"
 #include "ui/ui.h"
 
-namespace koratsu::testing {
+namespace koratsu {
 namespace {
+
+using testing::ClockTest;
+using testing::FreshState;
+using testing::TalkRecord;
+using testing::UiEvent;
 
 const char kWarning[] = "  体力が非常に少なくなっていて危険です。気をつけてください。";
 
@@ -259,4 +264,4 @@ TEST_F(StaminaTest, AGameEndedFromATitleWindowEndsTheTick) {
 }
 
 }  // namespace
-}  // namespace koratsu::testing
+}  // namespace koratsu

@@ -9,8 +9,11 @@
 #include "ui/forms.h"
 #include "ui/ui.h"
 
-namespace koratsu::testing {
+namespace koratsu {
 namespace {
+
+using testing::ClockTest;
+using testing::FreshState;
 
 TEST_F(ClockTest, WithoutAnActivityTimeStandsAndOnlyTheTimerDraws) {
   g.SubTick = 1;
@@ -210,4 +213,4 @@ TEST_F(ClockTest, StoppingATimedActivityClosesItsProgressWindowAndTimeStands) {
 }
 
 }  // namespace
-}  // namespace koratsu::testing
+}  // namespace koratsu

@@ -3,9 +3,9 @@
 #include "clock/phases.h"
 #include "clock/sukezyuru.h"
 #include "clock/tick.h"
+#include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/talk.h"
-#include "state/game_state.h"
 #include "ui/ui.h"
 
 namespace koratsu {

@@ -3,9 +3,9 @@
 #include "clock/calendar.h"
 #include "clock/tick.h"
 #include "shell/tutorial.h"
-#include "ui/tutorial_stages.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "ui/tutorial_stages.h"
 
 namespace koratsu::shell {
 

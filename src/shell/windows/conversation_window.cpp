@@ -1,9 +1,9 @@
 #include "shell/windows/conversation_window.h"
 
 #include "platform/qt_strings.h"
+#include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/talk.h"
-#include "state/game_state.h"
 
 namespace koratsu {
 

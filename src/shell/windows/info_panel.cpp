@@ -8,8 +8,8 @@
 #include <QPalette>
 
 #include "clock/calendar.h"
-#include "platform/controls.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"

@@ -7,13 +7,13 @@
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
-#include "ui/forms.h"
-#include "ui/talk.h"
 #include "shell/tutorial.h"
-#include "ui/tutorial_stages.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "ui/forms.h"
+#include "ui/talk.h"
+#include "ui/tutorial_stages.h"
 
 namespace koratsu {
 

@@ -26,8 +26,6 @@ const char* const kLoadFailedMessage = "ファイルの読み込みに失敗し�
 namespace {
 
 constexpr const char* kFilter = "Koratsu (*.krt)";
-// The one remembered position of the activity windows.
-constexpr int kActivityWindows = form::kWorking;
 
 // Where the fresh game of a load is built: no window opens, no menu moves,
 // the clock stays as it is. Only a game read whole reaches the screen.
@@ -175,9 +173,10 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
   ui::Show(form::kRoomView, ui::Modeless);
   ui::Show(form::kInfoPanel, ui::Modeless);
 
-  // No activity runs after a load, and its windows open centred again.
-  g.FormSlot[kActivityWindows].Top = 0;
-  g.FormSlot[kActivityWindows].Left = 0;
+  // No activity runs after a load, and its windows open centred again: they
+  // share the working window's remembered position.
+  g.FormSlot[form::kWorking].Top = 0;
+  g.FormSlot[form::kWorking].Left = 0;
   g.KoudouMode = 0;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;

@@ -69,8 +69,10 @@ class Reader {
   static constexpr bool kWriting = false;
 
   // A saved game has fewer items than half its bytes.
-  Reader(GameState& g, std::string_view bytes)
-      : data_(bytes), journal_(g, std::min<std::size_t>(bytes.size() / 2, std::size_t{1} << 20)) {}
+  Reader(GameState& g, std::string_view bytes, OnFailure onFailure)
+      : data_(bytes),
+        journal_(g, onFailure == OnFailure::kTakeBack ? std::min<std::size_t>(bytes.size() / 2, 1 << 20) : 0),
+        keep_(onFailure == OnFailure::kTakeBack) {}
 
   bool Line(int kind, std::span<const Slot> slots, long long i, long long j) {
     kind_ = kind;
@@ -145,7 +147,7 @@ class Reader {
     if (slot.money) {
       Money amount;
       if (!ReadMoney(raw, amount)) return Fail(slot, Quoted(raw) + " is not an amount");
-      journal_.Keep(slot.money);
+      if (keep_) journal_.Keep(slot.money);
       *slot.money = amount;
       return true;
     }
@@ -160,7 +162,7 @@ class Reader {
       if (!ReadNumber(raw, number)) return Fail(slot, Quoted(raw) + " is not a number");
       value = Value(number);
     }
-    journal_.Keep(slot.value);
+    if (keep_) journal_.Keep(slot.value);
     *slot.value = std::move(value);
     return true;
   }
@@ -174,6 +176,7 @@ class Reader {
   std::string text_;
   std::string error_;
   Journal journal_;
+  bool keep_;
 };
 
 // Larger than any saved game, small enough to hold in memory.
@@ -223,14 +226,14 @@ Result ReadWholeFile(const std::string& path, std::string& bytes) {
 
 }  // namespace
 
-Result ReadSaveFile(GameState& g, const std::string& path) {
+Result ReadSaveFile(GameState& g, const std::string& path, OnFailure onFailure) {
   std::string bytes;
   if (Result got = ReadWholeFile(path, bytes); !got) return got;
-  return ReadSaveFileBytes(g, bytes);
+  return ReadSaveFileBytes(g, bytes, onFailure);
 }
 
-Result ReadSaveFileBytes(GameState& g, std::string_view bytes) {
-  Reader reader(g, bytes);
+Result ReadSaveFileBytes(GameState& g, std::string_view bytes, OnFailure onFailure) {
+  Reader reader(g, bytes, onFailure);
   Walk<Reader> walk(g, reader);
   if (!walk.Nodes(SaveFileLines(), 0)) {
     reader.Undo();

@@ -146,7 +146,7 @@ std::unique_ptr<GameState> ReadGameFile(const std::string& path, save::Result* r
     InitWorld();
     UpdateRivalComics();
     MoveFigures();
-    read = save::ReadSaveFile(*fresh, path);
+    read = save::ReadSaveFile(*fresh, path, save::OnFailure::kLeave);  // dropped on failure
   }
   if (result) *result = read;
   if (!read) return nullptr;

@@ -45,6 +45,10 @@ void NewDay();
 void DailyRules();
 // Every step, in this order: an outing, a part-time job or a training whose
 // time has run out ends.
+inline bool ActivityTimeUp(int koudouMode) {
+  const GameState& g = State();
+  return g.KoudouMode == koudouMode && g.MinutesPerStep != 0 && g.KoudouMinutesLeft <= 0;
+}
 void EndOuting();
 void EndArubaito();
 void EndSyugyou();

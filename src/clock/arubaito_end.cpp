@@ -85,18 +85,13 @@ std::optional<KnowledgeGainRule> JobRule(const Value& kind) {
 void EndArubaito() {
   if (!ActivityTimeUp(kArubaitoMode)) return;
   GameState& g = State();
-  ClearResultLines();
-  if (auto rule = JobRule(g.ArubaitoKind)) KnowledgePass(*rule);
+  KnowledgeGains(JobRule(g.ArubaitoKind));
   // The points come before the pay, while the job's window is still open.
   if (g.ResultLineCount > 0) {
     g.FormSlot[form::kPointsGained].Param = 0;
     ui::Show(form::kPointsGained, ui::Modal);
   }
-
-  g.MinutesPerStep = 0;
-  g.KoudouMode = 0;
-  g.StatusText = "停止中";
-  ui::Unload(form::kArubaitoProgress);
+  StopTimedActivity(form::kArubaitoProgress);
   // The job-ended window pays the job's pay, kept since the start.
   ui::Show(form::kArubaitoEnd, ui::Modal);
 }

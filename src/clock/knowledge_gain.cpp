@@ -19,8 +19,6 @@ bool Listed(const KnowledgeGainRule& rule, const Value& id) {
   return std::any_of(rule.items.begin(), rule.items.end(), [&id](int listed) { return id == listed; });
 }
 
-}  // namespace
-
 void ClearResultLines() {
   GameState& g = State();
   g.SpareTiCount = 0;
@@ -54,6 +52,13 @@ void KnowledgePass(const KnowledgeGainRule& rule) {
       row->Gain = gain;
     }
   }
+}
+
+}  // namespace
+
+void KnowledgeGains(const std::optional<KnowledgeGainRule>& rule) {
+  ClearResultLines();
+  if (rule) KnowledgePass(*rule);
 }
 
 }  // namespace koratsu

@@ -72,13 +72,8 @@ std::optional<KnowledgeGainRule> OutingRule(const Value& kind, const Value& choi
 void EndOuting() {
   if (!ActivityTimeUp(kOutingMode)) return;
   GameState& g = State();
-  ClearResultLines();
-  if (auto rule = OutingRule(g.SanpoKind, g.SanpoChoice)) KnowledgePass(*rule);
-
-  g.MinutesPerStep = 0;
-  g.KoudouMode = 0;
-  g.StatusText = "停止中";
-  ui::Unload(form::kOutingProgress);
+  KnowledgeGains(OutingRule(g.SanpoKind, g.SanpoChoice));
+  StopTimedActivity(form::kOutingProgress);
   // The window opens also when nothing rose, and says so.
   g.FormSlot[form::kPointsGained].Param = 0;
   ui::Show(form::kPointsGained, ui::Modal);

@@ -66,8 +66,6 @@ void GaugeBar::Show(double value, double cap) {
   bar->setFixedWidth(platform::Px(platform::BarWidth(value, cap, fullWidth)));
 }
 
-int GaugeBar::BarPixels() const { return bar->width(); }
-
 void StaminaGauge::Build(QWidget* parent, int left, int top, int width, int textLeft, int textWidth) {
   gauge.Build(parent, left, top, width, kGaugeHeight, kStaminaBar);
   text = new QLabel(parent);

@@ -29,7 +29,6 @@ struct GaugeBar {
   void Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor);
   // The bar for `value` against `cap`, never past the frame nor below empty.
   void Show(double value, double cap);
-  int BarPixels() const;
 };
 
 // The activity dialogs' stamina gauge: 体力, the bar and "5/25".

@@ -5,7 +5,7 @@
 
 #include "pictures/room_scene.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -335,4 +335,4 @@ std::vector<SheetPiece> FurniturePieces() {
   return pieces;
 }
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

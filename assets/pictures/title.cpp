@@ -14,6 +14,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 constexpr int kWidth = 568;
@@ -495,3 +497,5 @@ const bool registered = RegisterAsset("Graphic/Title.bmp", [](const QString& pat
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

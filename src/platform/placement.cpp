@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -92,4 +92,4 @@ void CentreAgainOnceFramed(QWidget* window) {
   poll->start();
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace koratsu::platform {
 
 // The program's main window, over which dialogs centre themselves.
 void SetMainWindow(QWidget* window);
@@ -29,4 +29,4 @@ void CentreOverMainWindow(QWidget* window);
 // over the main window if the frame it was centred with proved different.
 void CentreAgainOnceFramed(QWidget* window);
 
-}  // namespace platform
+}  // namespace koratsu::platform

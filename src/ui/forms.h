@@ -4,6 +4,9 @@
 // FormSlot row is g.FormSlot[form::kName]. Each line names the file that
 // holds the window, or "not built yet".
 
+#include <string>
+#include <string_view>
+
 namespace koratsu::form {
 
 // The main window is not numbered: it is MDIForm1, always there, never in
@@ -14,9 +17,9 @@ constexpr int kRoomView = 1;               // roomview/windows/room_view_window.
 constexpr int kAbout = 2;                  // shell/windows/about_box.cpp
 constexpr int kNewGame = 3;                // shell/windows/new_game_window.cpp
 constexpr int kInfoPanel = 4;              // shell/windows/info_panel.cpp
-constexpr int kSettingsEditor = 5;         // not built yet
+constexpr int kSettingsEditor = 5;         // production/windows/settings_editor_window.cpp
 constexpr int kCompletion = 6;             // not built yet
-constexpr int kWorkTitle = 7;              // not built yet
+constexpr int kWorkTitle = 7;              // production/windows/title_window.cpp
 constexpr int kContestPost = 8;            // not built yet
 constexpr int kPoll = 9;                   // not built yet
 // There is no window 10.
@@ -50,12 +53,12 @@ constexpr int kComicsMilestone = 37;       // not built yet
 constexpr int kTutorialStartEnd = 38;      // shell/windows/tutorial_windows.cpp
 constexpr int kTraining = 39;              // not built yet
 constexpr int kYesNo = 40;                 // shell/windows/message_boxes.cpp
-constexpr int kLevelUp = 41;               // not built yet
+constexpr int kLevelUp = 41;               // life/windows/level_up_window.cpp
 constexpr int kMessage = 42;               // shell/windows/message_boxes.cpp
 constexpr int kMediaOffer = 43;            // not built yet
 constexpr int kContestArticle = 44;        // not built yet
 constexpr int kWorkCard = 45;              // not built yet
-constexpr int kNewMangaChoice = 46;        // not built yet
+constexpr int kNewMangaChoice = 46;        // production/windows/new_manga_choice_window.cpp
 constexpr int kComicsRelease = 47;         // not built yet
 constexpr int kMerchOffer = 48;            // not built yet
 constexpr int kFeeNotice = 49;             // not built yet
@@ -64,7 +67,7 @@ constexpr int kGameOver = 51;              // not built yet
 constexpr int kHireAssistant = 52;         // not built yet
 constexpr int kDismissAssistant = 53;      // not built yet
 constexpr int kMagazineText = 54;          // not built yet
-constexpr int kFinishedWork = 55;          // not built yet
+constexpr int kFinishedWork = 55;          // production/windows/finished_work_window.cpp
 constexpr int kNovelChoice = 56;           // not built yet
 constexpr int kNovelRefused = 57;          // not built yet
 constexpr int kFriendship = 58;            // not built yet
@@ -97,5 +100,15 @@ constexpr int kAll[] = {
     kCongratulation,  kFeaturedArticle, kFanLetter,       kTrainingProgress,  kReturnsNotice,   kBigGain,
     kPostingAnimation,
 };
+
+// A window's name, as its class and its stored pictures carry it: "MDIForm1", "Form43".
+inline std::string Name(int form) { return form == kMDIForm1 ? "MDIForm1" : "Form" + std::to_string(form); }
+
+// A picture stored with a window's control, relative to the program's folder:
+// "Graphic/Forms/Form40.Image1.png". The generator writes it there and the
+// window reads it from there.
+inline std::string PicturePath(int form, std::string_view control) {
+  return "Graphic/Forms/" + Name(form) + "." + std::string(control) + ".png";
+}
 
 }  // namespace koratsu::form

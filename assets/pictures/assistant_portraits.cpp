@@ -31,22 +31,9 @@ QColor Of(roomart::Color c) { return QColor(c); }
 QColor Darker(const QColor& c, double f = 0.72) { return Of(roomart::Shade(c.rgb(), f)); }
 QColor Lighter(const QColor& c, double f = 1.22) { return Of(roomart::Shade(c.rgb(), f)); }
 
-struct Backdrop {
-  QColor top, middle, bottom;
-};
-
-// Each person's own backdrop, in a tint that sets off his clothes.
-const Backdrop kBackdrops[5] = {
-    {},
-    {QColor(0xfc, 0xec, 0xe4), QColor(0xf4, 0xd4, 0xcc), QColor(0xe4, 0xb8, 0xb4)},
-    {QColor(0xe8, 0xf6, 0xe4), QColor(0xcc, 0xe8, 0xd0), QColor(0xa8, 0xd0, 0xb4)},
-    {QColor(0xec, 0xe8, 0xfa), QColor(0xd4, 0xd0, 0xf0), QColor(0xb4, 0xb0, 0xdc)},
-    {QColor(0xfa, 0xf0, 0xdc), QColor(0xec, 0xdc, 0xbc), QColor(0xd4, 0xbc, 0x98)},
-};
-
 class Portrait {
  public:
-  explicit Portrait(int picture) : picture_(picture), look_(roomart::Look(picture)) {
+  explicit Portrait(int picture) : look_(roomart::Look(picture)) {
     skin_ = Of(look_.skin);
     skinShade_ = Darker(skin_, 0.86);
     skinDeep_ = Darker(skin_, 0.7);
@@ -58,8 +45,11 @@ class Portrait {
   }
 
   QImage Draw() {
-    const Backdrop& b = kBackdrops[picture_];
-    image_ = art::Backdrop(kWidth, kHeight, {b.top, b.middle, b.bottom});
+    // A soft backdrop in a tint of the clothes.
+    const QColor white(0xff, 0xff, 0xff);
+    const QColor high = art::Mix(top_, white, 0.86), middle = art::Mix(top_, white, 0.72),
+                 low = art::Mix(top_, white, 0.55);
+    image_ = art::Backdrop(kWidth, kHeight, {high, middle, low});
     art::BeginPixelPainter(p_, image_);
     BackHair();
     Body();
@@ -68,7 +58,7 @@ class Portrait {
     p_.end();
     Shading();
     Face();
-    art::PortraitFrame(image_, Darker(b.bottom, 0.55), Lighter(b.top, 1.1));
+    art::PortraitFrame(image_, Darker(low, 0.55), Lighter(high, 1.1));
     return image_;
   }
 
@@ -240,7 +230,6 @@ class Portrait {
     }
   }
 
-  int picture_;
   const PersonLook& look_;
   QImage image_;
   QPainter p_;

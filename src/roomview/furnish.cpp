@@ -54,8 +54,10 @@ long long AddRoomItem(const sheet::Placement& piece) {
   GameState& g = State();
   bool free = false;
   for (const rec::Sprite& s : g.Sprite) free = free || s.Used == 0;
-  if (!free) {
-    LogLine("The sprite table is full; a picture of the room is left out");
+  // A picture the room-item list cannot hold would outlive a move.
+  const long long listed = g.RoomItemSpriteCount.Index();
+  if (!free || listed < 0 || listed >= static_cast<long long>(g.RoomItem.Capacity())) {
+    LogLine("AddRoomItem: the sprite table or the room-item list is full; a picture of the room is left out");
     return -1;
   }
   AddSprite(piece.x, piece.y, piece.source.x, piece.source.y, piece.source.width, piece.source.height,

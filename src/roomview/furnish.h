@@ -11,8 +11,9 @@ namespace koratsu {
 void FurnishRoom();
 
 // Places one picture of the room and lists its slot among the room items.
-// Nothing is placed when every sprite slot is in use (logged), so that no
-// room item names another sprite's slot. The slot taken, or -1.
+// Nothing is placed when every sprite slot is in use or the list is full
+// (logged): no room item names another sprite's slot, and every picture
+// placed can be taken away again. The slot taken, or -1.
 long long AddRoomItem(const sheet::Placement& piece);
 
 }  // namespace koratsu

@@ -14,6 +14,7 @@
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
+#include "support/scripted_random.h"
 #include "support/scripted_ui.h"
 #include "ui/forms.h"
 
@@ -21,16 +22,6 @@ namespace koratsu {
 namespace {
 
 using shell::Command;
-
-// The same game every run: the world set-up's seeding is ignored.
-class FixedRandom : public RandomSource {
- public:
-  double Next(long range) override { return inner_.Next(range); }
-  void Seed(std::uint64_t) override {}
-
- private:
-  SeededRandom inner_{2024};
-};
 
 class StudioScenario : public ::testing::Test {
  protected:
@@ -58,7 +49,7 @@ class StudioScenario : public ::testing::Test {
     return n;
   }
 
-  FixedRandom random;
+  testing::FixedRandom random{2024};
   testing::FreshState state;
   testing::ScriptedUi ui;
   testing::RecordingScreen screen;

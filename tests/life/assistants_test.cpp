@@ -19,7 +19,6 @@ namespace koratsu {
 namespace {
 
 using testing::ScriptedRandom;
-using testing::UiEvent;
 
 // A generator that gives the same number every time.
 class ConstantRandom : public RandomSource {
@@ -78,10 +77,7 @@ TEST_F(AssistantsTest, TheCommandsRefuseTheFlatAndAnEmptyStudio) {
   AsiKaiko();
   EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"アパートでは雇えません。", "ｱｼｽﾀﾝﾄがいません"}));
   EXPECT_TRUE(ui.Shown().empty());
-  std::vector<int> clock;
-  for (const UiEvent& e : ui.Events())
-    if (e.kind == UiEvent::Clock) clock.push_back(e.number);
-  EXPECT_EQ(clock, (std::vector<int>{0, 1, 0, 1}));
+  EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1, 0, 1}));
 
   ui.Clear();
   House();

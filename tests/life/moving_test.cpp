@@ -29,14 +29,6 @@ class MovingTest : public ::testing::Test {
   }
   GameState& g() { return state.g(); }
 
-  // The clock switches the command made, in order.
-  std::vector<int> ClockSwitches() const {
-    std::vector<int> out;
-    for (const UiEvent& e : ui.Events())
-      if (e.kind == UiEvent::Clock) out.push_back(e.number);
-    return out;
-  }
-
   // The used sprites showing `piece` where it stands.
   int CountPlaced(const sheet::Placement& piece) {
     int n = 0;
@@ -80,7 +72,7 @@ TEST_F(MovingTest, RefusalsChangeNothingAndTheClockStaysStopped) {
     Hikkosi();
     EXPECT_EQ(ui.Questions(), c.questions);
     EXPECT_EQ(ui.Messages(), c.messages);
-    EXPECT_EQ(ClockSwitches(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1}));
     EXPECT_EQ(ui.Events().front().kind, UiEvent::Clock);
     EXPECT_EQ(ui.Events().back().kind, UiEvent::Clock);
     EXPECT_EQ(g().HouseKind, Value(c.house));
@@ -102,7 +94,7 @@ TEST_F(MovingTest, ExactlyTheCostMovesIntoTheFurnishedHouseWithTheEquipmentOwned
 
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{kQuestion});
   EXPECT_TRUE(ui.Messages().empty());
-  EXPECT_EQ(ClockSwitches(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1}));
   EXPECT_EQ(ui.Events().back().kind, UiEvent::Clock);
   EXPECT_EQ(g().Kingaku, Value(0));
   EXPECT_EQ(g().HouseKind, Value(1));

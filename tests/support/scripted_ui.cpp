@@ -66,6 +66,13 @@ int ScriptedUi::ShownCount(int form) const {
   return static_cast<int>(std::count(shown.begin(), shown.end(), form));
 }
 
+std::vector<int> ScriptedUi::ClockSwitches() const {
+  std::vector<int> out;
+  for (const auto& e : events_)
+    if (e.kind == UiEvent::Clock) out.push_back(e.number);
+  return out;
+}
+
 void ScriptedUi::Clear() {
   events_.clear();
   talks_.clear();

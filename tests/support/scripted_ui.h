@@ -71,6 +71,7 @@ class ScriptedUi : public ui::Ui {
   const TalkRecord& Talk(std::size_t i) const { return talks_.at(i); }
   std::vector<int> Shown() const;  // window numbers in the order they were shown
   int ShownCount(int form) const;
+  std::vector<int> ClockSwitches() const;  // 1 started, 0 stopped, in order
   bool ClockRunning() const { return clockRunning_; }
   void Clear();
 

@@ -6,10 +6,14 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <string>
+
 #include "generator/registry.h"
 #include "pictures/paint.h"
 #include "pictures/portrait_kit.h"
 #include "pictures/room_people.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -237,10 +241,12 @@ class Portrait {
 };
 
 bool Register(int picture) {
-  return RegisterAsset(QStringLiteral("Graphic/Human%1.bmp").arg(picture),
+  return RegisterAsset("Graphic/Human" + std::to_string(picture) + ".bmp",
                        [picture](const QString& path) { return art::SaveBmp(Portrait(picture).Draw(), path); });
 }
 
 const bool registered[] = {Register(1), Register(2), Register(3), Register(4)};
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -5,12 +5,14 @@
 
 #include <QPainter>
 #include <functional>
+#include <string>
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
 #include "pictures/room_equipment.h"
+#include "ui/forms.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -63,7 +65,7 @@ QImage PrinterPicture() {
 }
 
 bool Register(int index, QImage (*draw)()) {
-  return RegisterAsset(QStringLiteral("Graphic/Forms/Form19.Image1(%1).png").arg(index),
+  return RegisterAsset(form::PicturePath(form::kEquipment, "Image1(" + std::to_string(index) + ")"),
                        [draw](const QString& path) { return art::SavePng(draw(), path); });
 }
 
@@ -74,4 +76,4 @@ const bool registered[] = {
 
 }  // namespace
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

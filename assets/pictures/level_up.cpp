@@ -7,6 +7,9 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -121,8 +124,10 @@ QImage LevelUpPicture() {
   return image;
 }
 
-const bool registered = RegisterAsset("Graphic/Forms/Form41.Image1(0).png", [](const QString& path) {
+const bool registered = RegisterAsset(form::PicturePath(form::kLevelUp, "Image1(0)"), [](const QString& path) {
   return art::SavePng(LevelUpPicture(), path);
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -2,7 +2,7 @@
 
 #include "pictures/paint.h"
 
-namespace art {
+namespace koratsu::assets::art {
 
 void ShadeWhere(QImage& image, const QRect& area, const QColor& from, const QColor& to,
                 const std::function<double(int, int)>& where) {
@@ -80,4 +80,4 @@ void PortraitFrame(QImage& image, const QColor& dark, const QColor& light) {
   p.end();
 }
 
-}  // namespace art
+}  // namespace koratsu::assets::art

@@ -11,7 +11,7 @@
 #include <functional>
 #include <initializer_list>
 
-namespace art {
+namespace koratsu::assets::art {
 
 // Recolours the pixels of one colour inside `area` that `where` picks, in
 // dithered steps of `t`: how the pictures put shade on a flat shape.
@@ -42,4 +42,4 @@ QImage Backdrop(int width, int height, std::initializer_list<QColor> colours);
 // A one-pixel frame round the picture, lit on its top and left inner edge.
 void PortraitFrame(QImage& image, const QColor& dark, const QColor& light);
 
-}  // namespace art
+}  // namespace koratsu::assets::art

@@ -5,7 +5,7 @@
 
 #include "pictures/room_art.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 // Over u0..u1 and v0..v1 of the floor, standing on height z (the copier on
 // the floor, h high; the monitor h high).
@@ -15,4 +15,4 @@ void Monitor(Canvas& c, double u0, double u1, double v0, double v1, double z, do
 void Scanner(Canvas& c, double u0, double u1, double v0, double v1, double z, double s = 1);
 void Printer(Canvas& c, double u0, double u1, double v0, double v1, double z, double s = 1);
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

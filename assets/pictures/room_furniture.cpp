@@ -7,7 +7,7 @@
 #include "pictures/room_equipment.h"
 #include "pictures/room_scene.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -353,4 +353,4 @@ std::vector<SheetPiece> FurniturePieces() {
   return pieces;
 }
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

@@ -4,7 +4,7 @@
 
 #include "roomview/sheet_layout.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -326,4 +326,4 @@ QImage PersonBlock(int picture) {
   return block;
 }
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

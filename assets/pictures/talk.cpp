@@ -11,6 +11,9 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 #include "pictures/portrait_kit.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -210,21 +213,23 @@ QImage Balloon() {
   return image;
 }
 
-bool Register(const char* path, std::function<QImage()> draw) {
-  return RegisterAsset(QString::fromUtf8(path),
+bool Register(const std::string& path, std::function<QImage()> draw) {
+  return RegisterAsset(path,
                        [draw = std::move(draw)](const QString& file) { return art::SavePng(draw(), file); });
 }
 
 // The guide shows the same balloon and the editor's two frames as the conversation window.
 const bool registered[] = {
-    Register("Graphic/Forms/Form21.Picture1.png", Balloon),
-    Register("Graphic/Forms/Form21.Image1(1).png", [] { return Editor(false); }),
-    Register("Graphic/Forms/Form21.Image1(2).png", [] { return Editor(true); }),
-    Register("Graphic/Forms/Form21.Image1(3).png", [] { return President(false); }),
-    Register("Graphic/Forms/Form21.Image1(4).png", [] { return President(true); }),
-    Register("Graphic/Forms/Form36.Picture1.png", Balloon),
-    Register("Graphic/Forms/Form36.Image1(1).png", [] { return Editor(false); }),
-    Register("Graphic/Forms/Form36.Image1(2).png", [] { return Editor(true); }),
+    Register(form::PicturePath(form::kConversation, "Picture1"), Balloon),
+    Register(form::PicturePath(form::kConversation, "Image1(1)"), [] { return Editor(false); }),
+    Register(form::PicturePath(form::kConversation, "Image1(2)"), [] { return Editor(true); }),
+    Register(form::PicturePath(form::kConversation, "Image1(3)"), [] { return President(false); }),
+    Register(form::PicturePath(form::kConversation, "Image1(4)"), [] { return President(true); }),
+    Register(form::PicturePath(form::kTutorialGuide, "Picture1"), Balloon),
+    Register(form::PicturePath(form::kTutorialGuide, "Image1(1)"), [] { return Editor(false); }),
+    Register(form::PicturePath(form::kTutorialGuide, "Image1(2)"), [] { return Editor(true); }),
 };
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -15,6 +15,8 @@
 #include "generator/registry.h"
 #include "pictures/paint.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 constexpr int kWidth = 568;
@@ -421,3 +423,5 @@ const bool registered = RegisterAsset("Graphic/Title.bmp", [](const QString& pat
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

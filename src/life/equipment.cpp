@@ -3,8 +3,8 @@
 #include "roomview/furnish.h"
 #include "roomview/sheet_layout.h"
 #include "state/game_state.h"
-#include "state/money.h"
 #include "ui/forms.h"
+#include "ui/game_ops.h"
 #include "ui/ui.h"
 
 namespace koratsu {

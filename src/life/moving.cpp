@@ -6,8 +6,8 @@
 #include "roomview/furnish.h"
 #include "roomview/sprites.h"
 #include "state/game_state.h"
-#include "state/money.h"
 #include "ui/forms.h"
+#include "ui/game_ops.h"
 #include "ui/ui.h"
 
 namespace koratsu {

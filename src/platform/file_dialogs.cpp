@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 
-namespace platform {
+namespace koratsu::platform {
 
 std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent, QString::fromStdString(request.title));
@@ -22,4 +22,4 @@ std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDi
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -12,8 +13,9 @@
 #include "platform/placement.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "ui/forms.h"
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -24,7 +26,12 @@ std::map<int, std::function<Form*()>>& Registry() {
   return registry;
 }
 
-std::string FormName(int form) { return "Form" + std::to_string(form); }
+std::vector<FormRegistration>& Attempts() {
+  static std::vector<FormRegistration> attempts;
+  return attempts;
+}
+
+std::string FormName(int form) { return form::Name(form); }
 
 void ReportMissing(int form) {
   static std::set<int> reported;
@@ -86,7 +93,8 @@ FormHost& Forms() {
   return host;
 }
 
-bool RegisterFormClass(int form, std::function<Form*()> make) {
+bool RegisterFormClass(int form, const std::type_info& type, std::function<Form*()> make) {
+  Attempts().push_back({form, &type, false});
   if (form < 1 || form > FormHost::kMaxForm) {
     koratsu::LogLine(FormName(form) + " cannot be registered: window numbers run from 1 to 128");
     return false;
@@ -95,8 +103,11 @@ bool RegisterFormClass(int form, std::function<Form*()> make) {
     koratsu::LogLine(FormName(form) + " registered twice: the first class stays");
     return false;
   }
+  Attempts().back().accepted = true;
   return true;
 }
+
+const std::vector<FormRegistration>& Registrations() { return Attempts(); }
 
 void FormHost::SetMainWindow(QWidget* main, QMdiArea* area) {
   main_ = main;
@@ -221,4 +232,4 @@ void FormHost::Call(int form, std::string_view method) {
   if (!window->Call(method)) koratsu::LogLine(FormName(form) + " has no method " + std::string(method));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -61,4 +61,4 @@ void CentreOverMainWindow(QWidget* window) {
   window->move(area.x() + (area.width() - own.width()) / 2, area.y() + (area.height() - own.height()) / 2);
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace koratsu::platform {
 
 // The program's main window, over which dialogs centre themselves.
 void SetMainWindow(QWidget* window);
@@ -24,4 +24,4 @@ void SetOuterSize(QWidget* window, QSize outer);
 void CentreOnScreen(QWidget* window);
 void CentreOverMainWindow(QWidget* window);
 
-}  // namespace platform
+}  // namespace koratsu::platform

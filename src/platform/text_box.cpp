@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QValidator>
 
-namespace platform {
+#include "platform/qt_strings.h"
+
+namespace koratsu::platform {
 
 namespace {
 
@@ -35,11 +37,11 @@ char16_t ThroughCodePage(char16_t c) {
   char16_t result = 0;
   QChar ch(c);
   if (!ch.isSurrogate()) {
-    std::string utf8 = QString(ch).toStdString();
+    std::string utf8 = ToStd(QString(ch));
     std::string cp932;
     std::string back;
     if (Convert("CP932", "UTF-8", utf8, cp932) && Convert("UTF-8", "CP932", cp932, back)) {
-      QString returned = QString::fromStdString(back);
+      QString returned = Q(back);
       if (returned.size() == 1) result = returned.at(0).unicode();
     }
   }
@@ -83,4 +85,4 @@ void LimitTextBox(QLineEdit* box, int maxLength) {
   box->setValidator(new CodePageValidator(box));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace platform {
+namespace koratsu::platform {
 
 // `text` as a text box takes it: characters code page 932 cannot hold are
 // left out, and so are the double quote, CR and LF; a character the code
@@ -17,4 +17,4 @@ QString TakeTypedText(const QString& text);
 // for typing and pasting alike.
 void LimitTextBox(QLineEdit* box, int maxLength);
 
-}  // namespace platform
+}  // namespace koratsu::platform

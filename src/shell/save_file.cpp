@@ -107,7 +107,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// "12", "-3.5", "0.5", "1.5E-05" and the original program's ".5", "-.25", "1E+15".
+// "12", "-3.5", "0.5", "1.5E-05", and the short forms a file may hold too: ".5", "-.25", "1E+15".
 bool ReadNumber(std::string_view text, double& out) {
   const char* begin = text.data();
   const char* end = begin + text.size();

@@ -14,6 +14,7 @@
 #include "shell/settings.h"
 #include "state/log.h"
 #include "state/shared_ops.h"
+#include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "shell/world_setup.h"
 
@@ -25,10 +26,6 @@ const char* const kLoadFailedMessage = "ファイルの読み込みに失敗し�
 namespace {
 
 constexpr const char* kFilter = "Koratsu (*.krt)";
-constexpr int kRoomView = 1;
-constexpr int kInfoPanel = 4;
-constexpr int kActivityWindows = 31;  // their one remembered position
-constexpr int kLastForm = 128;
 
 // Where the fresh game of a load is built: no window opens, no menu moves,
 // the clock stays as it is. Only a game read whole reaches the screen.
@@ -188,12 +185,13 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
   ui::ChangeToolStyle();
   screen.SetGameMenus(true);
   ShowSettings();
-  ui::Show(kRoomView, ui::Modeless);
-  ui::Show(kInfoPanel, ui::Modeless);
+  ui::Show(form::kRoomView, ui::Modeless);
+  ui::Show(form::kInfoPanel, ui::Modeless);
 
-  // No activity runs after a load, and its windows open centred again.
-  g.FormSlot[kActivityWindows].Top = 0;
-  g.FormSlot[kActivityWindows].Left = 0;
+  // No activity runs after a load, and its windows open centred again: they
+  // share the working window's remembered position.
+  g.FormSlot[form::kWorking].Top = 0;
+  g.FormSlot[form::kWorking].Left = 0;
   g.KoudouMode = 0;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;
@@ -203,7 +201,7 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
   if (g.TutorialMode != 1) g.TutorialStage = 0;
 
   // The open flags tell what is open now, not what was open when the game was saved.
-  for (int form = 0; form <= kLastForm; ++form) {
+  for (int form = 0; form < static_cast<int>(decltype(g.FormSlot)::kCapacity); ++form) {
     Value& open = g.FormSlot[form].Open;
     if (ui::IsLoaded(form)) {
       open = 1;

@@ -4,6 +4,9 @@
 // FormSlot row is g.FormSlot[form::kName]. Each line names the file that
 // holds the window, or "not built yet".
 
+#include <string>
+#include <string_view>
+
 namespace koratsu::form {
 
 // The main window is not numbered: it is MDIForm1, always there, never in
@@ -97,5 +100,15 @@ constexpr int kAll[] = {
     kCongratulation,  kFeaturedArticle, kFanLetter,       kTrainingProgress,  kReturnsNotice,   kBigGain,
     kPostingAnimation,
 };
+
+// A window's name, as its class and its stored pictures carry it: "MDIForm1", "Form43".
+inline std::string Name(int form) { return form == kMDIForm1 ? "MDIForm1" : "Form" + std::to_string(form); }
+
+// A picture stored with a window's control, relative to the program's folder:
+// "Graphic/Forms/Form40.Image1.png". The generator writes it there and the
+// window reads it from there.
+inline std::string PicturePath(int form, std::string_view control) {
+  return "Graphic/Forms/" + Name(form) + "." + std::string(control) + ".png";
+}
 
 }  // namespace koratsu::form

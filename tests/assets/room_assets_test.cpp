@@ -129,7 +129,7 @@ class RoomScene : public ::testing::Test {
   RoomScene()
       : mask(ToBuffer(Loaded().mask)), colour(ToBuffer(Loaded().colour)) {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
   }
 
   GameState& g() { return fresh.g(); }

@@ -35,7 +35,7 @@ class AssistantsTest : public ::testing::Test {
  protected:
   AssistantsTest() {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().GameActive = 1;
   }
   ~AssistantsTest() override { SetRandomSource(nullptr); }
@@ -245,7 +245,7 @@ TEST_F(AssistantsTest, ADismissalTrimsTheBusySlotsByTheAssistantsPoints) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     House();
     g().Assistant[11].Point = c.assistant;
     ASSERT_TRUE(Hire(11));

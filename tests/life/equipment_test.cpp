@@ -19,7 +19,7 @@ class EquipmentTest : public ::testing::Test {
  protected:
   EquipmentTest() {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().GameActive = 1;
   }
   GameState& g() { return state.g(); }
@@ -124,7 +124,7 @@ TEST_F(EquipmentTest, AllFiveAddThirteenPointsAndStandAtTheCurrentDwellingsPlace
   for (int house : {0, 1}) {
     SCOPED_TRACE(house);
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     if (house == 1) testing::FurnishMovedHouse();
     g().Kingaku = kAllFive;
     // The scanner and the printer wait for the computer.

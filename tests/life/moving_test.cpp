@@ -24,7 +24,7 @@ class MovingTest : public ::testing::Test {
  protected:
   MovingTest() {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().GameActive = 1;
   }
   GameState& g() { return state.g(); }
@@ -62,7 +62,7 @@ TEST_F(MovingTest, RefusalsChangeNothingAndTheClockStaysStopped) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().GameActive = 1;
     g().HouseKind = c.house;
     g().Kingaku = c.money;

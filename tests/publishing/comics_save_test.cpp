@@ -28,7 +28,7 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   g.SaveVersion = "1.20";
   g.AppTitle = "Koratsu";
   ClearGameState();
-  InitWorld();
+  shell::InitWorld();
   UpdateRivalComics();
   ASSERT_GT(g.ComicCount.Index(), 0);
 
@@ -39,7 +39,7 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   {
     StateScope scope(*loaded);
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
   }
   ASSERT_TRUE(ReadSaveFileBytes(*loaded, bytes));
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "state/game_state.h"
+#include "ui/forms.h"
 
 namespace koratsu::testing {
 
@@ -54,8 +55,8 @@ inline void FillBusyGame(GameState& g) {
     g.FormSlot[w].Open = w % 2;
     g.FormSlot[w].Param = w - 60;
   }
-  g.FormSlot[31].Top = 1234.5;
-  g.FormSlot[31].Left = 0.25;
+  g.FormSlot[form::kWorking].Top = 1234.5;
+  g.FormSlot[form::kWorking].Left = 0.25;
 
   g.AsiCount = 19;
   g.AsiListCount = 3;

@@ -18,6 +18,7 @@
 #include "state/game_state.h"
 #include "state/log.h"
 #include "shell/world_setup.h"
+#include "ui/forms.h"
 #include "support/save_bytes.h"
 
 namespace koratsu {
@@ -80,7 +81,7 @@ std::unique_ptr<GameState> NewWorld() {
   g->AppTitle = "Koratsu";
   ClearGameState();
   g->GameActive = 1;
-  InitWorld();
+  shell::InitWorld();
   UpdateRivalComics();
   MoveFigures();
   return g;
@@ -189,7 +190,7 @@ TEST(SaveFileTest, BusyLateGameReadsBackExactlyAndWritesTheSameBytes) {
   EXPECT_TRUE(SameBits(g.Stamina, Value(24.38)));
   EXPECT_TRUE(SameBits(g.PlayerPopularity, Value(0.1 + 0.2)));
   EXPECT_TRUE(SameBits(g.Kingaku, Value(123456789012.0)));
-  EXPECT_TRUE(SameBits(g.FormSlot[31].Left, Value(0.25)));
+  EXPECT_TRUE(SameBits(g.FormSlot[form::kWorking].Left, Value(0.25)));
   EXPECT_EQ(g.AsiDesk[5].Num(), -1);
   EXPECT_EQ(g.EditorEvent[1].Manga.TextView(), "僕の漫画119");
   EXPECT_EQ(g.EditorEvent[0].Manga.Num(), 4);
@@ -272,7 +273,7 @@ TEST(SaveFileTest, TextsAreCodePage932WithSingleByteHalfWidthKatakana) {
   EXPECT_EQ(back.PlayerSei.TextView(), "ﾎﾟｲﾝﾄ～漫画");
 }
 
-TEST(SaveFileTest, ReadsTheItemFormsOfTheOriginalProgram) {
+TEST(SaveFileTest, ReadsEveryFormAnItemMayTakeInAFile) {
   auto state = std::make_unique<GameState>();
   GameState& g = *state;
   g.Garyoku = 111111;

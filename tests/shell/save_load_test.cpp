@@ -9,6 +9,7 @@
 
 #include "shell/game_flow.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/save_bytes.h"
@@ -113,19 +114,19 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   g().SigotoOn = 1;
   g().KoudouShown = 1;
   g().StatusText = "散歩中";
-  g().FormSlot[31].Top = 1200;
-  g().FormSlot[31].Left = 2400;
+  g().FormSlot[form::kWorking].Top = 1200;
+  g().FormSlot[form::kWorking].Left = 2400;
   g().GameSpeed = 3;
   g().Koukaon = 2;
   g().KingakuHyouzi = 2;
   g().KingakuComma = 1;
   g().ToolStyle = 1;
   g().TutorialStage = 7;  // saved while the tutorial ran
-  ui.Show(1, ui::Modeless);
-  ui.Show(4, ui::Modeless);
-  g().FormSlot[1].Open = 1;
-  g().FormSlot[4].Open = 1;
-  g().FormSlot[6].Open = 1;  // open when saved, not after the load
+  ui.Show(form::kRoomView, ui::Modeless);
+  ui.Show(form::kInfoPanel, ui::Modeless);
+  g().FormSlot[form::kRoomView].Open = 1;
+  g().FormSlot[form::kInfoPanel].Open = 1;
+  g().FormSlot[form::kCompletion].Open = 1;  // open when saved, not after the load
   fs::path path = folder / "game.krt";
   Save(path);
   ASSERT_TRUE(fs::exists(path));
@@ -139,14 +140,14 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   ASSERT_FALSE(ui.Events().empty());
   EXPECT_EQ(ui.Events()[1].kind, UiEvent::Unload);
   auto& expected = *saved;
-  expected.FormSlot[31].Top = 0;
-  expected.FormSlot[31].Left = 0;
+  expected.FormSlot[form::kWorking].Top = 0;
+  expected.FormSlot[form::kWorking].Left = 0;
   expected.KoudouMode = 0;
   expected.MinutesPerStep = 0;
   expected.SigotoOn = 0;
   expected.KoudouShown = 0;
   expected.TutorialStage = 0;
-  expected.FormSlot[6].Open = 0;
+  expected.FormSlot[form::kCompletion].Open = 0;
   std::string loaded = SavedBytes(g());
   std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
@@ -154,7 +155,7 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
 
   EXPECT_EQ(Settings(), (std::vector<std::string>{"ChangeToolStyle", "GameSpeedChange", "ChangeKoukaon",
                                                   "ChangeKingaku"}));
-  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
   EXPECT_EQ(screen.calls, (std::vector<std::string>{"clock:off", "background:game", "toolbar:pictures",
                                                     "caption:Koratsu Version1.20", "clock:on", "menus:game",
                                                     "clock:on"}));
@@ -176,7 +177,7 @@ TEST_F(SaveLoadTest, LoadingOnTheTitleScreenStartsTheLoadedGame) {
   EXPECT_TRUE(screen.clockRunning);
   EXPECT_TRUE(screen.gameMenus);
   EXPECT_EQ(title->Kingaku, Value(31415));
-  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
 }
 
 TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
@@ -236,8 +237,8 @@ TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWa
       StartGame("今の人");
       own->Kingaku = 4242;
       own->KoudouMode = 2;
-      own->FormSlot[31].Top = 99;
-      ui.Show(4, ui::Modeless);
+      own->FormSlot[form::kWorking].Top = 99;
+      ui.Show(form::kInfoPanel, ui::Modeless);
     }
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(c.name) + (running ? " in a game" : " on the title screen"));

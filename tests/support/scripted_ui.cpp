@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ui/talk.h"
 #include "state/game_state.h"
+#include "ui/talk.h"
 
 namespace koratsu::testing {
 

@@ -5,7 +5,9 @@
 #include "life/assistants.h"
 #include "platform/colors.h"
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
+#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -14,14 +16,6 @@ namespace koratsu {
 namespace {
 
 constexpr int kRowTop[3] = {600, 1050, 1500};  // name, skill, points; twips
-
-QLabel* Caption(QWidget* parent, const QString& text, int top) {
-  auto* label = new QLabel(text, parent);
-  platform::Place(label, 1440, top, 1080, 300);
-  label->setAlignment(Qt::AlignCenter);
-  label->setStyleSheet(QStringLiteral("color: white;"));
-  return label;
-}
 
 QLabel* Field(QWidget* parent, int top) {
   auto* label = new QLabel(parent);
@@ -37,13 +31,9 @@ AssistantForm::AssistantForm(const QString& caption, const QString& heading, con
   setWindowTitle(caption);
   platform::SetFixedClientSize(this, 4800, 2940);
 
-  for (auto*& shape : Shape1) shape = new platform::Shape(this);
-  for (auto*& shape : Shape3) shape = new platform::Shape(this, platform::kWhite);
-  platform::Place(Shape1[0], 120, 120, 4560, 300);
-  Label3[0] = new QLabel(heading, this);
-  platform::Place(Label3[0], 120, 120, 4560, 300);
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  Label3[0]->setStyleSheet(QStringLiteral("color: white;"));
+  const HeadingBar top = MakeHeadingBar(this, heading, 120, 120, 4560, 300);
+  Shape1[0] = top.shape;
+  Label3[0] = top.label;
 
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -57,9 +47,11 @@ AssistantForm::AssistantForm(const QString& caption, const QString& heading, con
   const char* const captions[3] = {"名前", "技術", "仕事ﾎﾟｲﾝﾄ"};
   const int valueIndex[3] = {1, 0, 2};
   for (int row = 0; row < 3; ++row) {
-    platform::Place(Shape1[static_cast<std::size_t>(row + 1)], 1440, kRowTop[row], 1080, 300);
+    const HeadingBar caption = MakeHeadingBar(this, platform::Q(captions[row]), 1440, kRowTop[row], 1080, 300);
+    Shape1[static_cast<std::size_t>(row + 1)] = caption.shape;
+    Label1[static_cast<std::size_t>(captionIndex[row])] = caption.label;
+    Shape3[static_cast<std::size_t>(row)] = new platform::Shape(this, platform::kWhite);
     platform::Place(Shape3[static_cast<std::size_t>(row)], 2520, kRowTop[row], 2160, 300);
-    Label1[static_cast<std::size_t>(captionIndex[row])] = Caption(this, QString::fromUtf8(captions[row]), kRowTop[row]);
     Label2[static_cast<std::size_t>(valueIndex[row])] = Field(this, kRowTop[row]);
   }
 
@@ -95,10 +87,10 @@ void AssistantForm::ShowPage() {
   }
   const rec::Assistant& a = g.Assistant[g.AsiList[page]];
   // A missing portrait shows as an empty picture.
-  Image1[0]->setPixmap(platform::LoadPicture(QString::fromStdString(Join("Graphic/Human", a.Picture, ".bmp"))));
-  Label2[1]->setText(QString::fromStdString(a.Name.Str()));
-  Label2[0]->setText(QString::fromStdString(a.Skill.Str()));
-  Label2[2]->setText(QString::fromStdString(Join("+", a.Point, "ﾎﾟｲﾝﾄ")));
+  Image1[0]->setPixmap(platform::LoadPicture(platform::Q(Join("Graphic/Human", a.Picture, ".bmp"))));
+  Label2[1]->setText(platform::Q(a.Name.Str()));
+  Label2[0]->setText(platform::Q(a.Skill.Str()));
+  Label2[2]->setText(platform::Q(Join("+", a.Point, "ﾎﾟｲﾝﾄ")));
 }
 
 void AssistantForm::Command2_Click() { Unload(); }

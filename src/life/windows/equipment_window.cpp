@@ -7,7 +7,9 @@
 #include "life/equipment.h"
 #include "platform/colors.h"
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
+#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "state/money.h"
 #include "ui/forms.h"
@@ -69,12 +71,9 @@ Form19::Form19() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
   setWindowTitle(QStringLiteral("機材購入"));
   platform::SetFixedClientSize(this, 6375, 4560);
 
-  Shape1[0] = new platform::Shape(this);
-  platform::Place(Shape1[0], 120, 120, 6135, 300);
-  Label3[0] = new QLabel(QStringLiteral("== 機材を購入します  =="), this);
-  platform::Place(Label3[0], 120, 120, 6135, 300);
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  SetTextColour(Label3[0], kSelectedText);
+  const HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 機材を購入します  =="), 120, 120, 6135, 300);
+  Shape1[0] = heading.shape;
+  Label3[0] = heading.label;
 
   // A sunken border around the list's frame, which clips the list inside it.
   auto* border = new QFrame(this);
@@ -94,15 +93,15 @@ Form19::Form19() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
     const auto index = static_cast<std::size_t>(i);
     Image1[index] = new QLabel(Picture1);
     platform::Place(Image1[index], 120, top + 120, 720, 720);
-    Image1[index]->setPixmap(platform::FormPicture(QStringLiteral("Form19"), QStringLiteral("Image1(%1)").arg(i)));
+    Image1[index]->setPixmap(platform::FormPicture(form::kEquipment, QStringLiteral("Image1(%1)").arg(i)));
     new PressWatcher(Image1[index], [this, i] { Image1_MouseDown(i); });
     Label1[index] = Text(Picture1, QStringLiteral("機材"), 960, top + 105, 600);
-    Label2[index] = Text(Picture1, QString::fromUtf8(kNames[i]), 1560, top + 105, 1680);
+    Label2[index] = Text(Picture1, platform::Q(kNames[i]), 1560, top + 105, 1680);
     Label4[index] = Text(Picture1, QStringLiteral("仕事ﾎﾟｲﾝﾄ"), 3240, top + 105, 1080);
     Label5[index] = Text(Picture1, QString(), 4320, top + 105, 1440);
     Label6[index] = Text(Picture1, QStringLiteral("価格"), 960, top + 375, 600);
     Label7[index] = Text(Picture1, QString(), 1560, top + 375, 2400);
-    Label8[index] = Text(Picture1, QString::fromUtf8(kDescriptions[i]), 960, top + 645, 4800);
+    Label8[index] = Text(Picture1, platform::Q(kDescriptions[i]), 960, top + 645, 4800);
     // Over the row's texts, so that a click anywhere on the row chooses it.
     Image2[index] = new QWidget(Picture1);
     platform::Place(Image2[index], 960, top, kListWidth - 960, kRowHeight);
@@ -132,8 +131,8 @@ void Form19::Form_Load() {
   const GameState& g = State();
   for (int i = 0; i < kRows; ++i) {
     const rec::Equipment& item = g.Equipment[i];
-    Label7[static_cast<std::size_t>(i)]->setText(QString::fromStdString(FormatKingaku(item.Price) + "円"));
-    Label5[static_cast<std::size_t>(i)]->setText(QString::fromStdString(Join("+", item.Point, "ﾎﾟｲﾝﾄ")));
+    Label7[static_cast<std::size_t>(i)]->setText(platform::Q(FormatKingaku(item.Price) + "円"));
+    Label5[static_cast<std::size_t>(i)]->setText(platform::Q(Join("+", item.Point, "ﾎﾟｲﾝﾄ")));
   }
 }
 

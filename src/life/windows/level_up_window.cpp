@@ -26,7 +26,7 @@ Form41::Form41() : Form({.removeCloseItem = true, .pauseClock = true}) {
 
   Image1[0] = new QLabel(this);
   platform::Place(Image1[0], 120, 600, 720, 720);
-  Image1[0]->setPixmap(platform::FormPicture(QStringLiteral("Form41"), QStringLiteral("Image1(0)")));
+  Image1[0]->setPixmap(platform::FormPicture(form::kLevelUp, QStringLiteral("Image1(0)")));
 
   Picture1 = new QLabel(this);
   platform::Place(Picture1, 960, 600, 3720, 720);

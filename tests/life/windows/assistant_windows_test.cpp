@@ -27,7 +27,7 @@ class AssistantWindowsTest : public ::testing::Test {
  protected:
   AssistantWindowsTest() {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     testing::FurnishMovedHouse();
     g().GameActive = 1;
   }

@@ -29,7 +29,7 @@ class EquipmentWindowTest : public ::testing::Test {
  protected:
   EquipmentWindowTest() {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().GameActive = 1;
   }
   ~EquipmentWindowTest() override {

@@ -19,6 +19,7 @@
 #include "state/game_state.h"
 #include "shell/world_setup.h"
 #include "support/fresh_state.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
@@ -39,7 +40,7 @@ class RoomViewTest : public ::testing::Test {
   RoomViewTest() {
     main->show();
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     g().LifeStatus = 2;
     MoveFigures();
   }
@@ -47,8 +48,8 @@ class RoomViewTest : public ::testing::Test {
 
   GameState& g() { return state.g(); }
   Form1* Open() {
-    ui::Show(1, ui::Modeless);
-    return platform::Forms().Find<Form1>(1);
+    ui::Show(form::kRoomView, ui::Modeless);
+    return platform::Forms().Find<Form1>(form::kRoomView);
   }
 
   testing::FreshState state;
@@ -63,7 +64,7 @@ TEST_F(RoomViewTest, OpensAtTheTopLeftOfTheMainWindowWithTheApartment) {
   EXPECT_EQ(view->SubWindow()->windowTitle(), QStringLiteral("ビジュアルウインドウ"));
   EXPECT_EQ(view->SubWindow()->pos(), QPoint(0, 0));
   EXPECT_EQ(view->SubWindow()->size(), QSize(353, 260));
-  EXPECT_TRUE(g().FormSlot[1].Open == 1);
+  EXPECT_TRUE(g().FormSlot[form::kRoomView].Open == 1);
   EXPECT_TRUE(view->Timer1->isActive());
   EXPECT_EQ(view->Timer1->interval(), 30);
   EXPECT_EQ(view->BitMap.pixels, Picture("Heya1.bmp").pixels);
@@ -93,7 +94,7 @@ TEST_F(RoomViewTest, MovingHouseGivesTheLargerRoomWholeAndOtherDwellingsChangeNo
   Form1* view = Open();
   ASSERT_NE(view, nullptr);
   g().HouseKind = 1;
-  ui::CallForm(1, "GraphicChange");
+  ui::CallForm(form::kRoomView, "GraphicChange");
   EXPECT_EQ(view->SubWindow()->size(), QSize(415, 303));
   ProcessEvents();
   EXPECT_EQ(view->BitMap.pixels, Picture("Heya2.bmp").pixels);
@@ -107,7 +108,7 @@ TEST_F(RoomViewTest, MovingHouseGivesTheLargerRoomWholeAndOtherDwellingsChangeNo
   EXPECT_EQ(view->Graphic.At(x, y), view->BitMap.At(x, y));
 
   g().HouseKind = 5;
-  ui::CallForm(1, "GraphicChange");
+  ui::CallForm(form::kRoomView, "GraphicChange");
   EXPECT_EQ(view->SubWindow()->size(), QSize(415, 303));
   EXPECT_EQ(view->BitMap.width, sheet::kRoomWidth[1]);
 }
@@ -132,13 +133,13 @@ TEST_F(RoomViewTest, ClosingItLeavesTheSpritesAsTheyWere) {
   const double count = g().SpriteDrawCount.Num();
   view->SubWindow()->close();
   ProcessEvents();
-  EXPECT_FALSE(ui::IsLoaded(1));
-  EXPECT_TRUE(g().FormSlot[1].Open == 0);
+  EXPECT_FALSE(ui::IsLoaded(form::kRoomView));
+  EXPECT_TRUE(g().FormSlot[form::kRoomView].Open == 0);
   EXPECT_EQ(g().Sprite[g().Figure[0].Sprite].X.Num(), x);
   EXPECT_EQ(g().SpriteDrawCount.Num(), count);
   // And it opens again on the same room.
   ASSERT_NE(Open(), nullptr);
-  EXPECT_TRUE(g().FormSlot[1].Open == 1);
+  EXPECT_TRUE(g().FormSlot[form::kRoomView].Open == 1);
 }
 
 // Keeps a new game's room on screen for a while, for a picture taken from

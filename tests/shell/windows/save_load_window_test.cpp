@@ -16,6 +16,7 @@
 #include "shell/game_flow.h"
 #include "shell/save_file.h"
 #include "shell/windows/main_window.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/save_bytes.h"
 
@@ -57,8 +58,8 @@ class SaveLoadWindowTest : public ::testing::Test {
   // Closes the room view and the information panel, whose own timers would
   // write the state while a dialog is open.
   static void QuietWindows() {
-    platform::Forms().Unload(1);
-    platform::Forms().Unload(4);
+    platform::Forms().Unload(form::kRoomView);
+    platform::Forms().Unload(form::kInfoPanel);
   }
 
   testing::FreshState state;
@@ -78,8 +79,8 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   g().MinutesPerStep = 5;
   g().KoudouShown = 1;
   g().StatusText = "散歩中";
-  g().FormSlot[31].Top = 1500;
-  g().FormSlot[31].Left = 3000;
+  g().FormSlot[form::kWorking].Top = 1500;
+  g().FormSlot[form::kWorking].Left = 3000;
   g().Kingaku = 765432;
   std::string path = TempPath("floating");
   answering.answers.push_back(path);
@@ -88,7 +89,7 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   auto saved = std::make_unique<GameState>(g());
 
   StartGame("別の人");
-  EXPECT_EQ(platform::Forms().Find(30), nullptr);  // a new game docks the toolbar again
+  EXPECT_EQ(platform::Forms().Find(form::kToolWindow), nullptr);  // a new game docks the toolbar again
   EXPECT_TRUE(main->Picture1->isVisible());
   EXPECT_EQ(main->Timer1->interval(), 30);
   answering.answers.push_back(path);
@@ -97,8 +98,8 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   EXPECT_TRUE(main->Timer1->isActive());
   EXPECT_EQ(main->Timer1->interval(), 60);
   EXPECT_TRUE(main->Menu("MSSlow")->isChecked());
-  ASSERT_NE(platform::Forms().Find(30), nullptr);
-  EXPECT_TRUE(platform::Forms().Find(30)->SubWindow()->isVisible());
+  ASSERT_NE(platform::Forms().Find(form::kToolWindow), nullptr);
+  EXPECT_TRUE(platform::Forms().Find(form::kToolWindow)->SubWindow()->isVisible());
   EXPECT_FALSE(main->Picture1->isVisible());
   EXPECT_TRUE(main->Menu("MToolWindow")->isChecked());
   EXPECT_TRUE(main->Menu("MSuiizi")->isChecked());
@@ -112,10 +113,10 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   expected.MinutesPerStep = 0;
   expected.SigotoOn = 0;
   expected.KoudouShown = 0;
-  expected.FormSlot[31].Top = 0;
-  expected.FormSlot[31].Left = 0;
+  expected.FormSlot[form::kWorking].Top = 0;
+  expected.FormSlot[form::kWorking].Left = 0;
   expected.TutorialStage = 0;
-  for (int form : {1, 4, 30}) expected.FormSlot[form] = g().FormSlot[form];
+  for (int form : {form::kRoomView, form::kInfoPanel, form::kToolWindow}) expected.FormSlot[form] = g().FormSlot[form];
   std::string loaded = SavedBytes(g());
   std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
@@ -137,7 +138,7 @@ TEST_F(SaveLoadWindowTest, AFailedLoadSaysSoAndTheGameGoesOn) {
   }
   answering.answers.push_back(path);
   testing::ModalScript script;
-  script.When(42, [this](platform::Form& form) {
+  script.When(form::kMessage, [this](platform::Form& form) {
     EXPECT_FALSE(main->Timer1->isActive());
     form.findChild<QPushButton*>()->click();
   });

@@ -8,11 +8,15 @@
 
 #include "qtsupport/generated_pictures.h"
 #include "roomview/sheet_layout.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
 
 using testing::Generated;
+
+// The purchase window's picture of equipment row i.
+std::string ItemPicture(int i) { return form::PicturePath(form::kEquipment, "Image1(" + std::to_string(i) + ")"); }
 
 std::set<QRgb> Colours(const QImage& image, const QRect& area) {
   std::set<QRgb> out;
@@ -27,11 +31,11 @@ TEST(StudioPicturesTest, HaveTheirSizes) {
       {"Graphic/Human2.bmp", {64, 80}},
       {"Graphic/Human3.bmp", {64, 80}},
       {"Graphic/Human4.bmp", {64, 80}},
-      {"Graphic/Forms/Form19.Image1(0).png", {48, 48}},
-      {"Graphic/Forms/Form19.Image1(1).png", {48, 48}},
-      {"Graphic/Forms/Form19.Image1(2).png", {48, 48}},
-      {"Graphic/Forms/Form19.Image1(3).png", {48, 48}},
-      {"Graphic/Forms/Form19.Image1(4).png", {48, 48}},
+      {ItemPicture(0), {48, 48}},
+      {ItemPicture(1), {48, 48}},
+      {ItemPicture(2), {48, 48}},
+      {ItemPicture(3), {48, 48}},
+      {ItemPicture(4), {48, 48}},
   });
 }
 
@@ -42,7 +46,7 @@ TEST(StudioPicturesTest, EachPortraitIsTheSamePersonAsItsFigure) {
   const QImage sheet = Generated("Graphic/GraphicC.bmp");
   ASSERT_FALSE(sheet.isNull());
   for (int p = 1; p <= 4; ++p) {
-    const QImage portrait = Generated(("Graphic/Human" + std::to_string(p) + ".bmp").c_str());
+    const QImage portrait = Generated("Graphic/Human" + std::to_string(p) + ".bmp");
     ASSERT_FALSE(portrait.isNull());
     const std::set<QRgb> colours = Colours(portrait, portrait.rect());
     int shared[5] = {};
@@ -60,7 +64,7 @@ TEST(StudioPicturesTest, EachPortraitIsTheSamePersonAsItsFigure) {
 
 TEST(StudioPicturesTest, TheEquipmentPicturesStandOnClearGround) {
   for (int i = 0; i < 5; ++i) {
-    const QImage picture = Generated(("Graphic/Forms/Form19.Image1(" + std::to_string(i) + ").png").c_str());
+    const QImage picture = Generated(ItemPicture(i));
     ASSERT_FALSE(picture.isNull());
     int opaque = 0;
     for (int y = 0; y < picture.height(); ++y)

@@ -8,6 +8,7 @@
 #include "support/fresh_state.h"
 #include "support/moved_house.h"
 #include "support/scripted_ui.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
@@ -101,14 +102,14 @@ TEST_F(EquipmentTest, AnsweringNoBuysNothing) {
 
 TEST_F(EquipmentTest, ExactlyThePriceBuysTheComputerAsTwoPictures) {
   g().Kingaku = 400000;
-  g().FormSlot[4].Redraw = 0;
+  g().FormSlot[form::kInfoPanel].Redraw = 0;
   g().ResumeRequest = 0;
   EXPECT_TRUE(Buy(kComputer));
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{"パソコンを購入しますか？"});
   EXPECT_EQ(g().Kingaku, Value(0));
   EXPECT_EQ(g().SigotoPoint, Value(24));
   EXPECT_TRUE(g().Equipment[kComputer].Owned == 1);
-  EXPECT_TRUE(g().FormSlot[4].Redraw == 1);
+  EXPECT_TRUE(g().FormSlot[form::kInfoPanel].Redraw == 1);
   EXPECT_TRUE(g().ResumeRequest == 1);
   // The two pictures take the lowest free slots, after the furniture and the figures.
   ASSERT_EQ(g().RoomItemSpriteCount, Value(8));

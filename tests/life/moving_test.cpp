@@ -8,6 +8,7 @@
 #include "state/game_state.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
@@ -99,7 +100,7 @@ TEST_F(MovingTest, ExactlyTheCostMovesIntoTheFurnishedHouseWithTheEquipmentOwned
   EXPECT_EQ(g().Kingaku, Value(0));
   EXPECT_EQ(g().HouseKind, Value(1));
   int calls = 0;
-  for (const UiEvent& e : ui.Events()) calls += e.kind == UiEvent::Call && e.form == 1 && e.text == "GraphicChange";
+  for (const UiEvent& e : ui.Events()) calls += e.kind == UiEvent::Call && e.form == form::kRoomView && e.text == "GraphicChange";
   EXPECT_EQ(calls, 1);
 
   // The apartment's furniture and pictures are gone; the house stands furnished.

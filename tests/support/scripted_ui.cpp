@@ -76,6 +76,13 @@ std::string ScriptedUi::ControlText(int form, const std::string& control) const 
   return text == controlTexts_.end() ? std::string() : text->second;
 }
 
+std::vector<int> ScriptedUi::ClockSwitches() const {
+  std::vector<int> out;
+  for (const auto& e : events_)
+    if (e.kind == UiEvent::Clock) out.push_back(e.number);
+  return out;
+}
+
 void ScriptedUi::Clear() {
   events_.clear();
   talks_.clear();

@@ -78,6 +78,7 @@ class ScriptedUi : public ui::Ui {
   int ShownCount(int form) const;
   // The text last set on a control of window `form` ("" when none was).
   std::string ControlText(int form, const std::string& control) const;
+  std::vector<int> ClockSwitches() const;  // 1 started, 0 stopped, in order
   bool ClockRunning() const { return clockRunning_; }
   void Clear();
 

@@ -78,6 +78,20 @@ void Form::ServeRefreshRequests() {
 
 void Form::CloseBoxPressed() { Unload(); }
 
+void Form::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_ || traits_.kind == FormKind::Child) return;
+  shown_ = true;
+  // No window of ours has a minimise or maximise button. Some window managers
+  // (openbox) draw them whatever the hints say, and minimising a modal box
+  // there takes the whole program with it; they leave them off a window of
+  // the toolbar type, which is named first, the dialog type after it. The
+  // window exists but is not yet on screen here, so the type is in time.
+  setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
+  // It was centred before the desktop had framed it.
+  if (traits_.centre) CentreAgainOnceFramed(this);
+}
+
 void Form::closeEvent(QCloseEvent* event) {
   // The window is closed by Unload, never by the close event itself: a close
   // that reaches here came from the desktop (the close box, Alt+F4).

@@ -120,6 +120,7 @@ class Form : public QDialog {
   virtual void CloseBoxPressed();
 
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   friend class FormHost;
@@ -127,6 +128,7 @@ class Form : public QDialog {
   FormTraits traits_;
   int number_ = 0;
   bool unloading_ = false;
+  bool shown_ = false;
   int execDepth_ = 0;
   QMdiSubWindow* subWindow_ = nullptr;
   QTimer* refreshTimer_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -51,16 +52,31 @@ char16_t ThroughCodePage(char16_t c) {
 
 class CodePageValidator : public QValidator {
  public:
-  using QValidator::QValidator;
+  CodePageValidator(int maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+
   State validate(QString& input, int& pos) const override {
+    // What the save file cannot hold goes first, so a paste keeps as many
+    // characters as fit.
     QString taken = TakeTypedText(input);
+    int cursor = static_cast<int>(TakeTypedText(input.left(pos)).size());
+    if (taken.size() > maxLength_) {
+      // What does not fit is cut from what was just typed or pasted, the
+      // characters before the cursor: a full box takes no more.
+      const int excess = static_cast<int>(taken.size()) - maxLength_;
+      const int from = std::max(0, cursor - excess);
+      taken.remove(from, cursor - from);
+      taken.truncate(maxLength_);
+      cursor = std::min(from, maxLength_);
+    }
     if (taken != input) {
-      // Keep the cursor after what was typed before it.
-      pos = static_cast<int>(TakeTypedText(input.left(pos)).size());
       input = taken;
+      pos = cursor;
     }
     return Acceptable;
   }
+
+ private:
+  int maxLength_;
 };
 
 }  // namespace
@@ -81,8 +97,9 @@ QString TakeTypedText(const QString& text) {
 }
 
 void LimitTextBox(QLineEdit* box, int maxLength) {
-  box->setMaxLength(maxLength);
-  box->setValidator(new CodePageValidator(box));
+  // The validator holds the length: the box's own limit would cut a paste
+  // before the characters it cannot take are removed.
+  box->setValidator(new CodePageValidator(maxLength, box));
 }
 
 }  // namespace koratsu::platform

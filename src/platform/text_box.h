@@ -14,7 +14,8 @@ namespace koratsu::platform {
 QString TakeTypedText(const QString& text);
 
 // Limits a text box to `maxLength` characters and to the characters above,
-// for typing and pasting alike.
+// for typing and pasting alike: a paste first loses what the box cannot
+// take, then what does not fit.
 void LimitTextBox(QLineEdit* box, int maxLength);
 
 }  // namespace koratsu::platform

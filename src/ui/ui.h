@@ -46,6 +46,11 @@ class Ui {
   virtual bool IsLoaded(int form) = 0;
   // A public method of a window that rules call (the room view's GraphicChange, ...).
   virtual void CallForm(int form, std::string_view method) = 0;
+  // Sets the text of one control of window `form`, named as the window's
+  // design names it ("Label1(1)"), loading the window first when it is not:
+  // how a notice is filled before it is shown. Does nothing where no window
+  // is ever shown.
+  virtual void SetControlText(int /*form*/, std::string_view /*control*/, const std::string& /*text*/) {}
 
   // Starts or stops the main window's clock timer.
   virtual void SetClockRunning(bool running) = 0;
@@ -81,6 +86,7 @@ void Show(int form, int mode);
 void Unload(int form);
 bool IsLoaded(int form);
 void CallForm(int form, std::string_view method);
+void SetControlText(int form, std::string_view control, const std::string& text);
 void GameSpeedChange();
 void ChangeKoukaon();
 void ChangeKingaku();

@@ -233,19 +233,26 @@ TEST_F(FormTest, AnOwnedWindowStaysModelessInFrontOfTheMainWindow) {
   EXPECT_EQ(g().FormSlot[kOwnedWindow].Open, Value(0));
 }
 
-TEST_F(FormTest, DialogsCentreOverTheMainWindowOrTheScreenWhenItIsMinimised) {
+TEST_F(FormTest, DialogsCentreTheirFrameOverTheMainWindowOrTheScreenWhenItIsMinimised) {
   main.move(100, 50);
   main.show();
+  ProcessEvents();
+  const QSize frame = main.frameGeometry().size() - main.size();
+  ASSERT_NE(frame, QSize(0, 0));
+  // Not yet shown, a dialog has no frame of its own: it is centred with the
+  // main window's, frame and all.
   QWidget dialog;
   dialog.resize(200, 100);
+  const QSize outer = QSize(200, 100) + frame;
   platform::CentreOverMainWindow(&dialog);
-  QRect outer = main.frameGeometry();
-  EXPECT_EQ(dialog.pos(), QPoint(outer.x() + (outer.width() - 200) / 2, outer.y() + (outer.height() - 100) / 2));
+  QRect area = main.frameGeometry();
+  EXPECT_EQ(dialog.pos(), QPoint(area.x() + (area.width() - outer.width()) / 2,
+                                 area.y() + (area.height() - outer.height()) / 2));
 
   main.showMinimized();
   platform::CentreOverMainWindow(&dialog);
   QRect screen = dialog.screen()->geometry();
-  EXPECT_EQ(dialog.pos(), QPoint((screen.width() - 200) / 2, (screen.height() - 100) / 2));
+  EXPECT_EQ(dialog.pos(), QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
 }
 
 TEST_F(FormTest, RegisteringANumberTwiceKeepsTheFirstClass) {

@@ -1,6 +1,8 @@
 #include "shell/windows/qt_ui.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -74,6 +76,19 @@ void QtUi::CallForm(int form, std::string_view method) {
   }
   MDIForm1* main = MDIForm1::Instance();
   if (!main || !main->Call(method)) LogLine(form::Name(form::kMDIForm1) + " has no method " + std::string(method));
+}
+
+void QtUi::SetControlText(int form, std::string_view control, const std::string& text) {
+  platform::Form* window = platform::Forms().Load(form);
+  if (!window) return;  // the host has logged the missing window
+  const QString name = QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+  if (auto* label = window->findChild<QLabel*>(name)) {
+    label->setText(Q(text));
+  } else if (auto* button = window->findChild<QAbstractButton*>(name)) {
+    button->setText(Q(text));
+  } else {
+    LogLine("Form" + std::to_string(form) + " has no control " + std::string(control));
+  }
 }
 
 void QtUi::SetClockRunning(bool running) {

@@ -5,18 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "qtsupport/generated_pictures.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
 
-const char* const kPictures[] = {"Graphic/Forms/Form25.Image1(14).png", "Graphic/Forms/Form32.Image1(0).png",
-                                 "Graphic/Forms/Form39.Image1(0).png"};
+const std::string kPictures[] = {form::PicturePath(form::kOuting, "Image1(14)"),
+                                  form::PicturePath(form::kArubaito, "Image1(0)"),
+                                  form::PicturePath(form::kTraining, "Image1(0)")};
 
 TEST(ActivityPicturesTest, AreSquareScenesOfTheSizeTheWindowsShowThemAt) {
   testing::ExpectGeneratedSizes({{kPictures[0], {64, 64}}, {kPictures[1], {64, 64}}, {kPictures[2], {64, 64}}});
-  for (const char* path : kPictures) {
+  for (const std::string& path : kPictures) {
     QImage picture = testing::Generated(path);
     ASSERT_FALSE(picture.isNull()) << path;
     std::set<QRgb> colours;

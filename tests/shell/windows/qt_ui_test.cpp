@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "qtsupport/window_testing.h"
 #include "support/fresh_state.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
@@ -26,23 +27,25 @@ class NoticeProbe : public platform::Form {
   void Form_Load() override { ++loads; }
 };
 
-const bool registered = platform::RegisterForm<NoticeProbe>(121);
+constexpr int kNotice = testing::kFirstTestForm + 21;
+constexpr int kUnregistered = testing::kFirstTestForm + 22;
+const bool registered = platform::RegisterForm<NoticeProbe>(kNotice);
 
 TEST(QtUiTest, ATextIsSetOnTheNamedControlOfAWindowLoadedForIt) {
   testing::FreshState state;
   testing::QtUiScope qt;
   testing::LogCapture log;
-  ui::SetControlText(121, "Label1(1)", "野球のﾎﾟｲﾝﾄが大幅上昇");
-  auto* notice = platform::Forms().Find<NoticeProbe>(121);
+  ui::SetControlText(kNotice, "Label1(1)", "野球のﾎﾟｲﾝﾄが大幅上昇");
+  auto* notice = platform::Forms().Find<NoticeProbe>(kNotice);
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(notice->loads, 1);
   EXPECT_FALSE(notice->isVisible()) << "loaded, not shown";
   EXPECT_EQ(notice->Label1->text(), QStringLiteral("野球のﾎﾟｲﾝﾄが大幅上昇"));
 
-  ui::SetControlText(121, "Label9(0)", "x");
-  EXPECT_EQ(log.Count("Form121 has no control Label9(0)"), 1);
-  ui::SetControlText(122, "Label1(1)", "x");
-  EXPECT_EQ(log.Count("Form122 missing"), 1);
+  ui::SetControlText(kNotice, "Label9(0)", "x");
+  EXPECT_EQ(log.Count(form::Name(kNotice) + " has no control Label9(0)"), 1);
+  ui::SetControlText(kUnregistered, "Label1(1)", "x");
+  EXPECT_EQ(log.Count(form::Name(kUnregistered) + " missing"), 1);
   EXPECT_EQ(notice->loads, 1);
 }
 

@@ -60,13 +60,13 @@ TEST(WindowFrames, NoWindowAsksForAMinimiseOrMaximiseButton) {
 
 // How far a window's frame centre lies from the main window's frame centre,
 // in pixels, once the desktop has drawn its frame.
-void Report(const char* name, QWidget* window, const QWidget* main) {
+void Report(const std::string& name, QWidget* window, const QWidget* main) {
   ProcessEvents(400);
   const QRect outer = main->frameGeometry();
   const QRect own = window->frameGeometry();
   const double dx = (own.x() + own.width() / 2.0) - (outer.x() + outer.width() / 2.0);
   const double dy = (own.y() + own.height() / 2.0) - (outer.y() + outer.height() / 2.0);
-  std::printf("%-8s window 0x%llx frame %d,%d %dx%d client %d,%d %dx%d  centre offset %+.1f %+.1f\n", name,
+  std::printf("%-8s window 0x%llx frame %d,%d %dx%d client %d,%d %dx%d  centre offset %+.1f %+.1f\n", name.c_str(),
               static_cast<unsigned long long>(window->winId()), own.x(), own.y(), own.width(), own.height(),
               window->geometry().x(), window->geometry().y(), window->width(), window->height(), dx, dy);
   std::fflush(stdout);
@@ -86,33 +86,33 @@ TEST(WindowFrames, ReportsWhereTheDialogsSitOnRequest) {
   MDIForm1 main;
   main.show();
   ProcessEvents(600);
-  Report("MDIForm1", &main, &main);
+  Report(form::Name(form::kMDIForm1), &main, &main);
 
   ModalScript script;
   script
       .When(form::kYesNo,
             [&](Form& form) {
-              Report("Form40", &form, &main);
+              Report(form::Name(form::kYesNo), &form, &main);
               static_cast<Form40&>(form).Command1[1]->click();
             })
       .When(form::kMessage,
             [&](Form& form) {
-              Report("Form42", &form, &main);
+              Report(form::Name(form::kMessage), &form, &main);
               static_cast<Form42&>(form).Command1[0]->click();
             })
       .When(form::kAbout,
             [&](Form& form) {
-              Report("Form2", &form, &main);
+              Report(form::Name(form::kAbout), &form, &main);
               platform::Forms().Unload(form::kAbout);
             })
       .When(form::kTutorialStartEnd,
             [&](Form& form) {
-              Report("Form38", &form, &main);
+              Report(form::Name(form::kTutorialStartEnd), &form, &main);
               static_cast<Form38&>(form).Command1->click();
             })
       .When(form::kNewGame, [&](Form& form) {
-        Report("Form3", &form, &main);
-        if (Form* guide = platform::Forms().Find(form::kTutorialGuide)) Report("Form36", guide, &main);
+        Report(form::Name(form::kNewGame), &form, &main);
+        if (Form* guide = platform::Forms().Find(form::kTutorialGuide)) Report(form::Name(form::kTutorialGuide), guide, &main);
         static_cast<Form3&>(form).Command2->click();
       });
   main.close();  // the quit question

@@ -18,6 +18,8 @@ std::string Yen(const Value& amount) { return FormatKingaku(amount) + "円"; }
 std::string Copies(const Value& count) { return FormatKingaku(count) + "冊"; }
 std::string People(const Value& count) { return FormatKingaku(count) + "人"; }
 
+std::string Finished(const rec::MangaWork& m) { return Join(m.Date, "完成"); }
+
 const rec::Magazine& MagazineOf(const rec::MangaWork& m) { return State().Magazine[m.Magazine]; }
 
 void DescribeAnime(const rec::MangaWork& m, SerialDetail& d) {
@@ -95,11 +97,8 @@ SerialDetail DescribeSerial(long long work) {
 
 OneShotDetail DescribeOneShot(long long work) {
   const rec::MangaWork& m = State().MangaWork[work];
-  // Reset first: a work under review keeps these.
-  OneShotDetail d;
-  d.title = m.Title.Str();
-  d.date = Join(m.Date, "完成");
-  d.fee = "0円";
+  // A work under review keeps what these start with.
+  OneShotDetail d{.title = m.Title.Str(), .date = Finished(m), .adoption = "", .fee = "0円", .magazine = ""};
   if (m.State == 10) {
     d.adoption = "されました";
     d.fee = Yen(m.Prize);
@@ -112,9 +111,7 @@ OneShotDetail DescribeOneShot(long long work) {
 
 OwnWorkDetail DescribeOwnWork(long long work) {
   const rec::MangaWork& m = State().MangaWork[work];
-  OwnWorkDetail d;
-  d.title = m.Title.Str();
-  d.date = Join(m.Date, "完成");
+  OwnWorkDetail d{.title = m.Title.Str(), .date = Finished(m), .magazine = "", .adoption = "", .prize = ""};
   d.magazine = m.State == 1 ? std::string("投稿していません") : Join(MagazineOf(m).Name, "に投稿");
   if (m.State == 9) {
     static const char* const kAwards[] = {"大賞を受賞", "副賞を受賞", "佳作を受賞", "持込み採用"};

@@ -3,6 +3,7 @@
 // and the work card's tests: own works, requested one-shots and serials
 // with their volumes, in the ten magazines of a new world.
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -54,6 +55,24 @@ inline void GiveVolumes(GameState& g, long long w, std::initializer_list<double>
     m.Volumes += 1;
     m.TotalSold += 1000;
   }
+}
+
+// How work `w` was made: its audience and genre entries, its settings'
+// knowledge items (negative for none) and points, and its six ratings.
+struct Making {
+  int audience, genre;
+  std::array<int, 3> items, points;
+  std::array<int, 6> ratings;
+};
+inline void GiveMaking(GameState& g, long long w, const Making& making) {
+  rec::MangaWork& m = g.MangaWork[w];
+  g.MangaClass[0][w] = making.audience;
+  g.MangaClass[1][w] = making.genre;
+  for (int k = 0; k < 3; ++k) {
+    m.SettingItem[k] = making.items[static_cast<size_t>(k)];
+    m.SettingPoints[k] = making.points[static_cast<size_t>(k)];
+  }
+  for (int r = 0; r < 6; ++r) m.Rating[r] = making.ratings[static_cast<size_t>(r)];
 }
 
 }  // namespace koratsu::testing

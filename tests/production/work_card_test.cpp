@@ -26,18 +26,8 @@ TEST(WorkCardTest, WhatTheCardShowsOfAWork) {
   AddTiItem(1, "警察官", 5, 1);
   AddTiItem(2, "スパイ", 5, 1);
   const long long w = AddWork(g, "空の旅", 1);
-  rec::MangaWork& m = g.MangaWork[w];
-  g.MangaClass[0][w] = 2;
-  g.MangaClass[1][w] = 1;
   // A copied work: its first setting has no item, yet keeps its points.
-  const int items[] = {-1, 1, 0};
-  const int points[] = {7, 0, 120};
-  for (int k = 0; k < 3; ++k) {
-    m.SettingItem[k] = items[k];
-    m.SettingPoints[k] = points[k];
-  }
-  const int ratings[] = {3, 4, 8, 9, 0, 6};
-  for (int r = 0; r < 6; ++r) m.Rating[r] = ratings[r];
+  GiveMaking(g, w, {.audience = 2, .genre = 1, .items = {-1, 1, 0}, .points = {7, 0, 120}, .ratings = {3, 4, 8, 9, 0, 6}});
 
   const WorkCard card = DescribeWorkCard(w);
   EXPECT_EQ(card.header, "== 「空の旅」の情報です  ==");

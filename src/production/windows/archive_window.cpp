@@ -42,6 +42,9 @@ constexpr int kFrameRight = 271;
 constexpr int kFrameTop = 8;
 constexpr int kFrameWidth = 2;
 constexpr int kFirstVolumeText = 107;
+// Volume rows are made in blocks: a panel of thousands of sibling labels
+// paints slowly.
+constexpr int kRowsPerBlock = 25;
 // The serial panel's rows, before the volume rows move the lower ones.
 constexpr int kVolumeHeadings = 88;
 constexpr int kVolumeRows = 104;
@@ -288,57 +291,79 @@ void Form11::BuildSerialPanel() {
   b.Down(kAudienceEnd, kMovieHeadings, kSerialBottom, kLower, kLower);
 }
 
-void Form11::BuildOneShotPanel() {
-  auto* panel = new DetailPanel(viewportInside_, kShortPanelHeight);
-  Picture1[kOneShotPanel] = panel;
-  PanelBuilder b(panel, *this);
-  b.Heading("題名", kFrameLeft, kHeadingEnd, 8);
-  Label1[1] = b.Value(kHeadingEnd, kRightStart, 8);
-  Label4[1] = b.Value(kRightStart, kFrameRight, 8);
-  b.Heading("採用", kFrameLeft, kHeadingEnd, 24);
-  Label2[3] = b.Value(kHeadingEnd, kSecondHeading, 24);
-  b.Heading("原稿料", kSecondHeading, kRightStart, 24);
-  Label2[1] = b.Value(kRightStart, kFrameRight, 24, Align::Right);
-  b.Heading("掲載雑誌", kFrameLeft, kHeadingEnd, 40);
-  Label3[1] = b.Value(kHeadingEnd, kRightStart, 40);
-  b.Value(kRightStart, kFrameRight, 40)->setText(QStringLiteral("読切漫画です"));
-  b.Frame(kShortBottom);
-  b.Across(24);
-  b.Across(40);
-  b.Down(kHeadingEnd, kFrameTop, kShortBottom);
-  b.Down(kRightStart, kFrameTop, kShortBottom);
-  b.Down(kSecondHeading, 24, 40);
-}
+namespace {
 
-void Form11::BuildOwnWorkPanel() {
-  auto* panel = new DetailPanel(viewportInside_, kShortPanelHeight);
-  Picture1[kOwnWorkPanel] = panel;
-  PanelBuilder b(panel, *this);
+// The one-shot and own-work panels: a title row with the date, then two
+// rows; the frame and the lines they share.
+PanelBuilder StartShortPanel(Form11& form, QWidget* inside, int index) {
+  auto* panel = new DetailPanel(inside, kShortPanelHeight);
+  form.Picture1[static_cast<size_t>(index)] = panel;
+  PanelBuilder b(panel, form);
   b.Heading("題名", kFrameLeft, kHeadingEnd, 8);
-  Label1[2] = b.Value(kHeadingEnd, kRightStart, 8);
-  Label4[2] = b.Value(kRightStart, kFrameRight, 8);
-  b.Heading("投稿雑誌", kFrameLeft, kHeadingEnd, 24);
-  Label3[3] = b.Value(kHeadingEnd, kFrameRight, 24);
-  b.Heading("採用", kFrameLeft, kHeadingEnd, 40);
-  Label3[4] = b.Value(kHeadingEnd, kSecondHeading, 40);
-  b.Heading("原稿料", kSecondHeading, kRightStart, 40);
-  Label2[2] = b.Value(kRightStart, kFrameRight, 40, Align::Right);
+  form.Label1[static_cast<size_t>(index)] = b.Value(kHeadingEnd, kRightStart, 8);
+  form.Label4[static_cast<size_t>(index)] = b.Value(kRightStart, kFrameRight, 8);
   b.Frame(kShortBottom);
   b.Across(24);
   b.Across(40);
   b.Down(kHeadingEnd, kFrameTop, kShortBottom);
   b.Down(kRightStart, kFrameTop, 24);
+  return b;
+}
+
+// The row of the adoption and the money it brought: 採用 and 原稿料 with their values.
+struct AdoptionRow {
+  QLabel* adoption;
+  QLabel* money;
+};
+AdoptionRow MakeAdoptionRow(PanelBuilder& b, int top) {
+  b.Heading("採用", kFrameLeft, kHeadingEnd, top);
+  QLabel* adoption = b.Value(kHeadingEnd, kSecondHeading, top);
+  b.Heading("原稿料", kSecondHeading, kRightStart, top);
+  QLabel* money = b.Value(kRightStart, kFrameRight, top, Align::Right);
+  b.Down(kSecondHeading, top, top + kRowHeight);
+  b.Down(kRightStart, top, top + kRowHeight);
+  return {adoption, money};
+}
+
+}  // namespace
+
+void Form11::BuildOneShotPanel() {
+  PanelBuilder b = StartShortPanel(*this, viewportInside_, kOneShotPanel);
+  const AdoptionRow row = MakeAdoptionRow(b, 24);
+  Label2[3] = row.adoption;
+  Label2[1] = row.money;
+  b.Heading("掲載雑誌", kFrameLeft, kHeadingEnd, 40);
+  Label3[1] = b.Value(kHeadingEnd, kRightStart, 40);
+  b.Value(kRightStart, kFrameRight, 40)->setText(QStringLiteral("読切漫画です"));
   b.Down(kRightStart, 40, kShortBottom);
-  b.Down(kSecondHeading, 40, kShortBottom);
+}
+
+void Form11::BuildOwnWorkPanel() {
+  PanelBuilder b = StartShortPanel(*this, viewportInside_, kOwnWorkPanel);
+  b.Heading("投稿雑誌", kFrameLeft, kHeadingEnd, 24);
+  Label3[3] = b.Value(kHeadingEnd, kFrameRight, 24);
+  const AdoptionRow row = MakeAdoptionRow(b, 40);
+  Label3[4] = row.adoption;
+  Label2[2] = row.money;
 }
 
 void Form11::AddVolumeRow() {
-  QWidget* panel = Picture1[kSerialPanel];
-  const int top = kFirstVolumeText + kVolumeRowStep * static_cast<int>(Label6.size()) - kTextDrop;
-  Label6.push_back(Cell(panel, kFrameLeft, kVolumeEnd, top));
-  Label7.push_back(Cell(panel, kVolumeEnd, kPriceEnd, top, Align::Right));
-  Label8.push_back(Cell(panel, kPriceEnd, kSoldEnd, top, Align::Right));
-  Label9.push_back(Cell(panel, kSoldEnd, kFrameRight, top, Align::Right));
+  const int row = static_cast<int>(Label6.size());
+  const int blockTop = kVolumeRows + kVolumeRowStep * kRowsPerBlock * (row / kRowsPerBlock);
+  if (row % kRowsPerBlock == 0) {
+    auto* block = new QWidget(Picture1[kSerialPanel]);
+    block->setAttribute(Qt::WA_TransparentForMouseEvents);
+    block->setGeometry(0, blockTop, kPanelWidth, kVolumeRowStep * kRowsPerBlock);
+    block->show();
+    volumeBlocks_.push_back(block);
+  }
+  QWidget* block = volumeBlocks_.back();
+  // The row's text stands at 107 + 14 × row in the panel.
+  const int top = kFirstVolumeText + kVolumeRowStep * row - kTextDrop - blockTop;
+  Label6.push_back(Cell(block, kFrameLeft, kVolumeEnd, top));
+  Label7.push_back(Cell(block, kVolumeEnd, kPriceEnd, top, Align::Right));
+  Label8.push_back(Cell(block, kPriceEnd, kSoldEnd, top, Align::Right));
+  Label9.push_back(Cell(block, kSoldEnd, kFrameRight, top, Align::Right));
   for (QLabel* cell : {Label6.back(), Label7.back(), Label8.back(), Label9.back()}) cell->show();
 }
 
@@ -356,6 +381,11 @@ void Form11::Form_Load() {
   if (g.MangaCount >= 1) List1->setCurrentRow(0);
   Form_Resize();
   Timer1->start();
+}
+
+void Form11::Form_Unload() {
+  // Requests raised from now on wait for the next time the window opens.
+  Timer1->stop();
 }
 
 void Form11::FillList() {

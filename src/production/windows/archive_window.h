@@ -97,6 +97,7 @@ class Form11 : public platform::Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
   void Rebuild() override;
   void Redraw() override;
   void resizeEvent(QResizeEvent* event) override;
@@ -115,6 +116,7 @@ class Form11 : public platform::Form {
   bool Minimised();
 
   QWidget* viewportInside_ = nullptr;
+  std::vector<QWidget*> volumeBlocks_;  // the volume rows' labels, 25 rows to a block
 };
 
 }  // namespace koratsu

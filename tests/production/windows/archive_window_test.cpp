@@ -1,13 +1,19 @@
 #include "production/windows/archive_window.h"
 
+#include <cstdlib>
+
+#include <QMdiArea>
+#include <QTimer>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 #include "platform/twips.h"
 #include "production/archive.h"
 #include "production/archive_records.h"
+#include "production/windows/game_scene.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
+#include "state/money.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -39,8 +45,12 @@ class ArchiveWindowTest : public ::testing::Test {
     return archive;
   }
   static std::string Text(const QLabel* label) { return label->text().toStdString(); }
-  // Where a lower row's control sits in its panel.
-  static int Top(const QWidget* control) { return control->y(); }
+  // Where a control of the serial panel sits in it.
+  static int Top(const QWidget* control) {
+    const QWidget* panel = control;
+    while (panel && !dynamic_cast<const DetailPanel*>(panel)) panel = panel->parentWidget();
+    return panel ? control->mapTo(panel, QPoint(0, 0)).y() : control->y();
+  }
 
   testing::FreshState state;
   testing::QtUiScope qt;
@@ -74,6 +84,12 @@ TEST_F(ArchiveWindowTest, EmptyAtFirstThenTheFirstNamedWorkWithinOneTimerEvent) 
 
   platform::Forms().Unload(form::kArchive);
   EXPECT_EQ(g().FormSlot[form::kArchive].Open, 0);
+  g().FormSlot[form::kArchive].Redraw = 1;
+  testing::ProcessEvents(250);
+  EXPECT_EQ(g().FormSlot[form::kArchive].Redraw, 1) << "a request waits while the window is closed";
+  archive = Open();
+  archive->Timer1_Timer();
+  EXPECT_EQ(g().FormSlot[form::kArchive].Redraw, 0);
 }
 
 TEST_F(ArchiveWindowTest, ARedrawWithoutASelectionFillsTheListAndShowsRowZero) {
@@ -134,6 +150,7 @@ TEST_F(ArchiveWindowTest, VolumeRowsAreMadeOnDemandKeptAndEmptied) {
   EXPECT_EQ(panel->height(), 194 + 4 * 14);
   ASSERT_EQ(archive->Label6.size(), 5u);
   EXPECT_EQ(Top(archive->Label6[4]), 107 + 4 * 14);
+  EXPECT_EQ(Top(archive->Label9[1]), 107 + 14);
   EXPECT_EQ(Text(archive->Label9[4]), "50冊");
 
   archive->List1->setCurrentRow(static_cast<int>(two));
@@ -243,6 +260,25 @@ TEST_F(ArchiveWindowTest, EachPanelKeepsItsOwnTextsWhileHidden) {
   EXPECT_EQ(Text(archive->Label1[1]), "山の旅");
 }
 
+TEST_F(ArchiveWindowTest, TheListIsFilledAgainWhileTheCardIsOpen) {
+  AddWork(g(), "空の旅", 1);
+  Form11* archive = Open();
+  archive->Timer1->start();
+  testing::ModalScript script;
+  script.When(form::kWorkCard, [&](platform::Form& card) {
+    AddWork(g(), "海の旅", 1);
+    g().FormSlot[form::kArchive].Rebuild = 1;
+    for (int waited = 0; waited < 3000 && g().FormSlot[form::kArchive].Rebuild == 1; waited += 10)
+      testing::ProcessEvents(10);
+    EXPECT_EQ(archive->List1->count(), 2);
+    card.close();
+  });
+  testing::DoubleClickRow(archive->List1, 0);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(archive->List1->currentRow(), 0);
+  EXPECT_EQ(g().FormSlot[form::kWorkCard].Param, 0);
+}
+
 TEST_F(ArchiveWindowTest, TheWidestTextsFitTheirCells) {
   // The longest magazine name, the longest title and the largest amounts a long game reaches.
   const std::string title = "ＡＢＣＤＥＦＧＨＩＪＫ";
@@ -285,6 +321,77 @@ TEST_F(ArchiveWindowTest, TheWidestTextsFitTheirCells) {
   g().MangaWork[oneShot].Prize = 200000;
   archive->FormReDisplay11();
   fits(archive->Label3[1]);
+}
+
+}  // namespace
+}  // namespace koratsu
+
+namespace koratsu {
+namespace {
+
+// Not a test: keeps the archive on screen over a game's main window, showing
+// a serial with several volumes, for a picture (docs/archive.png) when
+// KORATSU_ARCHIVE_SCREEN is set.
+TEST(ArchiveScreen, StaysOnScreenForAPictureOnRequest) {
+  if (!std::getenv("KORATSU_ARCHIVE_SCREEN")) GTEST_SKIP() << "set KORATSU_ARCHIVE_SCREEN to take a picture";
+  testing::RunningGame game;
+  MDIForm1& main = game.main;
+  GameState& g = game.g();
+  g.FormSlot[form::kInfoPanel].Redraw = 1;
+
+  const long long first = AddWork(g, "はじめの一枚", 9, "70/05/12");
+  g.MangaWork[first].Magazine = kChokomaka;
+  g.MangaWork[first].Award = 3;
+  g.MangaWork[first].Prize = 200000;
+  testing::GiveMaking(g, first,
+                      {.audience = 2, .genre = 1, .items = {3, 7, -1}, .points = {6, 4, 0}, .ratings = {6, 4, 2, 9, 5, 7}});
+  const long long serial = AddSerial(g, "星くず探偵団", kDotabata, 38, 2);
+  g.MangaWork[serial].Date = "70/08/03";
+  const double stocks[] = {3200, 18500, 41000, 50000, 50000};
+  const double sold[] = {196800, 181500, 109000, 62000, 8400};
+  for (int v = 0; v < 5; ++v) {
+    GiveVolumes(g, serial, {stocks[v]});
+    g.ComicsVolume[serial][v].Price = Money::FromNumber(400);
+    g.ComicsVolume[serial][v].Sold = sold[v];
+  }
+  g.MangaWork[serial].TotalSold = 557700;
+  g.MangaWork[serial].AnimeState = 1;
+  g.MangaWork[serial].AnimeEpisode = 6;
+  g.MangaWork[serial].AnimeRating = 18.7;
+  g.MangaWork[serial].AnimeIncome = 300000;
+  g.MangaWork[serial].MovieOn = 1;
+  g.MangaWork[serial].MovieStartDays = 12;
+  AddWork(g, "雨の日の約束", 10, "70/09/21");
+  g.MangaWork[2].Magazine = kChokomaka;
+  g.MangaWork[2].Prize = 200000;
+
+  // A main window large enough for the room view and the archive side by side.
+  testing::ProcessEvents(300);
+  main.resize(800, 540);
+  testing::ProcessEvents(100);
+  main.MImamadeManga_Click();
+  Form11* archive = platform::Forms().Find<Form11>(form::kArchive);
+  ASSERT_NE(archive, nullptr);
+  // At the top right, beside the room view.
+  if (QMdiSubWindow* frame = archive->SubWindow()) {
+    const QSize area = frame->mdiArea()->viewport()->size();
+    frame->move(std::max(0, area.width() - frame->width()), 0);
+    frame->resize(frame->width(), 330);
+    if (platform::Form* panel = platform::Forms().Find(form::kInfoPanel); panel && panel->SubWindow())
+      panel->SubWindow()->move(0, area.height() - panel->SubWindow()->height());
+  }
+  // KORATSU_ARCHIVE_SCREEN_ROW shows another row: 0 an own work, 2 a requested one-shot.
+  const char* row = std::getenv("KORATSU_ARCHIVE_SCREEN_ROW");
+  archive->List1->setCurrentRow(row ? std::atoi(row) : static_cast<int>(serial));
+  const char* seconds = std::getenv("KORATSU_ARCHIVE_SCREEN_SECONDS");
+  const int shown = 1000 * (seconds ? std::atoi(seconds) : 6);
+  // KORATSU_ARCHIVE_SCREEN=card shows the selected work's card over it.
+  if (std::string(std::getenv("KORATSU_ARCHIVE_SCREEN")) != "card") {
+    testing::ProcessEvents(shown);
+    return;
+  }
+  QTimer::singleShot(shown, [] { platform::Forms().Unload(form::kWorkCard); });
+  testing::DoubleClickRow(archive->List1, archive->List1->currentRow());
 }
 
 }  // namespace

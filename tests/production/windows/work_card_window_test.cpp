@@ -50,18 +50,9 @@ class WorkCardWindowTest : public ::testing::Test {
 TEST_F(WorkCardWindowTest, TheCardShowsHowTheWorkWasMade) {
   testing::AddWork(g(), "海の旅", 1);
   const long long w = testing::AddWork(g(), "空の旅", 9);
-  rec::MangaWork& m = g().MangaWork[w];
-  g().MangaClass[0][w] = 2;
-  g().MangaClass[1][w] = 1;
   // A copied work: its first setting has no item, yet keeps its points and bar.
-  const int items[] = {-1, 1, 0};
-  const int points[] = {99, 0, 120};
-  for (int k = 0; k < 3; ++k) {
-    m.SettingItem[k] = items[k];
-    m.SettingPoints[k] = points[k];
-  }
-  const int ratings[] = {3, 4, 8, 9, 0, 6};
-  for (int r = 0; r < 6; ++r) m.Rating[r] = ratings[r];
+  testing::GiveMaking(g(), w,
+                      {.audience = 2, .genre = 1, .items = {-1, 1, 0}, .points = {99, 0, 120}, .ratings = {3, 4, 8, 9, 0, 6}});
 
   bool seen = false;
   ModalScript script;

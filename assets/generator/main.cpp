@@ -7,6 +7,8 @@
 
 #include "generator/registry.h"
 
+namespace koratsu::assets {
+
 namespace {
 std::vector<AssetMaker>& Makers() {
   static std::vector<AssetMaker> makers;
@@ -14,12 +16,14 @@ std::vector<AssetMaker>& Makers() {
 }
 }  // namespace
 
-bool RegisterAsset(const QString& relativePath, std::function<bool(const QString&)> make) {
-  Makers().push_back({relativePath, std::move(make)});
+bool RegisterAsset(const std::string& relativePath, std::function<bool(const QString&)> make) {
+  Makers().push_back({QString::fromStdString(relativePath), std::move(make)});
   return true;
 }
 
 const std::vector<AssetMaker>& RegisteredAssets() { return Makers(); }
+
+}  // namespace koratsu::assets
 
 int main(int argc, char** argv) {
   if (argc < 2) {
@@ -29,7 +33,7 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);  // fonts for the pictures that hold text
   QDir out(QString::fromLocal8Bit(argv[1]));
   int failures = 0;
-  for (const AssetMaker& maker : RegisteredAssets()) {
+  for (const koratsu::assets::AssetMaker& maker : koratsu::assets::RegisteredAssets()) {
     QString path = out.filePath(maker.relativePath);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!maker.make(path)) {

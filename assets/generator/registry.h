@@ -7,14 +7,20 @@
 //   });
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <QString>
+
+namespace koratsu::assets {
 
 struct AssetMaker {
   QString relativePath;                      // beside the program, e.g. "Graphic/Title.bmp"
   std::function<bool(const QString&)> make;  // writes the file at the absolute path given
 };
 
-bool RegisterAsset(const QString& relativePath, std::function<bool(const QString&)> make);
+// `relativePath` in UTF-8, as a window names its stored pictures (form::PicturePath).
+bool RegisterAsset(const std::string& relativePath, std::function<bool(const QString&)> make);
 const std::vector<AssetMaker>& RegisteredAssets();
+
+}  // namespace koratsu::assets

@@ -5,6 +5,8 @@
 
 #include "generator/registry.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 const bool registered = RegisterAsset("Koratsu.html", [](const QString& path) {
@@ -13,3 +15,5 @@ const bool registered = RegisterAsset("Koratsu.html", [](const QString& path) {
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -4,6 +4,9 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -77,11 +80,13 @@ QImage TricksIcon() {
                               kColours);
 }
 
-const bool mascot = RegisterAsset("Graphic/Forms/Form2.Image2.png", [](const QString& path) {
+const bool mascot = RegisterAsset(form::PicturePath(form::kAbout, "Image2"), [](const QString& path) {
   return art::SavePng(Mascot(), path);
 });
-const bool tricksIcon = RegisterAsset("Graphic/Forms/Form28.Icon.png", [](const QString& path) {
+const bool tricksIcon = RegisterAsset(form::PicturePath(form::kTricks, "Icon"), [](const QString& path) {
   return art::SavePng(TricksIcon(), path);
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

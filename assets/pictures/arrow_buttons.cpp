@@ -2,6 +2,9 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -81,10 +84,10 @@ QImage ArrowButtonPicture(int index) {
 
 }  // namespace art
 
-bool RegisterArrowButtonPictures(const char* form) {
+bool RegisterArrowButtonPictures(int form) {
   bool all = true;
   for (int i = 0; i < 4; ++i) {
-    all = RegisterAsset(QStringLiteral("Graphic/Forms/%1.ImageS(%2).png").arg(QString::fromUtf8(form)).arg(i),
+    all = RegisterAsset(form::PicturePath(form, "ImageS(" + std::to_string(i) + ")"),
                         [i](const QString& path) { return art::SavePng(art::ArrowButtonPicture(i), path); }) &&
           all;
   }
@@ -94,6 +97,8 @@ bool RegisterArrowButtonPictures(const char* form) {
 namespace {
 
 // The windows with press-and-hold point buttons.
-const bool registered[] = {RegisterArrowButtonPictures("Form5")};
+const bool registered[] = {RegisterArrowButtonPictures(form::kSettingsEditor)};
 
 }  // namespace
+
+}  // namespace koratsu::assets

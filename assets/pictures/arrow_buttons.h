@@ -8,11 +8,15 @@
 
 #include <QImage>
 
+namespace koratsu::assets {
+
 namespace art {
 
 QImage ArrowButtonPicture(int index);
 
 }  // namespace art
 
-// Registers the four pictures as Graphic/Forms/<form>.ImageS(i).png.
-bool RegisterArrowButtonPictures(const char* form);
+// Registers the four pictures as window `form`'s ImageS(0) to ImageS(3).
+bool RegisterArrowButtonPictures(int form);
+
+}  // namespace koratsu::assets

@@ -3,6 +3,9 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -96,8 +99,10 @@ QImage NewGamePicture() {
 const bool wallpaper = RegisterAsset("Graphic/kabe.bmp", [](const QString& path) {
   return art::SaveBmp(Wallpaper(), path);
 });
-const bool newGame = RegisterAsset("Graphic/Forms/Form3.Picture1.png", [](const QString& path) {
+const bool newGame = RegisterAsset(form::PicturePath(form::kNewGame, "Picture1"), [](const QString& path) {
   return art::SavePng(NewGamePicture(), path);
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -4,6 +4,9 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -98,14 +101,16 @@ QImage ProgramIcon() {
   return image;
 }
 
-const bool question = RegisterAsset("Graphic/Forms/Form40.Image1.png", [](const QString& path) {
+const bool question = RegisterAsset(form::PicturePath(form::kYesNo, "Image1"), [](const QString& path) {
   return art::SavePng(QuestionIcon(), path);
 });
-const bool information = RegisterAsset("Graphic/Forms/Form42.Image1.png", [](const QString& path) {
+const bool information = RegisterAsset(form::PicturePath(form::kMessage, "Image1"), [](const QString& path) {
   return art::SavePng(InformationIcon(), path);
 });
-const bool icon = RegisterAsset("Graphic/Forms/MDIForm1.Icon.png", [](const QString& path) {
+const bool icon = RegisterAsset(form::PicturePath(form::kMDIForm1, "Icon"), [](const QString& path) {
   return art::SavePng(ProgramIcon(), path);
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

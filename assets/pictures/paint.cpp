@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-namespace art {
+namespace koratsu::assets::art {
 
 bool SaveBmp(const QImage& image, const QString& path) {
   return image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
@@ -103,4 +103,4 @@ void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const 
   painter.fillPath(path, fill);
 }
 
-}  // namespace art
+}  // namespace koratsu::assets::art

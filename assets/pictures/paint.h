@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <map>
 
-namespace art {
+namespace koratsu::assets::art {
 
 // 24-bit BMP, as the program's pictures beside it are.
 bool SaveBmp(const QImage& image, const QString& path);
@@ -47,4 +47,4 @@ QImage PictureFromRows(int width, int height, std::initializer_list<const char*>
 void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
                   const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset);
 
-}  // namespace art
+}  // namespace koratsu::assets::art

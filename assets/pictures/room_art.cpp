@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 Pt Iso(double u, double v, double h) { return {3 * (u + v) - 112, 1.5 * (v - u) - 30 - h}; }
 
@@ -152,4 +152,4 @@ bool SaveBmp24(const QImage& image, const QString& path) {
   return writer.write(image.convertToFormat(QImage::Format_RGB888));
 }
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 using Color = QRgb;
 
@@ -89,4 +89,4 @@ void FaceAtV(Canvas& c, double v, double u0, double u1, double z0, double z1, Co
 // Writes a picture as a 24-bit BMP; false when it cannot.
 bool SaveBmp24(const QImage& image, const QString& path);
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

@@ -1,11 +1,13 @@
 // Furniture and equipment of the room view, each drawn where it stands in its
 // room so that it meets the floor grid the figures walk on.
 
+#include <algorithm>
 #include <cmath>
 
+#include "pictures/room_equipment.h"
 #include "pictures/room_scene.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -164,57 +166,73 @@ void Futon(Canvas& c, bool sleeping) {
   }
 }
 
+}  // namespace
+
 // --- Equipment ------------------------------------------------------------------------
 
-void Copier(Canvas& c, double u0, double u1, double v0, double v1, double h) {
+namespace {
+
+// A lamp or a key of `size` pixels at `p`.
+void Dot(Canvas& c, Pt p, double size, Color colour) {
+  const int n = std::max(1, static_cast<int>(size));
+  c.Rect(static_cast<int>(p.x), static_cast<int>(p.y), n, n, colour);
+}
+
+}  // namespace
+
+void Copier(Canvas& c, double u0, double u1, double v0, double v1, double h, double s) {
   Box(c, u0, u1, v0, v1, 0, h * 0.55, Lit(Rgb(206, 206, 200)));
-  for (int k = 0; k < 2; ++k) FaceAtU(c, u0, v0 + 0.5, v1 - 0.5, 1.5 + k * 4, 4 + k * 4, Rgb(170, 172, 170));
-  Box(c, u0 + 0.2, u1, v0, v1, h * 0.55, h - 2, Lit(kBeige));
-  Box(c, u0 + 0.2, u1, v0, v1, h - 2, h, Lit(Rgb(90, 96, 110)));  // the lid
+  for (int k = 0; k < 2; ++k)
+    FaceAtU(c, u0, v0 + 0.5 * s, v1 - 0.5 * s, (1.5 + k * 4) * s, (4 + k * 4) * s, Rgb(170, 172, 170));
+  Box(c, u0 + 0.2 * s, u1, v0, v1, h * 0.55, h - 2 * s, Lit(kBeige));
+  Box(c, u0 + 0.2 * s, u1, v0, v1, h - 2 * s, h, Lit(Rgb(90, 96, 110)));  // the lid
   // The control panel and the output tray.
-  TopFace(c, u0 + 0.2, u0 + 1.6, v1 - 2.2, v1 - 0.3, h - 2, Rgb(70, 90, 110));
-  const Pt led = Iso(u0 + 0.9, v1 - 0.8, h - 2);
-  c.Plot(static_cast<int>(led.x), static_cast<int>(led.y), Rgb(110, 240, 120));
-  Box(c, u0 - 1, u0 + 0.2, v0 + 1, v1 - 1.5, h * 0.55, h * 0.55 + 1, Lit(Rgb(190, 190, 186)));
-  TopFace(c, u0 - 0.8, u0 + 0.2, v0 + 1.4, v1 - 2, h * 0.55 + 1.2, kPaper);
+  TopFace(c, u0 + 0.2 * s, u0 + 1.6 * s, v1 - 2.2 * s, v1 - 0.3 * s, h - 2 * s, Rgb(70, 90, 110));
+  Dot(c, Iso(u0 + 0.9 * s, v1 - 0.8 * s, h - 2 * s), s, Rgb(110, 240, 120));
+  Box(c, u0 - 1 * s, u0 + 0.2 * s, v0 + 1 * s, v1 - 1.5 * s, h * 0.55, h * 0.55 + 1 * s, Lit(Rgb(190, 190, 186)));
+  TopFace(c, u0 - 0.8 * s, u0 + 0.2 * s, v0 + 1.4 * s, v1 - 2 * s, h * 0.55 + 1.2 * s, kPaper);
 }
 
-void FaxMachine(Canvas& c, double u0, double u1, double v0, double v1, double z) {
-  Box(c, u0, u1, v0, v1, z, z + 3.5, Lit(Rgb(236, 232, 218)));
-  TopFace(c, u0 + 0.3, u0 + 1.4, v0 + 0.4, v1 - 0.4, z + 3.6, Rgb(70, 80, 96));  // the keys
-  Box(c, u1 - 1, u1 - 0.4, v0 + 0.4, v1 - 0.4, z + 3.5, z + 6.5, Lit(kPaper));   // paper standing in the feeder
-  const Pt hand = Iso(u0 + 0.7, v1 - 0.4, z + 3.5);
-  c.Rect(static_cast<int>(hand.x) - 1, static_cast<int>(hand.y) - 2, 2, 2, Rgb(60, 60, 70));  // the handset
+void FaxMachine(Canvas& c, double u0, double u1, double v0, double v1, double z, double s) {
+  Box(c, u0, u1, v0, v1, z, z + 3.5 * s, Lit(Rgb(236, 232, 218)));
+  TopFace(c, u0 + 0.3 * s, u0 + 1.4 * s, v0 + 0.4 * s, v1 - 0.4 * s, z + 3.6 * s, Rgb(70, 80, 96));  // the keys
+  // Paper standing in the feeder.
+  Box(c, u1 - 1 * s, u1 - 0.4 * s, v0 + 0.4 * s, v1 - 0.4 * s, z + 3.5 * s, z + 6.5 * s, Lit(kPaper));
+  const Pt hand = Iso(u0 + 0.7 * s, v1 - 0.4 * s, z + 3.5 * s);
+  const int size = static_cast<int>(2 * s);
+  c.Rect(static_cast<int>(hand.x - 1 * s), static_cast<int>(hand.y - 2 * s), size, size, Rgb(60, 60, 70));  // the handset
 }
 
-void Monitor(Canvas& c, double u0, double u1, double v0, double v1, double z, double h) {
+void Monitor(Canvas& c, double u0, double u1, double v0, double v1, double z, double h, double s) {
   const BoxColors body = Lit(kBeige);
   // The tube's back, then the front with the screen facing the left.
-  Box(c, u0 + 1.2, u1, v0 + 0.6, v1 - 0.6, z + 1, z + h - 2, body);
-  Box(c, u0, u0 + 1.4, v0, v1, z, z + h, body);
-  FaceAtU(c, u0, v0 + 0.6, v1 - 0.6, z + 2, z + h - 1.5, Rgb(40, 60, 90));
-  FaceAtU(c, u0, v0 + 1, v1 - 1, z + 3, z + h - 2.5, Rgb(70, 130, 190));
+  Box(c, u0 + 1.2 * s, u1, v0 + 0.6 * s, v1 - 0.6 * s, z + 1 * s, z + h - 2 * s, body);
+  Box(c, u0, u0 + 1.4 * s, v0, v1, z, z + h, body);
+  FaceAtU(c, u0, v0 + 0.6 * s, v1 - 0.6 * s, z + 2 * s, z + h - 1.5 * s, Rgb(40, 60, 90));
+  FaceAtU(c, u0, v0 + 1 * s, v1 - 1 * s, z + 3 * s, z + h - 2.5 * s, Rgb(70, 130, 190));
   // Something being drawn on it.
   for (int i = 0; i < 6; ++i) {
-    const Pt p = Iso(u0, v0 + 1.5 + (v1 - v0 - 3) * Noise(i, 1, 71), z + 4 + (h - 8) * Noise(i, 2, 71));
-    c.Plot(static_cast<int>(p.x), static_cast<int>(p.y), i % 2 ? Rgb(250, 240, 150) : Rgb(230, 250, 255));
+    const Pt p = Iso(u0, v0 + 1.5 * s + (v1 - v0 - 3 * s) * Noise(i, 1, 71), z + 4 * s + (h - 8 * s) * Noise(i, 2, 71));
+    Dot(c, p, s, i % 2 ? Rgb(250, 240, 150) : Rgb(230, 250, 255));
   }
-  Box(c, u0 + 0.4, u1 - 0.4, v0 + 1.2, v1 - 1.2, z, z + 1, Lit(Rgb(200, 194, 176)));
+  Box(c, u0 + 0.4 * s, u1 - 0.4 * s, v0 + 1.2 * s, v1 - 1.2 * s, z, z + 1 * s, Lit(Rgb(200, 194, 176)));
 }
 
-void Scanner(Canvas& c, double u0, double u1, double v0, double v1, double z) {
-  Box(c, u0, u1, v0, v1, z, z + 2, Lit(Rgb(214, 214, 208)));
-  Box(c, u0 + 0.1, u1, v0, v1, z + 2, z + 3, Lit(Rgb(120, 126, 140)));
-  const Pt led = Iso(u0, v1 - 0.6, z + 1);
-  c.Plot(static_cast<int>(led.x), static_cast<int>(led.y), Rgb(120, 240, 130));
+void Scanner(Canvas& c, double u0, double u1, double v0, double v1, double z, double s) {
+  Box(c, u0, u1, v0, v1, z, z + 2 * s, Lit(Rgb(214, 214, 208)));
+  Box(c, u0 + 0.1 * s, u1, v0, v1, z + 2 * s, z + 3 * s, Lit(Rgb(120, 126, 140)));
+  Dot(c, Iso(u0, v1 - 0.6 * s, z + 1 * s), s, Rgb(120, 240, 130));
 }
 
-void Printer(Canvas& c, double u0, double u1, double v0, double v1, double z) {
-  Box(c, u0, u1, v0, v1, z, z + 4.5, Lit(Rgb(60, 64, 76)));
-  TopFace(c, u0 + 0.6, u1 - 0.6, v0 + 0.6, v1 - 0.6, z + 4.6, Rgb(40, 42, 52));
-  Box(c, u1 - 1, u1 - 0.5, v0 + 0.5, v1 - 0.5, z + 4.5, z + 8, Lit(kPaper));       // paper in the feeder
-  Box(c, u0 - 0.8, u0, v0 + 0.8, v1 - 0.8, z + 1.2, z + 1.6, Lit(Rgb(240, 240, 236)));  // a printed sheet
+void Printer(Canvas& c, double u0, double u1, double v0, double v1, double z, double s) {
+  Box(c, u0, u1, v0, v1, z, z + 4.5 * s, Lit(Rgb(60, 64, 76)));
+  TopFace(c, u0 + 0.6 * s, u1 - 0.6 * s, v0 + 0.6 * s, v1 - 0.6 * s, z + 4.6 * s, Rgb(40, 42, 52));
+  // Paper in the feeder, and a printed sheet in the tray.
+  Box(c, u1 - 1 * s, u1 - 0.5 * s, v0 + 0.5 * s, v1 - 0.5 * s, z + 4.5 * s, z + 8 * s, Lit(kPaper));
+  Box(c, u0 - 0.8 * s, u0, v0 + 0.8 * s, v1 - 0.8 * s, z + 1.2 * s, z + 1.6 * s, Lit(Rgb(240, 240, 236)));
 }
+
+namespace {
 
 void Stand(Canvas& c, double u0, double u1, double v0, double v1, double h) {
   Box(c, u0, u1, v0, v1, 0, h, Lit(kPaleWood));
@@ -335,4 +353,4 @@ std::vector<SheetPiece> FurniturePieces() {
   return pieces;
 }
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

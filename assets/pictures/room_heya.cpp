@@ -11,7 +11,7 @@
 #include "generator/registry.h"
 #include "pictures/room_scene.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -476,4 +476,4 @@ const bool heya3 = RegisterAsset("Graphic/Heya3.bmp", [](const QString& path) { 
 
 }  // namespace
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

@@ -4,7 +4,7 @@
 
 #include "roomview/sheet_layout.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -20,18 +20,20 @@ const PersonLook kLooks[sheet::kPersonCount] = {
     // The player: black spiky hair under a white headband, sky-blue shirt, jeans.
     {Rgb(250, 214, 178), Rgb(48, 44, 58), Rgb(96, 168, 226), Rgb(58, 78, 128), Rgb(236, 236, 230),
      PersonLook::Spiky, true, false, false, false},
-    // Long chestnut hair, glasses, rose cardigan, navy skirt.
-    {Rgb(252, 220, 190), Rgb(138, 78, 46), Rgb(226, 120, 150), Rgb(52, 60, 102), Rgb(120, 60, 50),
-     PersonLook::Long, false, true, true, false},
+    // The assistants' pictures 1 to 4 are shared by the people of the world's
+    // assistant table; each look suits most of those who share it.
     // Orange messy hair, green hoodie, brown trousers.
     {Rgb(240, 200, 160), Rgb(226, 132, 52), Rgb(84, 170, 96), Rgb(110, 84, 62), Rgb(60, 60, 66),
      PersonLook::Messy, false, false, false, false},
-    // Black bob, lilac sweater, grey trousers.
-    {Rgb(255, 226, 200), Rgb(36, 34, 52), Rgb(168, 126, 214), Rgb(112, 112, 122), Rgb(180, 70, 70),
-     PersonLook::Bob, false, false, false, false},
+    // Long chestnut hair, glasses, rose cardigan, navy skirt.
+    {Rgb(252, 220, 190), Rgb(138, 78, 46), Rgb(226, 120, 150), Rgb(52, 60, 102), Rgb(120, 60, 50),
+     PersonLook::Long, false, true, true, false},
     // The veteran: grey hair, beard and glasses, brown waistcoat over cream, beige trousers.
     {Rgb(236, 196, 160), Rgb(168, 168, 176), Rgb(150, 98, 62), Rgb(196, 176, 132), Rgb(80, 54, 40),
      PersonLook::Neat, false, true, false, true},
+    // Black bob, lilac sweater, grey trousers.
+    {Rgb(255, 226, 200), Rgb(36, 34, 52), Rgb(168, 126, 214), Rgb(112, 112, 122), Rgb(180, 70, 70),
+     PersonLook::Bob, false, false, false, false},
 };
 
 Color Dark(Color c) { return Shade(c, 0.72); }
@@ -324,4 +326,4 @@ QImage PersonBlock(int picture) {
   return block;
 }
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

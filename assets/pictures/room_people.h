@@ -4,7 +4,7 @@
 
 #include "pictures/room_art.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 struct PersonLook {
   Color skin, hair, top, bottom, shoes;
@@ -24,4 +24,4 @@ const PersonLook& Look(int picture);
 // viewer from behind his desk; each turns the way that picture's desks need.
 QImage PersonBlock(int picture);
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

@@ -9,7 +9,7 @@
 #include "pictures/room_art.h"
 #include "roomview/sheet_layout.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 // The floor runs from uMin to uMax across and vMin to vMax along; the
 // left-hand wall stands at vMin, the right-hand wall at uMax.
@@ -51,4 +51,4 @@ struct Sheets {
 };
 const Sheets& SpriteSheets();
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

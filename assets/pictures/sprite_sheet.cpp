@@ -9,7 +9,7 @@
 #include "pictures/room_people.h"
 #include "pictures/room_scene.h"
 
-namespace roomart {
+namespace koratsu::assets::roomart {
 
 namespace {
 
@@ -58,4 +58,4 @@ const bool mask = RegisterAsset("Graphic/GraphicM.bmp", [](const QString& path) 
 
 }  // namespace
 
-}  // namespace roomart
+}  // namespace koratsu::assets::roomart

@@ -10,6 +10,10 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "pictures/portrait_kit.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -27,89 +31,18 @@ const QColor kTeeth(0xff, 0xff, 0xf4);
 const QColor kShirt(0xf4, 0xf4, 0xf8);
 const QColor kShirtShade(0xc4, 0xc8, 0xd8);
 
-// Recolours the pixels of one colour inside `area` that `where` picks, in
-// dithered steps of `t`: how the pictures put shade on a flat shape.
-void Shade(QImage& image, const QRect& area, const QColor& from, const QColor& to,
-           const std::function<double(int, int)>& where) {
-  QRect r = area.intersected(image.rect());
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) {
-      if (image.pixelColor(x, y) != from) continue;
-      if (art::Dither(x, y, where(x, y))) image.setPixelColor(x, y, to);
-    }
-}
+using art::Band;
+using art::ShadeWhere;
+using art::Ellipse;
+using art::ShadeRightContour;
 
-// True where (x, y) lies in `image` and has the colour `first` or one of `others`.
-bool OfColour(const QImage& image, int x, int y, const QColor& first, std::initializer_list<QColor> others) {
-  if (!image.rect().contains(x, y)) return false;
-  QColor c = image.pixelColor(x, y);
-  if (c == first) return true;
-  for (const QColor& other : others)
-    if (c == other) return true;
-  return false;
-}
-
-// Every pixel of `fill` that touches a pixel of another colour than the ones
-// in `inside` gets the outline colour: a one-pixel rim drawn after the shapes.
 void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside) {
-  QImage source = image.copy();
-  auto belongs = [&](int x, int y) { return OfColour(source, x, y, fill, inside); };
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      if (source.pixelColor(x, y) != fill) continue;
-      if (!belongs(x - 1, y) || !belongs(x + 1, y) || !belongs(x, y - 1) || !belongs(x, y + 1))
-        image.setPixelColor(x, y, kOutline);
-    }
+  art::Rim(image, fill, inside, kOutline);
 }
 
-// Shade along the right-hand contour of a shape: pixels of `from` that lie
-// within `depth` pixels of the shape's right edge, the innermost dithered.
-void ShadeRightContour(QImage& image, const QRect& area, const QColor& from, const QColor& to, int depth,
-                       std::initializer_list<QColor> shape) {
-  QImage source = image.copy();
-  auto inside = [&](int x, int y) { return OfColour(source, x, y, from, shape); };
-  QRect r = area.intersected(image.rect());
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) {
-      if (source.pixelColor(x, y) != from) continue;
-      int run = 0;
-      while (run <= depth && inside(x + run + 1, y)) ++run;
-      if (run >= depth) continue;
-      double t = run >= depth - 1 ? 0.5 : 1.0;
-      if (art::Dither(x, y, t)) image.setPixelColor(x, y, to);
-    }
-}
+QImage Backdrop(std::initializer_list<QColor> colours) { return art::Backdrop(kPortrait, kPortrait, colours); }
 
-// Shade to the right of `edge`, dithered over `soft` pixels before it.
-double Band(int x, int edge, int soft) {
-  if (x >= edge) return 1.0;
-  if (x < edge - soft) return 0.0;
-  return static_cast<double>(x - (edge - soft) + 1) / (soft + 1);
-}
-
-void Ellipse(QPainter& p, const QColor& colour, int x, int y, int w, int h) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(colour);
-  p.drawEllipse(x, y, w, h);
-}
-
-// A portrait's picture, its background a run of colours from top to bottom.
-QImage Backdrop(std::initializer_list<QColor> colours) {
-  QImage image(kPortrait, kPortrait, QImage::Format_ARGB32);
-  art::VerticalGradient(image, image.rect(), colours);
-  return image;
-}
-
-void Frame(QImage& image, const QColor& dark, const QColor& light) {
-  QPainter p;
-  art::BeginPixelPainter(p, image);
-  p.setPen(dark);
-  p.drawRect(0, 0, kPortrait - 1, kPortrait - 1);
-  p.setPen(light);
-  p.drawLine(1, 1, kPortrait - 2, 1);
-  p.drawLine(1, 1, 1, kPortrait - 2);
-  p.end();
-}
+void Frame(QImage& image, const QColor& dark, const QColor& light) { art::PortraitFrame(image, dark, light); }
 
 // ---------------------------------------------------------------- the editor
 
@@ -149,11 +82,11 @@ QImage Editor(bool mouthOpen) {
   Rim(image, kSkin, {kCheek, kSkinDeep});
   Rim(image, kEditorHair, {kSkin});
   // Light from the upper left: the right side of the face and the neck in shade.
-  Shade(image, QRect(14, 10, 34, 40), kSkin, kSkinShade, [](int, int y) { return y > 41 ? 1.0 : 0.0; });
+  ShadeWhere(image, QRect(14, 10, 34, 40), kSkin, kSkinShade, [](int, int y) { return y > 41 ? 1.0 : 0.0; });
   ShadeRightContour(image, QRect(14, 10, 34, 32), kSkin, kSkinShade, 5, {kCheek, kSkinDeep, kOutline});
-  Shade(image, QRect(0, 44, 61, 17), kSuit, kSuitShade, [](int x, int) { return Band(x, 40, 4); });
-  Shade(image, QRect(20, 44, 20, 17), kShirt, kShirtShade, [](int x, int) { return Band(x, 31, 1); });
-  Shade(image, QRect(14, 4, 34, 24), kEditorHair, kEditorHairLight, [](int x, int y) {
+  ShadeWhere(image, QRect(0, 44, 61, 17), kSuit, kSuitShade, [](int x, int) { return Band(x, 40, 4); });
+  ShadeWhere(image, QRect(20, 44, 20, 17), kShirt, kShirtShade, [](int x, int) { return Band(x, 31, 1); });
+  ShadeWhere(image, QRect(14, 4, 34, 24), kEditorHair, kEditorHairLight, [](int x, int y) {
     return y >= 8 && y <= 10 && x >= 21 && x <= 28 ? 0.5 : 0.0;
   });
 
@@ -216,11 +149,11 @@ QImage President(bool mouthOpen) {
   p.end();
 
   Rim(image, kSkin, {kCheek, kGrey});
-  Shade(image, QRect(12, 17, 38, 34), kSkin, kSkinShade, [](int, int y) { return y > 46 ? 1.0 : 0.0; });
+  ShadeWhere(image, QRect(12, 17, 38, 34), kSkin, kSkinShade, [](int, int y) { return y > 46 ? 1.0 : 0.0; });
   ShadeRightContour(image, QRect(12, 17, 38, 30), kSkin, kSkinShade, 5, {kCheek, kOutline, kGrey});
-  Shade(image, QRect(19, 0, 23, 18), kHat, kHatLight, [](int x, int) { return x == 22 || x == 23 ? 1.0 : 0.0; });
-  Shade(image, QRect(0, 46, 61, 15), kCoat, kCoatShade, [](int x, int) { return Band(x, 42, 4); });
-  Shade(image, QRect(14, 18, 33, 16), kGrey, kGreyShade, [](int x, int) { return x > 30 ? 1.0 : 0.0; });
+  ShadeWhere(image, QRect(19, 0, 23, 18), kHat, kHatLight, [](int x, int) { return x == 22 || x == 23 ? 1.0 : 0.0; });
+  ShadeWhere(image, QRect(0, 46, 61, 15), kCoat, kCoatShade, [](int x, int) { return Band(x, 42, 4); });
+  ShadeWhere(image, QRect(14, 18, 33, 16), kGrey, kGreyShade, [](int x, int) { return x > 30 ? 1.0 : 0.0; });
 
   const std::map<char, QColor> face = {{'y', kGrey},  {'v', kGreyShade}, {'e', kOutline}, {'w', Qt::white},
                                       {'s', kSkinDeep}, {'c', kCheek},   {'r', kTie},     {'k', kTieShade},
@@ -272,7 +205,7 @@ QImage Balloon() {
   p.drawLine(124, 36, 113, 42);
   p.end();
   // A soft shade along the bottom and the right-hand inner edge.
-  Shade(image, QRect(1, 1, 123, 71), Qt::white, shade, [](int x, int y) {
+  ShadeWhere(image, QRect(1, 1, 123, 71), Qt::white, shade, [](int x, int y) {
     double bottom = (y - 64) / 6.0;
     double right = x < 113 ? (x - 106) / 6.0 : 0.0;
     return std::clamp(std::max(bottom, right), 0.0, 0.8);
@@ -280,21 +213,23 @@ QImage Balloon() {
   return image;
 }
 
-bool Register(const char* path, std::function<QImage()> draw) {
-  return RegisterAsset(QString::fromUtf8(path),
+bool Register(const std::string& path, std::function<QImage()> draw) {
+  return RegisterAsset(path,
                        [draw = std::move(draw)](const QString& file) { return art::SavePng(draw(), file); });
 }
 
 // The guide shows the same balloon and the editor's two frames as the conversation window.
 const bool registered[] = {
-    Register("Graphic/Forms/Form21.Picture1.png", Balloon),
-    Register("Graphic/Forms/Form21.Image1(1).png", [] { return Editor(false); }),
-    Register("Graphic/Forms/Form21.Image1(2).png", [] { return Editor(true); }),
-    Register("Graphic/Forms/Form21.Image1(3).png", [] { return President(false); }),
-    Register("Graphic/Forms/Form21.Image1(4).png", [] { return President(true); }),
-    Register("Graphic/Forms/Form36.Picture1.png", Balloon),
-    Register("Graphic/Forms/Form36.Image1(1).png", [] { return Editor(false); }),
-    Register("Graphic/Forms/Form36.Image1(2).png", [] { return Editor(true); }),
+    Register(form::PicturePath(form::kConversation, "Picture1"), Balloon),
+    Register(form::PicturePath(form::kConversation, "Image1(1)"), [] { return Editor(false); }),
+    Register(form::PicturePath(form::kConversation, "Image1(2)"), [] { return Editor(true); }),
+    Register(form::PicturePath(form::kConversation, "Image1(3)"), [] { return President(false); }),
+    Register(form::PicturePath(form::kConversation, "Image1(4)"), [] { return President(true); }),
+    Register(form::PicturePath(form::kTutorialGuide, "Picture1"), Balloon),
+    Register(form::PicturePath(form::kTutorialGuide, "Image1(1)"), [] { return Editor(false); }),
+    Register(form::PicturePath(form::kTutorialGuide, "Image1(2)"), [] { return Editor(true); }),
 };
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -1,4 +1,4 @@
-// The title screen (Graphic/Title.bmp): the game's name over a young
+// The title screen (Graphic/Title.bmp): the game's name, Koratsu, over a young
 // artist's desk at night. A drawing board with a manuscript page, a dip pen
 // and an ink bottle under a desk lamp; a window on the night town, a shelf
 // of comics, crumpled drafts on the floor.
@@ -6,14 +6,15 @@
 // The picture fills the main window's client area on the title screen; the
 // window paints the space around it, if any, in the colour of its frame.
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QPainterPath>
-
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -362,33 +363,108 @@ void Floor(QImage& image) {
                colours);
 }
 
+// The game's name, Koratsu, as a hand-set pixel wordmark: letters on a grid
+// of cells, each cell a block of pixels, leaning forward a little.
+constexpr int kCell = 5;
+constexpr int kCapRows = 12;  // rows of a capital; lower case stands in the lower 8
+
+const char* const kLetters[][kCapRows] = {
+    // K
+    {"XX....XX", "XX...XX.", "XX..XX..", "XX.XX...", "XXXX....", "XXX.....", "XXXX....", "XX.XX...",
+     "XX..XX..", "XX...XX.", "XX....XX", "XX....XX"},
+    // o
+    {"", "", "", "", ".XXXXX.", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", ".XXXXX."},
+    // r
+    {"", "", "", "", "XX.XXX", "XXXX.XX", "XXX....", "XX.....", "XX.....", "XX.....", "XX.....", "XX....."},
+    // a
+    {"", "", "", "", ".XXXXX.", ".....XX", ".....XX", ".XXXXXX", "XX...XX", "XX...XX", "XX..XXX", ".XXX.XX"},
+    // t
+    {"", ".XX...", ".XX...", ".XX...", "XXXXXX", ".XX...", ".XX...", ".XX...", ".XX...", ".XX...", ".XX..X",
+     "..XXXX"},
+    // s
+    {"", "", "", "", ".XXXXXX", "XX.....", "XX.....", ".XXXXX.", ".....XX", ".....XX", ".....XX", "XXXXXX."},
+    // u
+    {"", "", "", "", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX..XXX", ".XXX.XX"},
+};
+constexpr int kLetterGap = 2;  // cells between letters
+
+int LetterWidth(const char* const (&rows)[kCapRows]) {
+  int width = 0;
+  for (const char* row : rows) width = std::max(width, static_cast<int>(std::strlen(row)));
+  return width;
+}
+
+// The wordmark's pixels, unslanted: true where a letter is.
+std::vector<std::vector<bool>> WordmarkMask() {
+  int cells = 0;
+  for (const auto& letter : kLetters) cells += LetterWidth(letter) + kLetterGap;
+  cells -= kLetterGap;
+  std::vector<std::vector<bool>> mask(kCapRows * kCell, std::vector<bool>(static_cast<size_t>(cells * kCell)));
+  int left = 0;
+  for (const auto& letter : kLetters) {
+    for (int row = 0; row < kCapRows; ++row)
+      for (int col = 0; letter[row][col] != '\0'; ++col)
+        if (letter[row][col] == 'X')
+          for (int y = 0; y < kCell; ++y)
+            for (int x = 0; x < kCell; ++x)
+              mask[static_cast<size_t>(row * kCell + y)][static_cast<size_t>((left + col) * kCell + x)] = true;
+    left += LetterWidth(letter) + kLetterGap;
+  }
+  return mask;
+}
+
 void TitleText(QImage& image) {
-  QPainter p;
-  art::BeginPixelPainter(p, image);
-  QFont kanji(QStringLiteral("IPAGothic"));
-  kanji.setPixelSize(64);
-  kanji.setBold(true);
-  kanji.setStyleStrategy(QFont::NoAntialias);
-  QFont latin(QStringLiteral("DejaVu Serif"));
-  latin.setPixelSize(50);
-  latin.setBold(true);
-  latin.setItalic(true);
-  latin.setStyleStrategy(QFont::NoAntialias);
-  QString name = QStringLiteral("漫画家");
-  QString life = QStringLiteral("life");
-  int nameWidth = QFontMetrics(kanji).horizontalAdvance(name);
-  int lifeWidth = QFontMetrics(latin).horizontalAdvance(life);
-  int gap = 14;
-  double x = (kWidth - (nameWidth + gap + lifeWidth)) / 2.0;
-  QColor shadow(0xc8, 0x32, 0x5a);
-  art::OutlinedText(p, QPointF(x, 86), kanji, name, QColor(0xff, 0xf6, 0xe0), kFrame, 3, shadow, QPoint(4, 4));
-  art::OutlinedText(p, QPointF(x + nameWidth + gap, 86), latin, life, QColor(0xff, 0xd0, 0x40), kFrame, 3, shadow,
-                    QPoint(4, 4));
-  p.end();
+  const std::vector<std::vector<bool>> mask = WordmarkMask();
+  const int height = static_cast<int>(mask.size());
+  const int width = static_cast<int>(mask[0].size());
+  // A forward lean of one pixel in four, stepped as pixel art is.
+  const int lean = height / 4;
+  const int left = (kWidth - width - lean) / 2;
+  const int top = 22;
+  auto on = [&](int x, int y) {
+    if (y < 0 || y >= height) return false;
+    const int ux = x - (height - 1 - y) / 4;
+    return ux >= 0 && ux < width && mask[static_cast<size_t>(y)][static_cast<size_t>(ux)];
+  };
+  auto near = [&](int x, int y, int reach) {
+    for (int dy = -reach; dy <= reach; ++dy)
+      for (int dx = -reach; dx <= reach; ++dx)
+        if (dx * dx + dy * dy <= reach * reach + 1 && on(x + dx, y + dy)) return true;
+    return false;
+  };
+  auto put = [&](int x, int y, const QColor& c) {
+    if (image.rect().contains(left + x, top + y)) image.setPixelColor(left + x, top + y, c);
+  };
+
+  constexpr int kOutline = 3;
+  const QPoint shadowOffset(5, 5);
+  const QColor shadow(0xc8, 0x32, 0x5a);
+  // The letters' face: cream at the top warming to orange at the foot, each
+  // stroke lit along its upper edge and shaded along its lower one.
+  const QColor cream(0xff, 0xf6, 0xe0), gold(0xff, 0xd0, 0x40), orange(0xf0, 0x88, 0x30);
+  const QColor highlight(0xff, 0xff, 0xff), underside(0xc0, 0x5a, 0x20);
+  const int span = kOutline + 1;
+  for (int y = -span; y < height + span + shadowOffset.y(); ++y)
+    for (int x = -span; x < width + lean + span + shadowOffset.x(); ++x) {
+      if (on(x, y)) {
+        const double t = static_cast<double>(y) / (height - 1);
+        QColor face = t < 0.5 ? (art::Dither(x, y, t * 2) ? gold : cream)
+                              : (art::Dither(x, y, (t - 0.5) * 2) ? orange : gold);
+        if (!on(x, y - 1)) face = y < height / 2 ? highlight : cream;
+        else if (!on(x, y + 1)) face = underside;
+        put(x, y, face);
+      } else if (near(x, y, kOutline)) {
+        put(x, y, kFrame);
+      } else {
+        const int sx = x - shadowOffset.x(), sy = y - shadowOffset.y();
+        if (near(sx, sy, kOutline)) put(x, y, shadow);
+      }
+    }
+
   // Sparkles around the name.
   const std::map<char, QColor> star = {{'y', QColor(0xff, 0xf0, 0x90)}, {'w', QColor(0xff, 0xff, 0xff)}};
-  const QPoint sparkles[] = {{static_cast<int>(x) - 22, 34}, {static_cast<int>(x + nameWidth + gap + lifeWidth) + 10, 28},
-                             {static_cast<int>(x + nameWidth) - 4, 18}};
+  const QPoint sparkles[] = {{left - 30, top + 4}, {left + width + lean + 16, top - 6}, {left + width / 3, top - 14},
+                             {left + width + lean + 4, top + height - 4}};
   for (QPoint at : sparkles)
     art::Stamp(image, at.x(), at.y(), {"...y...", "...y...", "..ywy..", "yywwwyy", "..ywy..", "...y...", "...y..."},
                star);
@@ -421,3 +497,5 @@ const bool registered = RegisterAsset("Graphic/Title.bmp", [](const QString& pat
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

@@ -8,6 +8,9 @@
 
 #include "generator/registry.h"
 #include "pictures/paint.h"
+#include "ui/forms.h"
+
+namespace koratsu::assets {
 
 namespace {
 
@@ -516,7 +519,7 @@ const Icon kIcons[] = {
     {48, MoneyBag},   {60, Trophy},     {36, Help},
 };
 
-QString StorePath(int index) { return QStringLiteral("Graphic/Forms/MDIForm1.BSave(%1).png").arg(index); }
+std::string StorePath(int index) { return form::PicturePath(form::kMDIForm1, "BSave(" + std::to_string(index) + ")"); }
 
 const bool registered = [] {
   for (const Icon& icon : kIcons) {
@@ -531,3 +534,5 @@ const bool registered = [] {
 }();
 
 }  // namespace
+
+}  // namespace koratsu::assets

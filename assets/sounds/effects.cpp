@@ -9,6 +9,8 @@
 
 #include "generator/registry.h"
 
+namespace koratsu::assets {
+
 namespace {
 
 constexpr int kRate = 22050;
@@ -74,3 +76,5 @@ const bool up = RegisterAsset("Sound/Up.wav", [](const QString& path) {
 });
 
 }  // namespace
+
+}  // namespace koratsu::assets

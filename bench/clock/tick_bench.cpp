@@ -18,7 +18,7 @@ class WorkingGame {
   WorkingGame() : state_(std::make_unique<GameState>()), scope_(*state_) {
     GameState& g = *state_;
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
     bench::FillLateGame(g, 600, 200);
     g.GameActive = 1;
     g.GameYear = 1970;

@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  platform::SetUpApplication(app);
+  koratsu::platform::SetUpApplication(app);
   // Both end before the application object: the sound effects need it.
   koratsu::QtUi ui;
   koratsu::ui::Install(&ui);

@@ -1,10 +1,15 @@
 // Requests and serial offers at noon; the rivals' day and fan letters at 14:00.
 
 #include "clock/phases.h"
+#include "publishing/comics.h"
 
 namespace koratsu {
 
 void MagazineVisits() {}
-void RivalDayAndFanLetters() {}
+
+void RivalDayAndFanLetters() {
+  // The rivals' new series and volumes come out before the day's letters.
+  UpdateRivalComics();
+}
 
 }  // namespace koratsu

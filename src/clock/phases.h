@@ -8,6 +8,7 @@
 // A phase with an empty body has its rules still to come.
 
 #include "state/game_state.h"
+#include "ui/ui.h"
 
 namespace koratsu {
 
@@ -45,6 +46,19 @@ void NewDay();
 void DailyRules();
 // Every step, in this order: an outing, a part-time job or a training whose
 // time has run out ends.
+inline bool ActivityTimeUp(int koudouMode) {
+  const GameState& g = State();
+  return g.KoudouMode == koudouMode && g.MinutesPerStep != 0 && g.KoudouMinutesLeft <= 0;
+}
+// What every end does once its gains are known: time stops, and the
+// activity's progress window closes.
+inline void StopTimedActivity(int progressWindow) {
+  GameState& g = State();
+  g.MinutesPerStep = 0;
+  g.KoudouMode = 0;
+  g.StatusText = "停止中";
+  ui::Unload(progressWindow);
+}
 void EndOuting();
 void EndArubaito();
 void EndSyugyou();

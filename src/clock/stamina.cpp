@@ -3,8 +3,9 @@
 #include "clock/phases.h"
 #include "clock/sukezyuru.h"
 #include "clock/tick.h"
-#include "ui/talk.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
+#include "ui/talk.h"
 #include "ui/ui.h"
 
 namespace koratsu {
@@ -37,7 +38,7 @@ void LowStaminaCheck() {
   // Stamina below 1 ends the game; below 0 too, should anything take it there.
   if (whole <= 0) {
     g.GameOverCause = 2;
-    ui::Show(51, ui::Modal);
+    ui::Show(form::kGameOver, ui::Modal);
   }
 }
 
@@ -57,7 +58,7 @@ void StaminaAndDrawing() {
     // A work exactly at its target still advances; only passing it finishes.
     if (g.SlotKanseido[s] > 0 && g.SlotKanseido[s] <= slot.Target) {
       g.SlotKanseido[s] += slot.SigotoPoint / 10;
-      g.FormSlot[6].Redraw = 1;
+      g.FormSlot[form::kCompletion].Redraw = 1;
       worked = true;
     }
     // A serial episode waits in its slot for its deadline.
@@ -65,14 +66,14 @@ void StaminaAndDrawing() {
       StopKoudou();
       ui::ShowMessage("漫画が完成しました。");
       g.FinishedSlot = s;
-      ui::Show(7, ui::Modal);
+      ui::Show(form::kWorkTitle, ui::Modal);
       if (GameEnded()) return;
     }
   }
 
   if (worked) {
     g.Stamina += StaminaPerWorkedHour(g.SukezyuruType);
-    g.FormSlot[4].Redraw = 1;
+    g.FormSlot[form::kInfoPanel].Redraw = 1;
   } else {
     g.Stamina += 0.08;
   }

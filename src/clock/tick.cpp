@@ -3,6 +3,7 @@
 #include "clock/phases.h"
 #include "roomview/walking.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
@@ -30,7 +31,7 @@ bool RunHour() {
   // The excess of a 25-minute step over the hour is dropped.
   g.GameMinute = 0;
   g.GameHour += 1;
-  g.FormSlot[4].Redraw = 1;
+  g.FormSlot[form::kInfoPanel].Redraw = 1;
 
   // The midnight hour runs with GameHour 24; NewDay brings it back to 0.
   if (!Run(LowStaminaCheck)) return false;
@@ -63,15 +64,15 @@ bool RunStep() {
   if (!Run(EndArubaito)) return false;
   if (!Run(EndSyugyou)) return false;
   g.CaptionRefresh = 1;
-  g.FormSlot[4].Redraw = 1;
+  g.FormSlot[form::kInfoPanel].Redraw = 1;
   return true;
 }
 
 // The progress window of a timed activity, 0 for none.
 int ProgressWindow(const Value& mode) {
-  if (mode == 1) return 26;
-  if (mode == 3) return 33;
-  if (mode == 4) return 65;
+  if (mode == 1) return form::kOutingProgress;
+  if (mode == 3) return form::kArubaitoProgress;
+  if (mode == 4) return form::kTrainingProgress;
   return 0;
 }
 
@@ -93,7 +94,7 @@ void StopKoudou() {
   g.KoudouMode = 0;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;
-  if (ui::IsLoaded(31)) ui::Unload(31);
+  if (ui::IsLoaded(form::kWorking)) ui::Unload(form::kWorking);
   // An outing, job or training stopped before its time is over gives nothing:
   // its end never runs with KoudouMode 0, so its progress window closes here.
   if (progressWindow != 0 && ui::IsLoaded(progressWindow)) ui::Unload(progressWindow);

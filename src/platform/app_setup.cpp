@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace platform {
+namespace koratsu::platform {
 
 void SetUpApplication(QApplication& app) {
   // The windows name the Windows-era Japanese fonts; IPA fonts stand in for them.
@@ -23,4 +23,4 @@ void SetUpApplication(QApplication& app) {
   QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -4,8 +4,8 @@
 
 class QApplication;
 
-namespace platform {
+namespace koratsu::platform {
 
 void SetUpApplication(QApplication& app);
 
-}  // namespace platform
+}  // namespace koratsu::platform

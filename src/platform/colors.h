@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-namespace platform {
+namespace koratsu::platform {
 
 constexpr unsigned kHeadingBarFill = 0xFF8000;  // red 0, green 128, blue 255
 constexpr unsigned kLightGrey = 0xE0E0E0;
@@ -16,4 +16,4 @@ inline QColor VbColor(unsigned bbggrr) {
                 static_cast<int>((bbggrr >> 16) & 0xFF));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -55,4 +55,4 @@ double BarWidth(double value, double cap, double full, double limit) {
   return std::min(full * value / cap, limit);
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

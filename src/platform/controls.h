@@ -5,7 +5,7 @@
 
 class QComboBox;
 
-namespace platform {
+namespace koratsu::platform {
 
 // A drop-down list as the game's windows use it: its list opens whenever it
 // gets the focus, and a key pressed on it beeps and changes nothing (the
@@ -19,4 +19,4 @@ void MakeDropDown(QComboBox* box);
 double BarWidth(double value, double cap, double full);
 double BarWidth(double value, double cap, double full, double limit);
 
-}  // namespace platform
+}  // namespace koratsu::platform

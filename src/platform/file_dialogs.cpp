@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 
-namespace platform {
+namespace koratsu::platform {
 
 std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDialogRequest& request, bool save) {
   QFileDialog dialog(parent, QString::fromStdString(request.title));
@@ -17,9 +17,10 @@ std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDi
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
+  if (!request.folder.empty()) dialog.setDirectory(QFile::decodeName(request.folder.c_str()));
   if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -8,11 +8,11 @@
 
 class QWidget;
 
-namespace platform {
+namespace koratsu::platform {
 
-// The chosen file's path, or nothing when the player cancelled. A save
-// dialog adds the default extension and asks before replacing a file; an
-// open dialog takes only a file that exists.
+// The chosen file's path, or nothing when the player cancelled. The dialog
+// opens in the request's folder. A save dialog adds the default extension and
+// asks before replacing a file; an open dialog takes only a file that exists.
 std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDialogRequest& request, bool save);
 
-}  // namespace platform
+}  // namespace koratsu::platform

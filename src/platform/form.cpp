@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -12,8 +13,9 @@
 #include "platform/placement.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "ui/forms.h"
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -24,7 +26,12 @@ std::map<int, std::function<Form*()>>& Registry() {
   return registry;
 }
 
-std::string FormName(int form) { return "Form" + std::to_string(form); }
+std::vector<FormRegistration>& Attempts() {
+  static std::vector<FormRegistration> attempts;
+  return attempts;
+}
+
+std::string FormName(int form) { return form::Name(form); }
 
 void ReportMissing(int form) {
   static std::set<int> reported;
@@ -71,6 +78,20 @@ void Form::ServeRefreshRequests() {
 
 void Form::CloseBoxPressed() { Unload(); }
 
+void Form::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_ || traits_.kind == FormKind::Child) return;
+  shown_ = true;
+  // No window of ours has a minimise or maximise button. Some window managers
+  // (openbox) draw them whatever the hints say, and minimising a modal box
+  // there takes the whole program with it; they leave them off a window of
+  // the toolbar type, which is named first, the dialog type after it. The
+  // window exists but is not yet on screen here, so the type is in time.
+  setAttribute(Qt::WA_X11NetWmWindowTypeToolBar);
+  // It was centred before the desktop had framed it.
+  if (traits_.centre) CentreAgainOnceFramed(this);
+}
+
 void Form::closeEvent(QCloseEvent* event) {
   // The window is closed by Unload, never by the close event itself: a close
   // that reaches here came from the desktop (the close box, Alt+F4).
@@ -86,7 +107,8 @@ FormHost& Forms() {
   return host;
 }
 
-bool RegisterFormClass(int form, std::function<Form*()> make) {
+bool RegisterFormClass(int form, const std::type_info& type, std::function<Form*()> make) {
+  Attempts().push_back({form, &type, false});
   if (form < 1 || form > FormHost::kMaxForm) {
     koratsu::LogLine(FormName(form) + " cannot be registered: window numbers run from 1 to 128");
     return false;
@@ -95,8 +117,11 @@ bool RegisterFormClass(int form, std::function<Form*()> make) {
     koratsu::LogLine(FormName(form) + " registered twice: the first class stays");
     return false;
   }
+  Attempts().back().accepted = true;
   return true;
 }
+
+const std::vector<FormRegistration>& Registrations() { return Attempts(); }
 
 void FormHost::SetMainWindow(QWidget* main, QMdiArea* area) {
   main_ = main;
@@ -221,4 +246,4 @@ void FormHost::Call(int form, std::string_view method) {
   if (!window->Call(method)) koratsu::LogLine(FormName(form) + " has no method " + std::string(method));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -18,20 +18,23 @@
 //     QPushButton* Command1;
 //
 //    protected:
-//     void Form_Load() override { /* read State().FormSlot[43].Param ... */ }
+//     void Form_Load() override { /* read State().FormSlot[form::kMediaOffer].Param ... */ }
 //
 //    private:
 //     void Command1_Click() { /* ... */ Unload(); }
 //   };
 //
 //   namespace {
-//   const bool registered = platform::RegisterForm<Form43>(43);
+//   const bool registered = platform::RegisterForm<Form43>(form::kMediaOffer);
 //   }
 //
+// Its number is its constant in the window index (ui/forms.h), the one place
+// a window number is written.
+//
 // Rules open a window through the ui seam, after setting its FormSlot values:
-//   g.FormSlot[43].Param = work;
-//   ui::Show(43, ui::Modal);  // returns when the window has closed
-// Windows reach each other through Forms(): Forms().Find<Form4>(4); the main
+//   g.FormSlot[form::kMediaOffer].Param = work;
+//   ui::Show(form::kMediaOffer, ui::Modal);  // returns when the window has closed
+// Windows reach each other through Forms(): Forms().Find<Form4>(form::kInfoPanel); the main
 // window is MDIForm1::Instance(). A child window (.kind = FormKind::Child)
 // shows inside the main window; its frame there is Frame().
 //
@@ -48,6 +51,8 @@
 #include <array>
 #include <functional>
 #include <string_view>
+#include <typeinfo>
+#include <vector>
 
 #include <QDialog>
 #include <QPointer>
@@ -58,7 +63,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
 
-namespace platform {
+namespace koratsu::platform {
 
 enum class FormKind {
   Dialog,  // in front of the main window; modal when shown so, which most are
@@ -79,7 +84,7 @@ struct FormTraits {
 
 class Form : public QDialog {
  public:
-  // The window's number: Form43 is 43.
+  // The window's number, its constant in the window index.
   int Number() const { return number_; }
   const FormTraits& Traits() const { return traits_; }
   bool Loaded() const;
@@ -115,6 +120,7 @@ class Form : public QDialog {
   virtual void CloseBoxPressed();
 
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   friend class FormHost;
@@ -122,6 +128,7 @@ class Form : public QDialog {
   FormTraits traits_;
   int number_ = 0;
   bool unloading_ = false;
+  bool shown_ = false;
   int execDepth_ = 0;
   QMdiSubWindow* subWindow_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
@@ -175,12 +182,22 @@ class FormHost {
 
 FormHost& Forms();
 
-// Registers the class of window `form`, made by `make` at each load.
-bool RegisterFormClass(int form, std::function<Form*()> make);
+// Registers class `type` as window `form`, made by `make` at each load. A
+// number already taken, or out of range, is refused (false) and logged.
+bool RegisterFormClass(int form, const std::type_info& type, std::function<Form*()> make);
 
 template <class T>
 bool RegisterForm(int form) {
-  return RegisterFormClass(form, [] { return new T; });
+  return RegisterFormClass(form, typeid(T), [] { return new T; });
 }
 
-}  // namespace platform
+// Every registration asked for, the refused ones too, in the order asked:
+// what the window index is checked against.
+struct FormRegistration {
+  int form;
+  const std::type_info* type;
+  bool accepted;
+};
+const std::vector<FormRegistration>& Registrations();
+
+}  // namespace koratsu::platform

@@ -7,9 +7,12 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "state/log.h"
+#include "platform/qt_strings.h"
 
-namespace platform {
+#include "state/log.h"
+#include "ui/forms.h"
+
+namespace koratsu::platform {
 
 namespace {
 
@@ -21,7 +24,7 @@ QString& Folder() {
 void ReportOnce(const QString& path, const char* what) {
   static std::set<QString> reported;
   if (reported.insert(path).second)
-    koratsu::LogLine(std::string("picture ") + what + ": " + path.toStdString());
+    koratsu::LogLine(std::string("picture ") + what + ": " + ToStd(path));
 }
 
 // A BMP cut short can still load as a picture of its full size with garbage
@@ -76,12 +79,8 @@ QPixmap LoadPicture(const QString& relativePath) {
   return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
-QString FormPicturePath(const QString& form, const QString& control) {
-  return QStringLiteral("Graphic/Forms/%1.%2.png").arg(form, control);
+QPixmap FormPicture(int form, const QString& control) {
+  return LoadPicture(Q(form::PicturePath(form, ToStd(control))));
 }
 
-QPixmap FormPicture(const QString& form, const QString& control) {
-  return LoadPicture(FormPicturePath(form, control));
-}
-
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QString>
 
-namespace platform {
+namespace koratsu::platform {
 
 // The folder of the program, where Graphic/ and Sound/ lie.
 QString ProgramFolder();
@@ -21,9 +21,9 @@ QString ProgramFile(const QString& relativePath);
 QImage LoadImage(const QString& relativePath);
 QPixmap LoadPicture(const QString& relativePath);
 
-// A picture stored with a window's control: Graphic/Forms/Form40.Image1.png
-// (PNG, so that icons keep their transparent edges).
-QString FormPicturePath(const QString& form, const QString& control);
-QPixmap FormPicture(const QString& form, const QString& control);
+// A picture stored with control `control` of window `form` (a constant of
+// ui/forms.h), at form::PicturePath: PNG, so that icons keep their
+// transparent edges.
+QPixmap FormPicture(int form, const QString& control);
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -5,9 +5,10 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
-namespace platform {
+namespace koratsu::platform {
 
 namespace {
 
@@ -22,16 +23,42 @@ QRect ScreenArea(const QWidget* window) {
   return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-QSize FrameExtra(const QWidget* window) {
-  if (!window->isWindow()) return {};
+// What the desktop's frame adds to a window's size, as far as it has told.
+QSize KnownFrameExtra(const QWidget* window) {
   QSize frame = window->frameGeometry().size();
   QSize client = window->geometry().size();
   return {std::max(0, frame.width() - client.width()), std::max(0, frame.height() - client.height())};
 }
 
+bool FrameKnown(const QWidget* window) { return KnownFrameExtra(window) != QSize(0, 0); }
+
+// A window not yet on screen has no frame to measure: it will get the one the
+// desktop gave the main window, which is framed the same way.
+QSize FrameExtra(const QWidget* window) {
+  if (!window->isWindow()) return {};
+  if (FrameKnown(window) || window->isVisible()) return KnownFrameExtra(window);
+  const QWidget* main = Main();
+  if (main && main != window && main->isVisible()) return KnownFrameExtra(main);
+  return {};
+}
+
 QSize ClientSize(const QWidget* window) {
   // A window that was never sized takes the size its layout asks for.
   return window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
+}
+
+// Where a window's frame goes to stand centred in `area`.
+QPoint CentredIn(const QRect& area, const QWidget* window) {
+  const QSize own = OuterSize(window);
+  return {area.x() + (area.width() - own.width()) / 2, area.y() + (area.height() - own.height()) / 2};
+}
+
+QPoint CentredOverMainWindow(const QWidget* window) {
+  const QWidget* main = Main();
+  if (!main || main == window || main->isMinimized() || !main->isVisible()) {
+    return CentredIn(ScreenArea(window), window);
+  }
+  return CentredIn(main->frameGeometry(), window);
 }
 
 }  // namespace
@@ -43,22 +70,26 @@ QSize OuterSize(const QWidget* window) { return ClientSize(window) + FrameExtra(
 
 void SetOuterSize(QWidget* window, QSize outer) { window->resize(outer - FrameExtra(window)); }
 
-void CentreOnScreen(QWidget* window) {
-  QRect screen = ScreenArea(window);
-  QSize own = OuterSize(window);
-  window->move(screen.x() + (screen.width() - own.width()) / 2,
-               screen.y() + (screen.height() - own.height()) / 2);
+void CentreOnScreen(QWidget* window) { window->move(CentredIn(ScreenArea(window), window)); }
+
+void CentreOverMainWindow(QWidget* window) { window->move(CentredOverMainWindow(window)); }
+
+void CentreAgainOnceFramed(QWidget* window) {
+  // The desktop tells the frame shortly after the window appears; a window
+  // it gives no frame is left where it is.
+  constexpr int kInterval = 20;
+  constexpr int kTries = 50;
+  auto* poll = new QTimer(window);
+  poll->setInterval(kInterval);
+  QObject::connect(poll, &QTimer::timeout, window, [window, poll, tries = 0]() mutable {
+    if (!FrameKnown(window) && ++tries < kTries) return;
+    poll->stop();
+    poll->deleteLater();
+    if (!FrameKnown(window) || !window->isVisible()) return;
+    const QPoint target = CentredOverMainWindow(window);
+    if (window->frameGeometry().topLeft() != target) window->move(target);
+  });
+  poll->start();
 }
 
-void CentreOverMainWindow(QWidget* window) {
-  QWidget* main = MainWindow();
-  if (!main || main == window || main->isMinimized() || !main->isVisible()) {
-    CentreOnScreen(window);
-    return;
-  }
-  QRect area = main->frameGeometry();
-  QSize own = OuterSize(window);
-  window->move(area.x() + (area.width() - own.width()) / 2, area.y() + (area.height() - own.height()) / 2);
-}
-
-}  // namespace platform
+}  // namespace koratsu::platform

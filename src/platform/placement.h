@@ -5,14 +5,15 @@
 
 class QWidget;
 
-namespace platform {
+namespace koratsu::platform {
 
 // The program's main window, over which dialogs centre themselves.
 void SetMainWindow(QWidget* window);
 QWidget* MainWindow();
 
 // The size of a window with its frame (title bar and borders), as far as the
-// desktop has told it; before the window was first shown, its client size.
+// desktop has told it. Before a window is first shown its frame is taken to
+// be the main window's; before the main window is shown, none.
 QSize OuterSize(const QWidget* window);
 
 // Gives a top-level window an outer size in pixels, frame included, as far as
@@ -24,4 +25,8 @@ void SetOuterSize(QWidget* window, QSize outer);
 void CentreOnScreen(QWidget* window);
 void CentreOverMainWindow(QWidget* window);
 
-}  // namespace platform
+// For a window just shown: once the desktop has framed it, centres it again
+// over the main window if the frame it was centred with proved different.
+void CentreAgainOnceFramed(QWidget* window);
+
+}  // namespace koratsu::platform

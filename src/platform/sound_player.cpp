@@ -8,7 +8,7 @@
 #include "platform/pictures.h"
 #include "state/game_state.h"
 
-namespace platform {
+namespace koratsu::platform {
 
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;
@@ -31,4 +31,4 @@ void SoundPlayer::Play(int kind) {
   effect->play();
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

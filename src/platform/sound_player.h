@@ -6,7 +6,7 @@
 
 class QSoundEffect;
 
-namespace platform {
+namespace koratsu::platform {
 
 class SoundPlayer {
  public:
@@ -29,4 +29,4 @@ class SoundPlayer {
   std::array<std::unique_ptr<QSoundEffect>, 2> effects_;
 };
 
-}  // namespace platform
+}  // namespace koratsu::platform

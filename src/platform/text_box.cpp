@@ -2,13 +2,16 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
 #include <QLineEdit>
 #include <QValidator>
 
-namespace platform {
+#include "platform/qt_strings.h"
+
+namespace koratsu::platform {
 
 namespace {
 
@@ -35,11 +38,11 @@ char16_t ThroughCodePage(char16_t c) {
   char16_t result = 0;
   QChar ch(c);
   if (!ch.isSurrogate()) {
-    std::string utf8 = QString(ch).toStdString();
+    std::string utf8 = ToStd(QString(ch));
     std::string cp932;
     std::string back;
     if (Convert("CP932", "UTF-8", utf8, cp932) && Convert("UTF-8", "CP932", cp932, back)) {
-      QString returned = QString::fromStdString(back);
+      QString returned = Q(back);
       if (returned.size() == 1) result = returned.at(0).unicode();
     }
   }
@@ -49,16 +52,31 @@ char16_t ThroughCodePage(char16_t c) {
 
 class CodePageValidator : public QValidator {
  public:
-  using QValidator::QValidator;
+  CodePageValidator(int maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+
   State validate(QString& input, int& pos) const override {
+    // What the save file cannot hold goes first, so a paste keeps as many
+    // characters as fit.
     QString taken = TakeTypedText(input);
+    int cursor = static_cast<int>(TakeTypedText(input.left(pos)).size());
+    if (taken.size() > maxLength_) {
+      // What does not fit is cut from what was just typed or pasted, the
+      // characters before the cursor: a full box takes no more.
+      const int excess = static_cast<int>(taken.size()) - maxLength_;
+      const int from = std::max(0, cursor - excess);
+      taken.remove(from, cursor - from);
+      taken.truncate(maxLength_);
+      cursor = std::min(from, maxLength_);
+    }
     if (taken != input) {
-      // Keep the cursor after what was typed before it.
-      pos = static_cast<int>(TakeTypedText(input.left(pos)).size());
       input = taken;
+      pos = cursor;
     }
     return Acceptable;
   }
+
+ private:
+  int maxLength_;
 };
 
 }  // namespace
@@ -79,8 +97,9 @@ QString TakeTypedText(const QString& text) {
 }
 
 void LimitTextBox(QLineEdit* box, int maxLength) {
-  box->setMaxLength(maxLength);
-  box->setValidator(new CodePageValidator(box));
+  // The validator holds the length: the box's own limit would cut a paste
+  // before the characters it cannot take are removed.
+  box->setValidator(new CodePageValidator(maxLength, box));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace platform {
+namespace koratsu::platform {
 
 // `text` as a text box takes it: characters code page 932 cannot hold are
 // left out, and so are the double quote, CR and LF; a character the code
@@ -14,7 +14,8 @@ namespace platform {
 QString TakeTypedText(const QString& text);
 
 // Limits a text box to `maxLength` characters and to the characters above,
-// for typing and pasting alike.
+// for typing and pasting alike: a paste first loses what the box cannot
+// take, then what does not fit.
 void LimitTextBox(QLineEdit* box, int maxLength);
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace platform {
+namespace koratsu::platform {
 
 void Place(QWidget* control, int left, int top, int width, int height) {
   control->setGeometry(Px(left), Px(top), Px(width), Px(height));
@@ -12,4 +12,4 @@ void SetFixedClientSize(QWidget* window, int width, int height) {
   window->setFixedSize(Px(width), Px(height));
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

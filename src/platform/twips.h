@@ -3,7 +3,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace koratsu::platform {
 
 constexpr int kTwipsPerPixel = 15;
 
@@ -21,4 +21,4 @@ void Place(QWidget* control, int left, int top, int width, int height);
 // Gives a window a fixed client area of the design's size, in twips.
 void SetFixedClientSize(QWidget* window, int width, int height);
 
-}  // namespace platform
+}  // namespace koratsu::platform

@@ -9,7 +9,7 @@
 
 #include "platform/colors.h"
 
-namespace platform {
+namespace koratsu::platform {
 
 void FixWidth(QWidget* frame, int width, int minHeight) {
   frame->setMinimumWidth(width);
@@ -53,4 +53,4 @@ void FillHeadingBars(std::span<Shape* const> shapes) {
     if (shape) shape->SetFillColor(kHeadingBarFill);
 }
 
-}  // namespace platform
+}  // namespace koratsu::platform

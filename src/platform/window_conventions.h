@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-namespace platform {
+namespace koratsu::platform {
 
 // A list window that can be resized only in height: its outer width stays
 // `width` pixels and it is never lower than `minHeight`. `frame` is what the
@@ -41,4 +41,4 @@ class Shape : public QWidget {
 // Gives every element of a window's Shape1 array the heading bars' fill &HFF8000.
 void FillHeadingBars(std::span<Shape* const> shapes);
 
-}  // namespace platform
+}  // namespace koratsu::platform

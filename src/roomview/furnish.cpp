@@ -30,23 +30,12 @@ Keep HouseRole(std::size_t piece) {
   }
 }
 
-bool AnySpriteSlotFree(GameState& g) {
-  for (const rec::Sprite& s : g.Sprite)
-    if (s.Used == 0) return true;
-  return false;
-}
-
 template <std::size_t N>
 void Place(GameState& g, const sheet::Placement (&pieces)[N], Keep (*role)(std::size_t)) {
   for (std::size_t i = 0; i < N; ++i) {
-    const sheet::Placement& p = pieces[i];
     // A piece that finds no slot is left out, so that nothing remembers
     // another sprite's slot as its own.
-    if (!AnySpriteSlotFree(g)) {
-      LogLine("FurnishRoom: the sprite table is full; a piece of furniture is left out");
-      continue;
-    }
-    AddSprite(p.x, p.y, p.source.x, p.source.y, p.source.width, p.source.height, p.depthOffset);
+    if (AddRoomItem(pieces[i]) < 0) continue;
     switch (role(i)) {
       case Keep::Nothing: break;
       case Keep::Bed: g.BedSprite = g.SpriteLast; break;
@@ -56,11 +45,26 @@ void Place(GameState& g, const sheet::Placement (&pieces)[N], Keep (*role)(std::
       case Keep::AsiDesk2: g.AsiDeskSlot[2].AnimSprite = g.SpriteLast; break;
       case Keep::AsiDesk3: g.AsiDeskSlot[3].AnimSprite = g.SpriteLast; break;
     }
-    if (rec::RoomItem* item = Append(g.RoomItem, g.RoomItemSpriteCount)) item->Sprite = g.SpriteLast;
   }
 }
 
 }  // namespace
+
+long long AddRoomItem(const sheet::Placement& piece) {
+  GameState& g = State();
+  bool free = false;
+  for (const rec::Sprite& s : g.Sprite) free = free || s.Used == 0;
+  // A picture the room-item list cannot hold would outlive a move.
+  const long long listed = g.RoomItemSpriteCount.Index();
+  if (!free || listed < 0 || listed >= static_cast<long long>(g.RoomItem.Capacity())) {
+    LogLine("AddRoomItem: the sprite table or the room-item list is full; a picture of the room is left out");
+    return -1;
+  }
+  AddSprite(piece.x, piece.y, piece.source.x, piece.source.y, piece.source.width, piece.source.height,
+            piece.depthOffset);
+  if (rec::RoomItem* item = Append(g.RoomItem, g.RoomItemSpriteCount)) item->Sprite = g.SpriteLast;
+  return g.SpriteLast.Index();
+}
 
 void FurnishRoom() {
   GameState& g = State();

@@ -1,23 +1,17 @@
 #include "shell/clock_timer.h"
 
+#include "clock/calendar.h"
 #include "clock/tick.h"
 #include "shell/tutorial.h"
-#include "ui/tutorial_stages.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "ui/tutorial_stages.h"
 
 namespace koratsu::shell {
 
 namespace {
 
 constexpr int kStatusCycle = 20;
-
-const char* WeekdayText(const Value& weekday) {
-  static const char* const names[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
-  for (int d = 0; d < 7; ++d)
-    if (weekday == d) return names[d];
-  return "";
-}
 
 }  // namespace
 
@@ -30,10 +24,9 @@ std::optional<int> ClockInterval(const Value& speed) {
 
 std::string DateCaption() {
   const GameState& g = State();
-  std::string time = g.GameHour >= 12 ? Join("午後 ", g.GameHour - 12) : Join("午前 ", g.GameHour);
   const char* tutorialMark = g.TutorialStage == 1 ? " ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ" : "";
   return Join(g.AppTitle, tutorialMark, " ", g.GameYear, "年", g.GameMonth, "月", g.GameDay, "日",
-              WeekdayText(g.GameWeekday), time, "時", g.GameMinute, "分");
+              WeekdayName(g.GameWeekday), TwelveHourText(g.GameHour), "時", g.GameMinute, "分");
 }
 
 ClockTimer::ClockTimer(Tick tick) { SetTick(tick); }

@@ -6,34 +6,12 @@
 #include "production/new_manga.h"
 #include "shell/save_load.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu::shell {
 
 namespace {
-
-// Windows the commands open.
-constexpr int kRoomView = 1;
-constexpr int kAboutBox = 2;
-constexpr int kNewGameWindow = 3;
-constexpr int kInfoPanel = 4;
-constexpr int kCompletion = 6;
-constexpr int kSendToContest = 8;
-constexpr int kWorksMade = 11;
-constexpr int kTrophies = 12;
-constexpr int kEndSerial = 14;
-constexpr int kSchedule = 15;
-constexpr int kEquipment = 19;
-constexpr int kBringIn = 24;
-constexpr int kOuting = 25;
-constexpr int kKnowledge = 29;
-constexpr int kWorking = 31;
-constexpr int kArubaito = 32;
-constexpr int kTutorialStartEnd = 38;
-constexpr int kSyugyou = 39;
-constexpr int kFriendship = 58;
-constexpr int kComicsRanking = 60;
-constexpr int kAssetRanking = 61;
 
 // The rule's refusal, between a paused and a resumed clock; true when the command goes on.
 bool ActivityGoesOn() {
@@ -53,7 +31,7 @@ void Sigotosuru() {
   g.MinutesPerStep = 30;
   g.SigotoOn = 1;
   ui::ResumeClock();
-  ui::Show(kWorking, ui::Modeless);
+  ui::Show(form::kWorking, ui::Modeless);
 }
 
 // An outing, a job or training: work stops, then the activity's dialog opens.
@@ -93,34 +71,34 @@ void ToggleWindow(int form, MainScreen& screen) {
 
 void RunCommand(Command command, MainScreen& screen) {
   switch (command) {
-    case Command::NewGame: ui::Show(kNewGameWindow, ui::Modal); break;
-    case Command::ChuutoRiaru: ui::Show(kTutorialStartEnd, ui::Modal); break;
+    case Command::NewGame: ui::Show(form::kNewGame, ui::Modal); break;
+    case Command::ChuutoRiaru: ui::Show(form::kTutorialStartEnd, ui::Modal); break;
     case Command::SaveGame: SaveGame(screen); break;
     case Command::LoadGame: LoadGame(screen); break;
     case Command::NewManga: StartNewManga(); break;
-    case Command::MangaRSyuuryou: ui::Show(kEndSerial, ui::Modal); break;
-    case Command::MangaOkuru: ui::Show(kSendToContest, ui::Modal); break;
-    case Command::Motikomu: ui::Show(kBringIn, ui::Modal); break;
+    case Command::MangaRSyuuryou: ui::Show(form::kEndSerial, ui::Modal); break;
+    case Command::MangaOkuru: ui::Show(form::kContestPost, ui::Modal); break;
+    case Command::Motikomu: ui::Show(form::kBringIn, ui::Modal); break;
     case Command::GetAsi: GetAsi(); break;
     case Command::AsiKaiko: AsiKaiko(); break;
     case Command::Sigotosuru: Sigotosuru(); break;
-    case Command::Sanpo: ActivityDialog(kOuting); break;
-    case Command::Arubaito: ActivityDialog(kArubaito); break;
-    case Command::Syugyou: ActivityDialog(kSyugyou); break;
-    case Command::Sukezyuru: ui::Show(kSchedule, ui::Modal); break;
-    case Command::DouguKounyu: ui::Show(kEquipment, ui::Modal); break;
+    case Command::Sanpo: ActivityDialog(form::kOuting); break;
+    case Command::Arubaito: ActivityDialog(form::kArubaito); break;
+    case Command::Syugyou: ActivityDialog(form::kTraining); break;
+    case Command::Sukezyuru: ui::Show(form::kSchedule, ui::Modal); break;
+    case Command::DouguKounyu: ui::Show(form::kEquipment, ui::Modal); break;
     case Command::Hikkosi: Hikkosi(); break;
-    case Command::KozinRanc: ToggleWindow(kAssetRanking, screen); break;
-    case Command::ComicRank: ToggleWindow(kComicsRanking, screen); break;
-    case Command::SyuppanYukou: ToggleWindow(kFriendship, screen); break;
-    case Command::TiPoint: ToggleWindow(kKnowledge, screen); break;
-    case Command::ImamadeManga: ToggleWindow(kWorksMade, screen); break;
-    case Command::Torofi: ui::Show(kTrophies, ui::Modal); break;
-    case Command::Kanseido: ToggleWindow(kCompletion, screen); break;
-    case Command::VisualWindow: ToggleWindow(kRoomView, screen); break;
-    case Command::Info2: ToggleWindow(kInfoPanel, screen); break;
+    case Command::KozinRanc: ToggleWindow(form::kAssetRanking, screen); break;
+    case Command::ComicRank: ToggleWindow(form::kComicsRanking, screen); break;
+    case Command::SyuppanYukou: ToggleWindow(form::kFriendship, screen); break;
+    case Command::TiPoint: ToggleWindow(form::kKnowledgeList, screen); break;
+    case Command::ImamadeManga: ToggleWindow(form::kArchive, screen); break;
+    case Command::Torofi: ui::Show(form::kTrophies, ui::Modal); break;
+    case Command::Kanseido: ToggleWindow(form::kCompletion, screen); break;
+    case Command::VisualWindow: ToggleWindow(form::kRoomView, screen); break;
+    case Command::Info2: ToggleWindow(form::kInfoPanel, screen); break;
     case Command::HelpGame: ui::ShowHelp(); break;
-    case Command::HelpVersion: ui::Show(kAboutBox, ui::Modal); break;
+    case Command::HelpVersion: ui::Show(form::kAbout, ui::Modal); break;
   }
 }
 

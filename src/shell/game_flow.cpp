@@ -3,9 +3,9 @@
 #include "publishing/comics.h"
 #include "roomview/walking.h"
 #include "shell/settings.h"
-#include "state/game_state.h"
-#include "state/shared_ops.h"
 #include "shell/world_setup.h"
+#include "state/game_state.h"
+#include "state/product.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/tutorial_stages.h"
@@ -22,7 +22,7 @@ const char* const kTitleHint =
 
 void SetProgramValues() {
   GameState& g = State();
-  g.AppTitle = "Koratsu";
+  g.AppTitle = kProductTitle;
   g.SaveVersion = "1.20";
   g.AppVersion = "1.20";
 }

@@ -1,21 +1,22 @@
 #include "shell/save_load.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <pwd.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
+#include <cstdlib>
 #include <filesystem>
 
 #include "publishing/comics.h"
 #include "roomview/walking.h"
+#include "save/reader.h"
+#include "save/writer.h"
 #include "shell/game_flow.h"
 #include "shell/settings.h"
+#include "shell/world_setup.h"
 #include "state/log.h"
 #include "state/shared_ops.h"
+#include "ui/forms.h"
 #include "ui/game_ops.h"
-#include "shell/world_setup.h"
 
 namespace koratsu::shell {
 
@@ -25,10 +26,6 @@ const char* const kLoadFailedMessage = "ファイルの読み込みに失敗し�
 namespace {
 
 constexpr const char* kFilter = "Koratsu (*.krt)";
-constexpr int kRoomView = 1;
-constexpr int kInfoPanel = 4;
-constexpr int kActivityWindows = 31;  // their one remembered position
-constexpr int kLastForm = 128;
 
 // Where the fresh game of a load is built: no window opens, no menu moves,
 // the clock stays as it is. Only a game read whole reaches the screen.
@@ -83,82 +80,64 @@ void ResumeAfterCommand(MainScreen& screen) {
   if (State().GameActive == 1) screen.SetClockRunning(true);
 }
 
-SaveFileResult Failed(std::string error) { return {false, std::move(error)}; }
-
-std::string SystemError(const std::string& what, const std::string& path) {
-  return what + " " + path + ": " + std::strerror(errno);
+// The file the player last saved or loaded (or tried to), for the next dialog.
+std::string& LastFile() {
+  static std::string path;
+  return path;
 }
 
-// The saved file keeps the permissions of the one it replaces; a new one
-// gets the usual ones.
-mode_t NewFileMode(const std::string& path) {
-  struct stat info;
-  if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) return user->pw_dir;
+  return {};
 }
 
-// The renamed entry itself reaches the disk with its folder.
-void FlushFolder(const std::filesystem::path& file) {
-  std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) folder = ".";
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+// A command that could not be done: the reason goes to the log, the player
+// gets the command's own message.
+void ReportFailure(const char* what, const save::Result& result, void (*show)(const std::string&),
+                   const char* message) {
+  LogLine(std::string(what) + ": " + result.error);
+  show(message);
 }
 
 }  // namespace
 
-ui::FileDialogRequest SaveDialogRequest() { return {"ファイルを保存する", kFilter, "krt", ""}; }
+ui::FileDialogRequest SaveDialogRequest() {
+  return {"ファイルを保存する", kFilter, "krt", "", DialogFolder(LastFile(), HomeFolder())};
+}
 
-ui::FileDialogRequest OpenDialogRequest() { return {"ファイルを開く", kFilter, "", ""}; }
+ui::FileDialogRequest OpenDialogRequest() {
+  return {"ファイルを開く", kFilter, "", "", DialogFolder(LastFile(), HomeFolder())};
+}
 
-SaveFileResult WriteGameFile(const GameState& g, const std::string& path) {
+std::string DialogFolder(const std::string& lastFile, const std::string& home) {
   namespace fs = std::filesystem;
-  std::error_code error;
-  fs::path target(path);
-  // A link is followed: the file it names is replaced, the link stays.
-  if (fs::is_symlink(target, error)) {
-    fs::path real = fs::weakly_canonical(target, error);
-    if (!error) target = real;
+  if (!lastFile.empty()) {
+    fs::path folder = fs::path(lastFile).parent_path();
+    std::error_code error;
+    if (!folder.empty() && fs::is_directory(folder, error)) return folder.string();
   }
-  std::string temporary = target.string() + ".XXXXXX";
-  int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return Failed(SystemError("cannot create a file beside", target.string()));
-  ::fchmod(fd, NewFileMode(target.string()));
-  ::close(fd);
-
-  SaveFileResult written = WriteSaveFile(g, temporary);
-  if (written && ::rename(temporary.c_str(), target.c_str()) != 0)
-    written = Failed(SystemError("cannot replace", target.string()));
-  if (!written) {
-    ::unlink(temporary.c_str());
-    return written;
-  }
-  FlushFolder(target);
-  return written;
+  return home;
 }
 
 void SaveGame(MainScreen& screen) {
   screen.SetClockRunning(false);
   std::optional<std::string> path = ui::ChooseSaveFile(SaveDialogRequest());
   if (path && !path->empty()) {
-    SaveFileResult written = WriteGameFile(State(), *path);
+    LastFile() = *path;
+    save::Result written = save::WriteSaveFile(State(), *path);
     if (!written) {
-      LogLine("the game was not saved: " + written.error);
       // The clock stands while the player reads it.
-      ui::ShowSystemWarning(kSaveFailedMessage);
+      ReportFailure("the game was not saved", written, ui::ShowSystemWarning, kSaveFailedMessage);
     }
   }
   ResumeAfterCommand(screen);
 }
 
-std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult* result) {
+std::unique_ptr<GameState> ReadGameFile(const std::string& path, save::Result* result) {
   auto fresh = std::make_unique<GameState>();
   CarryProgramValues(State(), *fresh);
-  SaveFileResult read;
+  save::Result read;
   {
     OffscreenUi offscreen;
     StateScope scope(*fresh);
@@ -167,7 +146,7 @@ std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult*
     InitWorld();
     UpdateRivalComics();
     MoveFigures();
-    read = ReadSaveFile(*fresh, path);
+    read = save::ReadSaveFile(*fresh, path, save::OnFailure::kLeave);  // dropped on failure
   }
   if (result) *result = read;
   if (!read) return nullptr;
@@ -175,6 +154,9 @@ std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult*
 }
 
 void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
+  // The caption the load gives, from the program's title as it stood before
+  // reading, not from the file's.
+  std::string caption = VersionCaption();
   // The running game's windows close on their own game, which then goes.
   UnloadAllForms();
   State() = std::move(*loaded);
@@ -183,17 +165,18 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
 
   screen.ShowBackground(Background::Game);
   screen.PrepareToolbar();
-  screen.SetCaption(VersionCaption());
+  screen.SetCaption(caption);
   screen.SetClockRunning(true);
   ui::ChangeToolStyle();
   screen.SetGameMenus(true);
   ShowSettings();
-  ui::Show(kRoomView, ui::Modeless);
-  ui::Show(kInfoPanel, ui::Modeless);
+  ui::Show(form::kRoomView, ui::Modeless);
+  ui::Show(form::kInfoPanel, ui::Modeless);
 
-  // No activity runs after a load, and its windows open centred again.
-  g.FormSlot[kActivityWindows].Top = 0;
-  g.FormSlot[kActivityWindows].Left = 0;
+  // No activity runs after a load, and its windows open centred again: they
+  // share the working window's remembered position.
+  g.FormSlot[form::kWorking].Top = 0;
+  g.FormSlot[form::kWorking].Left = 0;
   g.KoudouMode = 0;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;
@@ -202,14 +185,12 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
   // A game saved during the tutorial goes on as an ordinary game.
   if (g.TutorialMode != 1) g.TutorialStage = 0;
 
-  // The open flags tell what is open now, not what was open when the game was saved.
-  for (int form = 0; form <= kLastForm; ++form) {
+  // The open flags tell what is open now, not what was open when the game was
+  // saved. The windows the load opened have set their own, as in play; a
+  // window that keeps no flag (the tool window) keeps what the game had.
+  for (int form = 0; form < static_cast<int>(decltype(g.FormSlot)::kCapacity); ++form) {
     Value& open = g.FormSlot[form].Open;
-    if (ui::IsLoaded(form)) {
-      open = 1;
-    } else if (open == 1) {
-      open = 0;
-    }
+    if (!ui::IsLoaded(form) && open != 0) open = 0;
   }
 
   ResumeAfterCommand(screen);
@@ -222,11 +203,11 @@ void LoadGame(MainScreen& screen) {
     ResumeAfterCommand(screen);
     return;
   }
-  SaveFileResult read;
+  LastFile() = *path;
+  save::Result read;
   std::unique_ptr<GameState> loaded = ReadGameFile(*path, &read);
   if (!loaded) {
-    LogLine("the game was not loaded: " + read.error);
-    ui::ShowMessage(kLoadFailedMessage);
+    ReportFailure("the game was not loaded", read, ui::ShowMessage, kLoadFailedMessage);
     ResumeAfterCommand(screen);
     return;
   }

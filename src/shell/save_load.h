@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "save/result.h"
 #include "shell/main_screen.h"
-#include "shell/save_file.h"
 #include "state/game_state.h"
 #include "ui/ui.h"
 
@@ -16,8 +16,13 @@ extern const char* const kSaveFailedMessage;
 extern const char* const kLoadFailedMessage;
 
 // The two file dialogs: "Koratsu (*.krt)", and on saving the extension "krt".
+// They open where the player last saved or loaded a game.
 ui::FileDialogRequest SaveDialogRequest();
 ui::FileDialogRequest OpenDialogRequest();
+
+// The folder a file dialog opens in: the one that holds `lastFile` (the file
+// last saved or loaded) while that folder is there, else `home`.
+std::string DialogFolder(const std::string& lastFile, const std::string& home);
 
 // The save command: the clock stops, the player chooses a path, the game is
 // written there. A failed write keeps what the path held before and says so
@@ -30,15 +35,10 @@ void SaveGame(MainScreen& screen);
 // stays exactly as it was and the player is told.
 void LoadGame(MainScreen& screen);
 
-// Writes `g` to a temporary file beside `path` and, once it is complete and
-// on the disk, renames it over `path`. On failure `path` keeps what it held
-// and the temporary file is removed.
-SaveFileResult WriteGameFile(const GameState& g, const std::string& path);
-
 // A game built fresh (cleared, world set up, the rivals' comics and the
 // figures placed) and read from the file at `path`, without touching the
 // running game or any window; nullptr when the file could not be read whole.
-std::unique_ptr<GameState> ReadGameFile(const std::string& path, SaveFileResult* result = nullptr);
+std::unique_ptr<GameState> ReadGameFile(const std::string& path, save::Result* result = nullptr);
 
 // Closes the running game's windows, puts `loaded` in its place and brings
 // the main window into the running-game state with the file's settings: no

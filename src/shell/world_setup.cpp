@@ -9,7 +9,7 @@
 #include "state/random.h"
 #include "ui/ui.h"
 
-namespace koratsu {
+namespace koratsu::shell {
 
 namespace {
 
@@ -108,4 +108,4 @@ void InitWorld() {
   SetEquipment();
 }
 
-}  // namespace koratsu
+}  // namespace koratsu::shell

@@ -5,8 +5,9 @@
 // Records are structs of koratsu::rec, kept in fixed-capacity tables named like
 // the record: the assistants' names (AsiName(r)) are g.Assistant[r].Name, a
 // work's title (MangaTitle(w)) is g.MangaWork[w].Title, a volume's sales
-// (VolumeSold(w, v)) are g.ComicsVolume[w][v].Sold, the window slots
-// (FormParam(43)) are g.FormSlot[43].Param. A field whose table has its own
+// (VolumeSold(w, v)) are g.ComicsVolume[w][v].Sold, a window's values
+// (FormParam of the media offer) are g.FormSlot[form::kMediaOffer].Param,
+// indexed by the window's constant in the window index (ui/forms.h). A field whose table has its own
 // capacity or indexing is a table of its own, under its own name
 // (SlotKanseido, SlotLabel, AsiDesk, AsiList, MangaClass, PublisherYukou, ...).
 //

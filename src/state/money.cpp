@@ -7,14 +7,6 @@
 
 namespace koratsu {
 
-void AddKingaku(const Value& amount) {
-  GameState& g = State();
-  // Always a number addition: a text amount must never be joined onto the money.
-  g.Kingaku = g.Kingaku.Num() + amount.Num();
-  g.FormSlot[4].Redraw = 1;
-  g.FormSlot[61].Redraw = 1;
-}
-
 namespace {
 
 // Groups of four from the right, with the unit of each group behind it. Digits

@@ -1,14 +1,12 @@
 #pragma once
-// Paying the player or taking his money, and money as text.
+// Money as text. Paying the player or taking his money is AddKingaku
+// (ui/game_ops.h): it asks the money windows to redraw.
 
 #include <string>
 
 #include "state/value.h"
 
 namespace koratsu {
-
-// Changes Kingaku by `amount` (negative to pay) and asks the money windows to redraw.
-void AddKingaku(const Value& amount);
 
 // Money or a count as text in the chosen style: "1万2000" or "12,000". Callers append the unit.
 std::string FormatKingaku(const Value& number);

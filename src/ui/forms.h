@@ -4,6 +4,9 @@
 // FormSlot row is g.FormSlot[form::kName]. Each line names the file that
 // holds the window, or "not built yet".
 
+#include <string>
+#include <string_view>
+
 namespace koratsu::form {
 
 // The main window is not numbered: it is MDIForm1, always there, never in
@@ -16,7 +19,7 @@ constexpr int kNewGame = 3;                // shell/windows/new_game_window.cpp
 constexpr int kInfoPanel = 4;              // shell/windows/info_panel.cpp
 constexpr int kSettingsEditor = 5;         // production/windows/settings_editor_window.cpp
 constexpr int kCompletion = 6;             // not built yet
-constexpr int kWorkTitle = 7;              // not built yet
+constexpr int kWorkTitle = 7;              // production/windows/title_window.cpp
 constexpr int kContestPost = 8;            // not built yet
 constexpr int kPoll = 9;                   // not built yet
 // There is no window 10.
@@ -28,29 +31,29 @@ constexpr int kSchedule = 15;              // not built yet
 constexpr int kRequestReply = 16;          // not built yet
 constexpr int kEnding = 17;                // not built yet
 constexpr int kDelivery = 18;              // not built yet
-constexpr int kEquipment = 19;             // not built yet
+constexpr int kEquipment = 19;             // life/windows/equipment_window.cpp
 constexpr int kAccident = 20;              // not built yet
 constexpr int kConversation = 21;          // shell/windows/conversation_window.cpp
 constexpr int kSerialRequest = 22;         // not built yet
 constexpr int kSerialTitle = 23;           // not built yet
 constexpr int kBringIn = 24;               // not built yet
 constexpr int kOuting = 25;                // not built yet
-constexpr int kOutingProgress = 26;        // not built yet
-constexpr int kPointsGained = 27;          // not built yet
+constexpr int kOutingProgress = 26;        // life/windows/activity_progress_window.cpp
+constexpr int kPointsGained = 27;          // life/windows/points_gained_window.cpp
 constexpr int kTricks = 28;                // shell/windows/about_box.cpp
 constexpr int kKnowledgeList = 29;         // not built yet
 constexpr int kToolWindow = 30;            // shell/windows/tool_window.cpp
 constexpr int kWorking = 31;               // not built yet
-constexpr int kArubaito = 32;              // not built yet
-constexpr int kArubaitoProgress = 33;      // not built yet
-constexpr int kArubaitoEnd = 34;           // not built yet
+constexpr int kArubaito = 32;              // life/windows/arubaito_window.cpp
+constexpr int kArubaitoProgress = 33;      // life/windows/activity_progress_window.cpp
+constexpr int kArubaitoEnd = 34;           // life/windows/arubaito_end_window.cpp
 constexpr int kSerialMilestone = 35;       // not built yet
 constexpr int kTutorialGuide = 36;         // shell/windows/tutorial_windows.cpp
 constexpr int kComicsMilestone = 37;       // not built yet
 constexpr int kTutorialStartEnd = 38;      // shell/windows/tutorial_windows.cpp
 constexpr int kTraining = 39;              // not built yet
 constexpr int kYesNo = 40;                 // shell/windows/message_boxes.cpp
-constexpr int kLevelUp = 41;               // not built yet
+constexpr int kLevelUp = 41;               // life/windows/level_up_window.cpp
 constexpr int kMessage = 42;               // shell/windows/message_boxes.cpp
 constexpr int kMediaOffer = 43;            // not built yet
 constexpr int kContestArticle = 44;        // not built yet
@@ -61,10 +64,10 @@ constexpr int kMerchOffer = 48;            // not built yet
 constexpr int kFeeNotice = 49;             // not built yet
 constexpr int kCopyManga = 50;             // not built yet
 constexpr int kGameOver = 51;              // not built yet
-constexpr int kHireAssistant = 52;         // not built yet
-constexpr int kDismissAssistant = 53;      // not built yet
+constexpr int kHireAssistant = 52;         // life/windows/assistant_windows.cpp
+constexpr int kDismissAssistant = 53;      // life/windows/assistant_windows.cpp
 constexpr int kMagazineText = 54;          // not built yet
-constexpr int kFinishedWork = 55;          // not built yet
+constexpr int kFinishedWork = 55;          // production/windows/finished_work_window.cpp
 constexpr int kNovelChoice = 56;           // not built yet
 constexpr int kNovelRefused = 57;          // not built yet
 constexpr int kFriendship = 58;            // not built yet
@@ -74,7 +77,7 @@ constexpr int kAssetRanking = 61;          // not built yet
 constexpr int kCongratulation = 62;        // not built yet
 constexpr int kFeaturedArticle = 63;       // not built yet
 constexpr int kFanLetter = 64;             // not built yet
-constexpr int kTrainingProgress = 65;      // not built yet
+constexpr int kTrainingProgress = 65;      // life/windows/activity_progress_window.cpp
 constexpr int kReturnsNotice = 66;         // not built yet
 constexpr int kBigGain = 67;               // not built yet
 constexpr int kPostingAnimation = 68;      // not built yet
@@ -97,5 +100,15 @@ constexpr int kAll[] = {
     kCongratulation,  kFeaturedArticle, kFanLetter,       kTrainingProgress,  kReturnsNotice,   kBigGain,
     kPostingAnimation,
 };
+
+// A window's name, as its class and its stored pictures carry it: "MDIForm1", "Form43".
+inline std::string Name(int form) { return form == kMDIForm1 ? "MDIForm1" : "Form" + std::to_string(form); }
+
+// A picture stored with a window's control, relative to the program's folder:
+// "Graphic/Forms/Form40.Image1.png". The generator writes it there and the
+// window reads it from there.
+inline std::string PicturePath(int form, std::string_view control) {
+  return "Graphic/Forms/" + Name(form) + "." + std::string(control) + ".png";
+}
 
 }  // namespace koratsu::form

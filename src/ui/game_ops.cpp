@@ -16,6 +16,14 @@ void PlayKoukaon(const Value& kind) {
   }
 }
 
+void AddKingaku(const Value& amount) {
+  GameState& g = State();
+  // Always a number addition: a text amount must never be joined onto the money.
+  g.Kingaku = g.Kingaku.Num() + amount.Num();
+  g.FormSlot[form::kInfoPanel].Redraw = 1;
+  g.FormSlot[form::kAssetRanking].Redraw = 1;
+}
+
 void UnloadAllForms() {
   // The tutorial guide, the magazine text, the featured article, the fan
   // letter, the windows after the training's progress and the main window

@@ -1,22 +1,22 @@
 #pragma once
 // The tutorial: a new game in which the editor, in a small guide window
-// beside the main window (Form36), tells the player each step of his first
-// work, from typing his name to posting the finished manga to a publisher.
-// Form38 starts it and, at its last stage, ends it.
+// beside the main window (form::kTutorialGuide), tells the player each step
+// of his first work, from typing his name to posting the finished manga to a
+// publisher. form::kTutorialStartEnd starts it and, at its last stage, ends it.
 //
 // A stage moves on when the player uses the window it asks for: that window
 // calls AdvanceTutorial with the stage it ends, at this moment:
-//    1  a new game starts from the new-game window (Form3's 決定)
-//    2  the part-time-job window Form32 opens
-//    3  a part-time job starts with Form32's 決定
+//    1  a new game starts from the new-game window (form::kNewGame's 決定)
+//    2  the part-time-job window form::kArubaito opens
+//    3  a part-time job starts with form::kArubaito's 決定
 //    4  the new-manga command passes its check of six works in production
-//    5  the settings editor Form5 opens
-//    6  Form5's 作成開始 is pressed, before its own checks
-//    7  the schedule window Form15's 決定 is pressed, before its own checks
-//    8  the title window Form7 of a finished work opens
-//    9  the window of a new finished work Form55 opens
-//   10  the posting window Form8 opens
-//   11  the posting animation Form68 has run to its end
+//    5  the settings editor form::kSettingsEditor opens
+//    6  form::kSettingsEditor's 作成開始 is pressed, before its own checks
+//    7  the schedule window form::kSchedule's 決定 is pressed, before its own checks
+//    8  the title window form::kWorkTitle of a finished work opens
+//    9  the window of a new finished work form::kFinishedWork opens
+//   10  the posting window form::kContestPost opens
+//   11  the posting animation form::kPostingAnimation has run to its end
 // At stage 12 the main window's clock ends the tutorial.
 //
 // The stages live below every subsystem's rules, so that the windows'

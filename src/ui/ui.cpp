@@ -19,6 +19,9 @@ void Show(int form, int mode) { if (installed) installed->Show(form, mode); }
 void Unload(int form) { if (installed) installed->Unload(form); }
 bool IsLoaded(int form) { return installed && installed->IsLoaded(form); }
 void CallForm(int form, std::string_view method) { if (installed) installed->CallForm(form, method); }
+void SetControlText(int form, std::string_view control, const std::string& text) {
+  if (installed) installed->SetControlText(form, control, text);
+}
 void GameSpeedChange() { if (installed) installed->GameSpeedChange(); }
 void ChangeKoukaon() { if (installed) installed->ChangeKoukaon(); }
 void ChangeKingaku() { if (installed) installed->ChangeKingaku(); }

@@ -20,29 +20,37 @@ struct FileDialogRequest {
   std::string filter;      // "Koratsu (*.krt)"
   std::string defaultExt;  // "krt"
   std::string fileName;    // proposed name, may be empty
+  std::string folder;      // where the dialog opens; empty: where the platform likes
 };
 
 class Ui {
  public:
   virtual ~Ui() = default;
 
-  // The program's own OK box (Form42) and yes/no box (Form40), captioned with AppTitle.
+  // The program's own OK box (form::kMessage) and yes/no box (form::kYesNo),
+  // captioned with AppTitle.
   virtual void ShowMessage(const std::string& text) = 0;
   // 6 for yes, 7 for no.
   virtual int AskYesNo(const std::string& text) = 0;
   // The platform's standard warning box (exclamation icon), for save failures.
   virtual void ShowSystemWarning(const std::string& text) = 0;
 
-  // The conversation window (Form21), shown modally with the lines already
+  // The conversation window (form::kConversation), shown modally with the lines already
   // appended by AddTalkLine; returns when the player has closed it.
   virtual void ShowTalk(const std::string& caption) = 0;
 
-  // Windows by number: Form43 is 43. mode is Modal or Modeless.
+  // Windows by their constant in the window index (ui/forms.h). mode is
+  // Modal or Modeless.
   virtual void Show(int form, int mode) = 0;
   virtual void Unload(int form) = 0;
   virtual bool IsLoaded(int form) = 0;
-  // A public method of a window that rules call (Form1's GraphicChange, ...).
+  // A public method of a window that rules call (the room view's GraphicChange, ...).
   virtual void CallForm(int form, std::string_view method) = 0;
+  // Sets the text of one control of window `form`, named as the window's
+  // design names it ("Label1(1)"), loading the window first when it is not:
+  // how a notice is filled before it is shown. Does nothing where no window
+  // is ever shown.
+  virtual void SetControlText(int /*form*/, std::string_view /*control*/, const std::string& /*text*/) {}
 
   // Starts or stops the main window's clock timer.
   virtual void SetClockRunning(bool running) = 0;
@@ -78,6 +86,7 @@ void Show(int form, int mode);
 void Unload(int form);
 bool IsLoaded(int form);
 void CallForm(int form, std::string_view method);
+void SetControlText(int form, std::string_view control, const std::string& text);
 void GameSpeedChange();
 void ChangeKoukaon();
 void ChangeKingaku();

@@ -1,18 +1,23 @@
 // The press-and-hold point buttons' pictures, as the build drew them.
 
+#include <string>
+
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include "qtsupport/generated_pictures.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
 
 using testing::Generated;
 
-QImage Arrow(int index) {
-  return Generated(QStringLiteral("Graphic/Forms/Form5.ImageS(%1).png").arg(index).toUtf8().constData());
+std::string ArrowPath(int index) {
+  return form::PicturePath(form::kSettingsEditor, "ImageS(" + std::to_string(index) + ")");
 }
+
+QImage Arrow(int index) { return Generated(ArrowPath(index)); }
 
 // The rows holding the arrow's blue, top to bottom, with their widths.
 std::vector<int> ArrowRowWidths(const QImage& image) {
@@ -29,10 +34,8 @@ std::vector<int> ArrowRowWidths(const QImage& image) {
 }
 
 TEST(ArrowPicturesTest, FourOpaqueArrowsAndTheirPressedFacesMoveOnePixelWithoutTheEdge) {
-  testing::ExpectGeneratedSizes({{"Graphic/Forms/Form5.ImageS(0).png", {16, 16}},
-                                 {"Graphic/Forms/Form5.ImageS(1).png", {16, 16}},
-                                 {"Graphic/Forms/Form5.ImageS(2).png", {16, 16}},
-                                 {"Graphic/Forms/Form5.ImageS(3).png", {16, 16}}});
+  testing::ExpectGeneratedSizes(
+      {{ArrowPath(0), {16, 16}}, {ArrowPath(1), {16, 16}}, {ArrowPath(2), {16, 16}}, {ArrowPath(3), {16, 16}}});
   for (int up : {0, 2}) {
     QImage raised = Arrow(up);
     QImage pressed = Arrow(up + 1);

@@ -5,6 +5,7 @@
 
 #include "platform/pictures.h"
 #include "qtsupport/generated_pictures.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
@@ -15,15 +16,16 @@ TEST(MainWindowPicturesTest, HaveTheSizesTheWindowsShowThemAt) {
   testing::ExpectGeneratedSizes({
       {"Graphic/Title.bmp", {568, 394}},  // the client area on the title screen
       {"Graphic/kabe.bmp", {640, 480}},   // covers the client area during a game
-      {"Graphic/Forms/Form40.Image1.png", {32, 32}},
-      {"Graphic/Forms/Form42.Image1.png", {32, 32}},
-      {"Graphic/Forms/MDIForm1.Icon.png", {32, 32}},
-      {"Graphic/Forms/Form3.Picture1.png", {88, 112}},
+      {form::PicturePath(form::kYesNo, "Image1"), {32, 32}},
+      {form::PicturePath(form::kMessage, "Image1"), {32, 32}},
+      {form::PicturePath(form::kMDIForm1, "Icon"), {32, 32}},
+      {form::PicturePath(form::kNewGame, "Picture1"), {88, 112}},
   });
 }
 
 TEST(MainWindowPicturesTest, TheBoxIconsAreBalloonsOnATransparentGround) {
-  for (const char* path : {"Graphic/Forms/Form40.Image1.png", "Graphic/Forms/Form42.Image1.png"}) {
+  for (int box : {form::kYesNo, form::kMessage}) {
+    const std::string path = form::PicturePath(box, "Image1");
     QImage icon = Generated(path);
     ASSERT_TRUE(icon.hasAlphaChannel()) << path;
     EXPECT_EQ(qAlpha(icon.pixel(31, 31)), 0) << path;
@@ -33,7 +35,7 @@ TEST(MainWindowPicturesTest, TheBoxIconsAreBalloonsOnATransparentGround) {
 }
 
 TEST(MainWindowPicturesTest, TheProgramFindsThemBesideItself) {
-  EXPECT_EQ(platform::FormPicture(QStringLiteral("Form40"), QStringLiteral("Image1")).size(), QSize(32, 32));
+  EXPECT_EQ(platform::FormPicture(form::kYesNo, QStringLiteral("Image1")).size(), QSize(32, 32));
   EXPECT_FALSE(platform::LoadPicture(QStringLiteral("Graphic/Title.bmp")).isNull());
 }
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "life/equipment.h"
 #include "roomview/compose.h"
 #include "roomview/sheet_layout.h"
-#include "roomview/sprites.h"
 #include "roomview/walking.h"
 #include "state/game_state.h"
 #include "shell/world_setup.h"
@@ -129,7 +129,7 @@ class RoomScene : public ::testing::Test {
   RoomScene()
       : mask(ToBuffer(Loaded().mask)), colour(ToBuffer(Loaded().colour)) {
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
   }
 
   GameState& g() { return fresh.g(); }
@@ -161,13 +161,14 @@ class RoomScene : public ::testing::Test {
 
   // What moving house does to the room, with all the equipment bought.
   void MoveHouse() {
-    g().HouseKind = 1;
+    for (int row = 0; row < 5; ++row) g().Equipment[row].Owned = 1;
     testing::FurnishMovedHouse();
   }
 
   void BuyApartmentEquipment() {
-    for (const sheet::Placement& p : sheet::kEquipment[0]) {
-      AddSprite(p.x, p.y, p.source.x, p.source.y, p.source.width, p.source.height, p.depthOffset);
+    for (int row = 0; row < 5; ++row) {
+      g().Equipment[row].Owned = 1;
+      PlaceEquipment(row, 0);
     }
   }
 

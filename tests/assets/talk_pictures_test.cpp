@@ -4,6 +4,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "ui/forms.h"
 #include "qtsupport/generated_pictures.h"
 
 namespace koratsu {
@@ -13,16 +14,21 @@ using testing::Generated;
 
 TEST(TalkPicturesTest, HaveTheSizesTheWindowsShowThemAt) {
   testing::ExpectGeneratedSizes({
-      {"Graphic/Forms/Form21.Picture1.png", {125, 73}},   {"Graphic/Forms/Form21.Image1(1).png", {61, 61}},
-      {"Graphic/Forms/Form21.Image1(2).png", {61, 61}},   {"Graphic/Forms/Form21.Image1(3).png", {61, 61}},
-      {"Graphic/Forms/Form21.Image1(4).png", {61, 61}},   {"Graphic/Forms/Form36.Picture1.png", {125, 73}},
-      {"Graphic/Forms/Form36.Image1(1).png", {61, 61}},   {"Graphic/Forms/Form36.Image1(2).png", {61, 61}},
-      {"Graphic/Forms/Form2.Image2.png", {15, 27}},       {"Graphic/Forms/Form28.Icon.png", {16, 16}},
+      {form::PicturePath(form::kConversation, "Picture1"), {125, 73}},
+      {form::PicturePath(form::kConversation, "Image1(1)"), {61, 61}},
+      {form::PicturePath(form::kConversation, "Image1(2)"), {61, 61}},
+      {form::PicturePath(form::kConversation, "Image1(3)"), {61, 61}},
+      {form::PicturePath(form::kConversation, "Image1(4)"), {61, 61}},
+      {form::PicturePath(form::kTutorialGuide, "Picture1"), {125, 73}},
+      {form::PicturePath(form::kTutorialGuide, "Image1(1)"), {61, 61}},
+      {form::PicturePath(form::kTutorialGuide, "Image1(2)"), {61, 61}},
+      {form::PicturePath(form::kAbout, "Image2"), {15, 27}},
+      {form::PicturePath(form::kTricks, "Icon"), {16, 16}},
   });
 }
 
 TEST(TalkPicturesTest, TheBalloonIsWhiteWhereTheTextGoesAndItsTailPointsRight) {
-  QImage balloon = Generated("Graphic/Forms/Form21.Picture1.png");
+  QImage balloon = Generated(form::PicturePath(form::kConversation, "Picture1"));
   ASSERT_FALSE(balloon.isNull());
   // The text label covers (8, 8) to (104, 72): white behind every line but the last.
   for (int y = 8; y < 60; y += 4)
@@ -33,14 +39,14 @@ TEST(TalkPicturesTest, TheBalloonIsWhiteWhereTheTextGoesAndItsTailPointsRight) {
 }
 
 TEST(TalkPicturesTest, EachSpeakerOpensHisMouthAndTheTwoSpeakersDiffer) {
-  QImage editorClosed = Generated("Graphic/Forms/Form21.Image1(1).png");
-  QImage editorOpen = Generated("Graphic/Forms/Form21.Image1(2).png");
-  QImage presidentClosed = Generated("Graphic/Forms/Form21.Image1(3).png");
-  QImage presidentOpen = Generated("Graphic/Forms/Form21.Image1(4).png");
+  QImage editorClosed = Generated(form::PicturePath(form::kConversation, "Image1(1)"));
+  QImage editorOpen = Generated(form::PicturePath(form::kConversation, "Image1(2)"));
+  QImage presidentClosed = Generated(form::PicturePath(form::kConversation, "Image1(3)"));
+  QImage presidentOpen = Generated(form::PicturePath(form::kConversation, "Image1(4)"));
   EXPECT_NE(editorClosed, editorOpen);
   EXPECT_NE(presidentClosed, presidentOpen);
   EXPECT_NE(editorClosed, presidentClosed);
-  EXPECT_EQ(Generated("Graphic/Forms/Form36.Image1(1).png"), editorClosed);
+  EXPECT_EQ(Generated(form::PicturePath(form::kTutorialGuide, "Image1(1)")), editorClosed);
   // Only the mouth moves: the upper face stays.
   EXPECT_EQ(editorClosed.copy(0, 0, 61, 34), editorOpen.copy(0, 0, 61, 34));
   for (const QImage& frame : {editorClosed, presidentOpen}) EXPECT_EQ(qAlpha(frame.pixel(0, 0)), 255) << "opaque";

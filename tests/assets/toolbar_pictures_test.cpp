@@ -4,13 +4,15 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "qtsupport/generated_pictures.h"
 #include "shell/windows/toolbar.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
 
 QImage Store(int index) {
-  return QImage(QStringLiteral(KORATSU_BUILD_DIR "/Graphic/Forms/MDIForm1.BSave(%1).png").arg(index));
+  return testing::Generated(form::PicturePath(form::kMDIForm1, "BSave(" + std::to_string(index) + ")"));
 }
 
 TEST(ToolbarPicturesTest, EveryButtonHasANormalAndAPressedPicture) {

@@ -5,10 +5,16 @@
 
 #include "clock/clock_fixture.h"
 #include "clock/sukezyuru.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
-namespace koratsu::testing {
+namespace koratsu {
 namespace {
+
+using testing::ClockTest;
+using testing::FreshState;
+using testing::TalkRecord;
+using testing::UiEvent;
 
 const char kWarning[] = "  体力が非常に少なくなっていて危険です。気をつけてください。";
 
@@ -133,9 +139,9 @@ TEST_F(StaminaTest, StaminaBelowOneWarnsThenEndsTheGameAndTheTick) {
     g.StaminaWarned = warned;
     g.Stamina = 0.9;
     g.CaptionRefresh = 0;
-    g.FormSlot[6].Redraw = 0;
+    g.FormSlot[form::kCompletion].Redraw = 0;
     PlaceWork(0, 5, 10, 4);
-    ui.On(51, [&] {
+    ui.On(form::kGameOver, [&] {
       EXPECT_EQ(g.GameOverCause, 2);
       g.GameActive = 0;
     });
@@ -149,11 +155,11 @@ TEST_F(StaminaTest, StaminaBelowOneWarnsThenEndsTheGameAndTheTick) {
     } else {
       EXPECT_EQ(kinds, (std::vector<UiEvent::Kind>{UiEvent::Show}));
     }
-    EXPECT_EQ(ui.Shown(), std::vector<int>{51});
+    EXPECT_EQ(ui.Shown(), std::vector<int>{form::kGameOver});
     // Nothing after the game over ran: no drawing, no stamina, no end of step.
     EXPECT_EQ(g.SlotKanseido[0], 5);
     EXPECT_EQ(g.Stamina, 0.9);
-    EXPECT_EQ(g.FormSlot[6].Redraw, 0);
+    EXPECT_EQ(g.FormSlot[form::kCompletion].Redraw, 0);
     EXPECT_EQ(g.CaptionRefresh, 0);
     EXPECT_EQ(g.GameHour, 15);
   }
@@ -201,25 +207,25 @@ TEST_F(StaminaTest, WorksAdvanceUpToAndPastTheirTargetButSerialsWait) {
   WorkInto(12);
   EXPECT_EQ(g.SlotKanseido[0], 10);
   EXPECT_EQ(g.SlotKanseido[1], 10.5);
-  EXPECT_EQ(g.FormSlot[6].Redraw, 1);
+  EXPECT_EQ(g.FormSlot[form::kCompletion].Redraw, 1);
   EXPECT_TRUE(ui.Messages().empty());
 
-  ui.On(7, [&] { g.SlotKanseido[g.FinishedSlot] = 0; });
+  ui.On(form::kWorkTitle, [&] { g.SlotKanseido[g.FinishedSlot] = 0; });
   WorkInto(13);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"漫画が完成しました。"});
-  EXPECT_EQ(ui.Shown(), std::vector<int>{7});
+  EXPECT_EQ(ui.Shown(), std::vector<int>{form::kWorkTitle});
   EXPECT_EQ(g.SlotKanseido[1], 10.5);
 }
 
 TEST_F(StaminaTest, TwoWorksFinishingInOneHourGetTheirWindowsInSlotOrder) {
   StartWork();
-  ui::Show(31, ui::Modeless);
+  ui::Show(form::kWorking, ui::Modeless);
   ui.Clear();
   PlaceWork(1, 9.8, 10, 5);
   PlaceWork(2, 10.5, 10, 5, 6);
   PlaceWork(4, 19.9, 20, 2);
   std::vector<Value> finished;
-  ui.On(7, [&] {
+  ui.On(form::kWorkTitle, [&] {
     finished.push_back(g.FinishedSlot);
     g.SlotKanseido[g.FinishedSlot] = 0;
   });
@@ -229,11 +235,12 @@ TEST_F(StaminaTest, TwoWorksFinishingInOneHourGetTheirWindowsInSlotOrder) {
   std::vector<std::string> seen;
   for (const UiEvent& e : ui.Events()) {
     if (e.kind == UiEvent::Message) seen.push_back(e.text);
-    if (e.kind == UiEvent::Show) seen.push_back("Form" + std::to_string(e.form));
-    if (e.kind == UiEvent::Unload) seen.push_back("close Form" + std::to_string(e.form));
+    if (e.kind == UiEvent::Show) seen.push_back(form::Name(e.form));
+    if (e.kind == UiEvent::Unload) seen.push_back("close " + form::Name(e.form));
   }
-  EXPECT_EQ(seen, (std::vector<std::string>{"close Form31", "漫画が完成しました。", "Form7",
-                                            "漫画が完成しました。", "Form7"}));
+  const std::string title = form::Name(form::kWorkTitle);
+  EXPECT_EQ(seen, (std::vector<std::string>{"close " + form::Name(form::kWorking), "漫画が完成しました。", title,
+                                            "漫画が完成しました。", title}));
   EXPECT_EQ(finished, (std::vector<Value>{1, 4}));
   EXPECT_EQ(g.KoudouMode, 0);
   EXPECT_EQ(g.SigotoOn, 0);
@@ -245,11 +252,11 @@ TEST_F(StaminaTest, AGameEndedFromATitleWindowEndsTheTick) {
   StartWork();
   PlaceWork(0, 9.8, 10, 5);
   PlaceWork(3, 9.8, 10, 5);
-  ui.On(7, [&] { g.GameActive = 0; });  // the work went on to an editor who found it copied
+  ui.On(form::kWorkTitle, [&] { g.GameActive = 0; });  // the work went on to an editor who found it copied
 
   WorkInto(12);
 
-  EXPECT_EQ(ui.ShownCount(7), 1);
+  EXPECT_EQ(ui.ShownCount(form::kWorkTitle), 1);
   EXPECT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(g.SlotKanseido[3], 9.8);
   EXPECT_EQ(g.Stamina, 20);
@@ -257,4 +264,4 @@ TEST_F(StaminaTest, AGameEndedFromATitleWindowEndsTheTick) {
 }
 
 }  // namespace
-}  // namespace koratsu::testing
+}  // namespace koratsu

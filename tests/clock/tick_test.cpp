@@ -6,10 +6,14 @@
 
 #include "clock/clock_fixture.h"
 #include "clock/tick.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
-namespace koratsu::testing {
+namespace koratsu {
 namespace {
+
+using testing::ClockTest;
+using testing::FreshState;
 
 TEST_F(ClockTest, WithoutAnActivityTimeStandsAndOnlyTheTimerDraws) {
   g.SubTick = 1;
@@ -38,7 +42,7 @@ TEST_F(ClockTest, AwakeWorkStepsEveryOtherEventAndCountsTheActivityDown) {
   EXPECT_EQ(g.GameMinute, 30);
   EXPECT_EQ(g.KoudouMinutesLeft, 70);
   EXPECT_EQ(g.CaptionRefresh, 1);
-  EXPECT_EQ(g.FormSlot[4].Redraw, 1);
+  EXPECT_EQ(g.FormSlot[form::kInfoPanel].Redraw, 1);
 
   EXPECT_EQ(RunHour(), 2);
   EXPECT_EQ(g.GameHour, 11);
@@ -88,7 +92,7 @@ TEST_F(ClockTest, TheMidnightHourRunsAsHour24ThenTheNextDayShowsMidnight) {
   PlaceWork(0, 9.95, 10, 5);
 
   Value hourSeen, daySeen;
-  ui.On(7, [&] {
+  ui.On(form::kWorkTitle, [&] {
     hourSeen = g.GameHour;
     daySeen = g.GameDay;
     g.SlotKanseido[0] = 0;
@@ -175,12 +179,12 @@ TEST(DaysInMonthTest, FollowsTheGameYearAndBringsLaterMonthsBack) {
 
 TEST_F(ClockTest, StopKoudouEndsWorkAndClosesTheWorkWindow) {
   StartWork();
-  ui::Show(31, ui::Modeless);
+  ui::Show(form::kWorking, ui::Modeless);
   StopKoudou();
   EXPECT_EQ(g.KoudouMode, 0);
   EXPECT_EQ(g.MinutesPerStep, 0);
   EXPECT_EQ(g.SigotoOn, 0);
-  EXPECT_FALSE(ui::IsLoaded(31));
+  EXPECT_FALSE(ui::IsLoaded(form::kWorking));
 
   // Closing what is not open does nothing.
   ui.Clear();
@@ -193,7 +197,7 @@ TEST_F(ClockTest, StoppingATimedActivityClosesItsProgressWindowAndTimeStands) {
     int mode;
     int window;
   };
-  for (Case c : {Case{1, 26}, Case{3, 33}, Case{4, 65}}) {
+  for (Case c : {Case{1, form::kOutingProgress}, Case{3, form::kArubaitoProgress}, Case{4, form::kTrainingProgress}}) {
     g.KoudouMode = c.mode;
     g.MinutesPerStep = 20;
     g.KoudouMinutesLeft = 20;
@@ -209,4 +213,4 @@ TEST_F(ClockTest, StoppingATimedActivityClosesItsProgressWindowAndTimeStands) {
 }
 
 }  // namespace
-}  // namespace koratsu::testing
+}  // namespace koratsu

@@ -5,8 +5,10 @@
 #include "clock/tick.h"
 #include "support/fresh_state.h"
 
-namespace koratsu::testing {
+namespace koratsu {
 namespace {
+
+using testing::FreshState;
 
 TEST(FormatMinutesTest, WritesMinutesHoursAndDays) {
   struct Case {
@@ -37,4 +39,4 @@ TEST(SetMinutesPerStepTest, PicksTheStepFromTheActivitysLength) {
 }
 
 }  // namespace
-}  // namespace koratsu::testing
+}  // namespace koratsu

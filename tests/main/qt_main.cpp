@@ -9,6 +9,6 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
-  platform::SetUpApplication(app);
+  koratsu::platform::SetUpApplication(app);
   return RUN_ALL_TESTS();
 }

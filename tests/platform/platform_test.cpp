@@ -103,6 +103,22 @@ TEST(TextBoxTest, LimitsLengthAndCharactersForTypingAndPasting) {
   box.insert(QStringLiteral("名\"前〜"));  // a paste
   EXPECT_EQ(box.text(), QStringLiteral("名前～"));
   EXPECT_EQ(box.cursorPosition(), 3);
+
+  // A paste loses what the box cannot take before it is cut to length.
+  box.clear();
+  box.insert(QStringLiteral("é€\"漫画家になる男だ！まで"));
+  EXPECT_EQ(box.text(), QStringLiteral("漫画家になる男だ！"));
+  EXPECT_EQ(box.cursorPosition(), 9);
+
+  // What does not fit is cut from the paste, not from the text around it.
+  box.setText(QStringLiteral("名前"));
+  box.setCursorPosition(1);
+  box.insert(QStringLiteral("ABCDEFGHIJ"));
+  EXPECT_EQ(box.text(), QStringLiteral("名ABCDEFG前"));
+  EXPECT_EQ(box.cursorPosition(), 8);
+  QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("X"));
+  QCoreApplication::sendEvent(&box, &key);
+  EXPECT_EQ(box.text(), QStringLiteral("名ABCDEFG前"));
 }
 
 TEST(WindowConventionsTest, AFixedWidthWindowChangesOnlyItsHeight) {

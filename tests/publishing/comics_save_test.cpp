@@ -4,7 +4,8 @@
 #include <string>
 
 #include "publishing/comics.h"
-#include "shell/save_file.h"
+#include "save/reader.h"
+#include "save/writer.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -28,20 +29,20 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   g.SaveVersion = "1.20";
   g.AppTitle = "Koratsu";
   ClearGameState();
-  InitWorld();
+  shell::InitWorld();
   UpdateRivalComics();
   ASSERT_GT(g.ComicCount.Index(), 0);
 
   std::string bytes;
-  ASSERT_TRUE(SaveFileBytes(g, bytes));
+  ASSERT_TRUE(save::SaveFileBytes(g, bytes));
 
   auto loaded = std::make_unique<GameState>();
   {
     StateScope scope(*loaded);
     ClearGameState();
-    InitWorld();
+    shell::InitWorld();
   }
-  ASSERT_TRUE(ReadSaveFileBytes(*loaded, bytes));
+  ASSERT_TRUE(save::ReadSaveFileBytes(*loaded, bytes));
 
   ASSERT_TRUE(loaded->ComicCount == g.ComicCount);
   for (long long r = 0; r < g.ComicCount.Index(); ++r) {
@@ -61,7 +62,7 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   }
 
   std::string again;
-  ASSERT_TRUE(SaveFileBytes(*loaded, again));
+  ASSERT_TRUE(save::SaveFileBytes(*loaded, again));
   EXPECT_EQ(again, bytes);
 
   SetRandomSource(nullptr);

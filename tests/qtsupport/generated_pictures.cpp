@@ -3,9 +3,11 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include "platform/qt_strings.h"
+
 namespace koratsu::testing {
 
-QImage Generated(const char* path) { return QImage(QStringLiteral(KORATSU_BUILD_DIR "/") + QString::fromUtf8(path)); }
+QImage Generated(const std::string& path) { return QImage(QStringLiteral(KORATSU_BUILD_DIR "/") + platform::Q(path)); }
 
 void ExpectGeneratedSizes(std::initializer_list<PictureSize> pictures) {
   for (const PictureSize& c : pictures) {

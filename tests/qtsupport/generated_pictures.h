@@ -2,18 +2,19 @@
 // The pictures the build generated beside the program, for the asset tests.
 
 #include <initializer_list>
+#include <string>
 
 #include <QImage>
 #include <QSize>
 
 namespace koratsu::testing {
 
-// A generated file by its path beside the program ("Graphic/Title.bmp"); a
-// null image when the build did not write it.
-QImage Generated(const char* path);
+// A generated file by its path beside the program ("Graphic/Title.bmp", or a
+// window's form::PicturePath); a null image when the build did not write it.
+QImage Generated(const std::string& path);
 
 struct PictureSize {
-  const char* path;
+  std::string path;
   QSize size;
 };
 

@@ -8,6 +8,7 @@
 
 #include "platform/pictures.h"
 #include "state/log.h"
+#include "ui/forms.h"
 
 namespace koratsu::testing {
 
@@ -73,7 +74,7 @@ void ModalScript::Poll() {
   if (++idleTicks_ < kGiveUpTicks) return;
   idleTicks_ = 0;
   auto* form = dynamic_cast<platform::Form*>(modal);
-  ADD_FAILURE() << "a modal window (" << (form ? "Form" + std::to_string(form->Number()) : "not a game window")
+  ADD_FAILURE() << "a modal window (" << (form ? form::Name(form->Number()) : "not a game window")
                 << ") stayed open with nothing to do";
   if (form) {
     platform::Forms().Unload(form->Number());

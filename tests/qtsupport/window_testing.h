@@ -62,6 +62,10 @@ class LogCapture {
   std::vector<std::string> lines_;
 };
 
+// Windows that only tests register are numbered from here on, past every
+// window of the game, so that none stands in for a game window.
+constexpr int kFirstTestForm = 100;
+
 // Lets Qt handle what is pending (deferred deletions, paint, timers due).
 void ProcessEvents(int milliseconds = 0);
 

@@ -137,6 +137,19 @@ TEST_F(SpriteTableTest, FurnitureThatFindsNoSlotIsNotRemembered) {
   EXPECT_FALSE(log_.empty());
 }
 
+TEST_F(SpriteTableTest, APictureTheRoomItemListCannotHoldIsNotPlaced) {
+  g().RoomItemSpriteCount = 257;
+  EXPECT_EQ(AddRoomItem(sheet::kApartmentFurniture[1]), -1);
+  EXPECT_EQ(g().SpriteDrawCount, Value());
+  EXPECT_EQ(g().RoomItemSpriteCount, 257);
+  EXPECT_FALSE(log_.empty());
+
+  g().RoomItemSpriteCount = 256;
+  EXPECT_EQ(AddRoomItem(sheet::kApartmentFurniture[1]), 0);
+  EXPECT_EQ(g().RoomItem[256].Sprite, 0);
+  EXPECT_EQ(g().Sprite[0].X, 210);
+}
+
 TEST_F(SpriteTableTest, AddPersonGivesTheFigureItsPictureAndTheSlotItsSpriteTakes) {
   g().HouseKind = 0;
   FurnishRoom();

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "production/point_buttons.h"
 #include "production/settings_editor.h"
 #include "shell/commands.h"
 #include "shell/game_flow.h"
@@ -13,26 +12,11 @@
 #include "support/recording_screen.h"
 #include "support/scripted_random.h"
 #include "support/scripted_ui.h"
+#include "support/settings_player.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {
 namespace {
-
-// The candidate row of knowledge item `item`.
-int CandidateRow(const GameState& g, int item) {
-  for (int r = 0; r < g.CandidateCount.Index(); ++r)
-    if (g.SettingCandidate[r].Item == item) return r;
-  return -1;
-}
-
-// The editor's player: setting k takes `item` and holds ▲ for `ticks` ticks.
-void PlanSetting(const GameState& g, int k, int item, int ticks) {
-  SelectSetting(k);
-  ChooseCandidate(CandidateRow(g, item));
-  PressSettingPointButton(k, kPointRepeatAdd);
-  for (int t = 0; t < ticks; ++t) SettingsEditorTimerStep();
-  ReleaseSettingPointButton();
-}
 
 TEST(NewMangaScenario, TheFirstOwnStoryGoesToSlotZeroWithTheStudiosPoints) {
   FreshState state;
@@ -54,8 +38,8 @@ TEST(NewMangaScenario, TheFirstOwnStoryGoesToSlotZeroWithTheStudiosPoints) {
   ui.On(form::kNewMangaChoice, [&] { ui::Show(form::kSettingsEditor, ui::Modal); })  // オリジナルストーリー
       .On(form::kSettingsEditor, [&] {
         OpenSettingsEditor();
-        PlanSetting(g, 0, first, 8);
-        PlanSetting(g, 1, second, 10);  // stops at the item's 6
+        PlanSetting(0, first, 8);
+        PlanSetting(1, second, 10);  // stops at the item's 6
         start.ExpectRnd(0.5).Expect(50, 30).ExpectRnd(0.5).Expect(3, 0).Expect(12, 4);
         SetRandomSource(&start);
         EXPECT_TRUE(StartProduction(1, 2));  // 少女層, ﾄﾞｷｭﾒﾝﾀﾘｰ

@@ -1,4 +1,5 @@
 #include "shell/clock_timer.h"
+#include "ui/forms.h"
 
 #include <gtest/gtest.h>
 
@@ -132,9 +133,9 @@ TEST_F(ClockTimerTest, BringsTheMainWindowBackWhenAsked) {
 
 TEST_F(ClockTimerTest, TheLastTutorialStageClosesTheGuideAndOpensTheEndWindowAfterTheCaption) {
   testing::ScriptedUi ui;
-  ui.Show(36, ui::Modeless);
+  ui.Show(form::kTutorialGuide, ui::Modeless);
   ui.Clear();
-  ui.On(38, [this] {
+  ui.On(form::kTutorialStartEnd, [this] {
     EXPECT_EQ(screen.Count("caption:" + shell::DateCaption()), 1);
     g().TutorialStage = 0;
   });
@@ -144,8 +145,8 @@ TEST_F(ClockTimerTest, TheLastTutorialStageClosesTheGuideAndOpensTheEndWindowAft
   Events(2);
   ASSERT_EQ(ui.Events().size(), 2u);
   EXPECT_EQ(ui.Events()[0].kind, testing::UiEvent::Unload);
-  EXPECT_EQ(ui.Events()[0].form, 36);
-  EXPECT_EQ(ui.Shown(), std::vector<int>{38});
+  EXPECT_EQ(ui.Events()[0].form, form::kTutorialGuide);
+  EXPECT_EQ(ui.Shown(), std::vector<int>{form::kTutorialStartEnd});
 }
 
 // A game that ends inside the tick (game over) has already put the title

@@ -5,6 +5,7 @@
 #include "shell/settings.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/scripted_ui.h"
@@ -60,10 +61,10 @@ TEST_F(CommandsTest, TheActivityRuleRefusesOnlyDuringAnOutingAJobOrTraining) {
     int mode;
   };
   const Activity activities[] = {
-      {Command::Sigotosuru, 31, ui::Modeless},
-      {Command::Sanpo, 25, ui::Modal},
-      {Command::Arubaito, 32, ui::Modal},
-      {Command::Syugyou, 39, ui::Modal},
+      {Command::Sigotosuru, form::kWorking, ui::Modeless},
+      {Command::Sanpo, form::kOuting, ui::Modal},
+      {Command::Arubaito, form::kArubaito, ui::Modal},
+      {Command::Syugyou, form::kTraining, ui::Modal},
   };
   for (const Activity& activity : activities) {
     for (const Case& c : cases) {
@@ -102,14 +103,14 @@ TEST_F(CommandsTest, TheActivityRuleRefusesOnlyDuringAnOutingAJobOrTraining) {
 
 TEST_F(CommandsTest, GoingOutDuringWorkClosesTheWorkingWindowFirst) {
   shell::RunCommand(Command::Sigotosuru, screen);
-  ASSERT_TRUE(ui.IsLoaded(31));
+  ASSERT_TRUE(ui.IsLoaded(form::kWorking));
   ui.Clear();
   shell::RunCommand(Command::Sanpo, screen);
   ASSERT_EQ(ui.Events().size(), 2u);
   EXPECT_EQ(ui.Events()[0].kind, UiEvent::Unload);
-  EXPECT_EQ(ui.Events()[0].form, 31);
+  EXPECT_EQ(ui.Events()[0].form, form::kWorking);
   EXPECT_EQ(ui.Events()[1].kind, UiEvent::Show);
-  EXPECT_EQ(ui.Events()[1].form, 25);
+  EXPECT_EQ(ui.Events()[1].form, form::kOuting);
   EXPECT_EQ(g().KoudouMode, Value(0));
   EXPECT_EQ(g().SigotoOn, Value(0));
 }
@@ -117,7 +118,7 @@ TEST_F(CommandsTest, GoingOutDuringWorkClosesTheWorkingWindowFirst) {
 TEST_F(CommandsTest, AdvancingTimeTwiceOnlyBringsTheWorkingWindowForward) {
   shell::RunCommand(Command::Sigotosuru, screen);
   shell::RunCommand(Command::Sigotosuru, screen);
-  EXPECT_EQ(ui.ShownCount(31), 2);
+  EXPECT_EQ(ui.ShownCount(form::kWorking), 2);
   for (const UiEvent& e : ui.Events()) EXPECT_NE(e.kind, UiEvent::Unload);
   EXPECT_EQ(g().MinutesPerStep, Value(30));
   EXPECT_EQ(g().KoudouMode, Value(2));
@@ -151,18 +152,19 @@ TEST_F(CommandsTest, TheWindowToggleDecidesByTheOpenFlagAndTheWindowsState) {
 
 TEST_F(CommandsTest, TheToggleShowsAClosedWindowAndArrangesAnOpenOne) {
   shell::RunCommand(Command::ComicRank, screen);
-  EXPECT_EQ(ui.Shown(), std::vector<int>{60});
+  EXPECT_EQ(ui.Shown(), std::vector<int>{form::kComicsRanking});
   EXPECT_EQ(ui.Events().back().number, ui::Modeless);
   EXPECT_TRUE(screen.arranged.empty());
 
-  g().FormSlot[1].Open = 1;
-  screen.children[1] = {.loaded = true, .active = true};
+  g().FormSlot[form::kRoomView].Open = 1;
+  screen.children[form::kRoomView] = {.loaded = true, .active = true};
   shell::RunCommand(Command::VisualWindow, screen);
-  screen.children[1].minimised = true;
+  screen.children[form::kRoomView].minimised = true;
   shell::RunCommand(Command::VisualWindow, screen);
   using Arranged = std::vector<std::pair<int, ToggleAction>>;
-  EXPECT_EQ(screen.arranged, (Arranged{{1, ToggleAction::Minimise}, {1, ToggleAction::Restore}}));
-  EXPECT_EQ(ui.Shown(), std::vector<int>{60});  // no second copy
+  EXPECT_EQ(screen.arranged,
+            (Arranged{{form::kRoomView, ToggleAction::Minimise}, {form::kRoomView, ToggleAction::Restore}}));
+  EXPECT_EQ(ui.Shown(), std::vector<int>{form::kComicsRanking});  // no second copy
 }
 
 TEST_F(CommandsTest, EachCommandOpensItsWindow) {
@@ -172,15 +174,23 @@ TEST_F(CommandsTest, EachCommandOpensItsWindow) {
     int mode;
   };
   const Case cases[] = {
-      {Command::NewGame, 3, ui::Modal},        {Command::ChuutoRiaru, 38, ui::Modal},
-      {Command::MangaRSyuuryou, 14, ui::Modal}, {Command::MangaOkuru, 8, ui::Modal},
-      {Command::Motikomu, 24, ui::Modal},       {Command::Sukezyuru, 15, ui::Modal},
-      {Command::DouguKounyu, 19, ui::Modal},    {Command::Torofi, 12, ui::Modal},
-      {Command::HelpVersion, 2, ui::Modal},     {Command::KozinRanc, 61, ui::Modeless},
-      {Command::ComicRank, 60, ui::Modeless},   {Command::SyuppanYukou, 58, ui::Modeless},
-      {Command::TiPoint, 29, ui::Modeless},     {Command::ImamadeManga, 11, ui::Modeless},
-      {Command::Kanseido, 6, ui::Modeless},     {Command::VisualWindow, 1, ui::Modeless},
-      {Command::Info2, 4, ui::Modeless},
+      {Command::NewGame, form::kNewGame, ui::Modal},
+      {Command::ChuutoRiaru, form::kTutorialStartEnd, ui::Modal},
+      {Command::MangaRSyuuryou, form::kEndSerial, ui::Modal},
+      {Command::MangaOkuru, form::kContestPost, ui::Modal},
+      {Command::Motikomu, form::kBringIn, ui::Modal},
+      {Command::Sukezyuru, form::kSchedule, ui::Modal},
+      {Command::DouguKounyu, form::kEquipment, ui::Modal},
+      {Command::Torofi, form::kTrophies, ui::Modal},
+      {Command::HelpVersion, form::kAbout, ui::Modal},
+      {Command::KozinRanc, form::kAssetRanking, ui::Modeless},
+      {Command::ComicRank, form::kComicsRanking, ui::Modeless},
+      {Command::SyuppanYukou, form::kFriendship, ui::Modeless},
+      {Command::TiPoint, form::kKnowledgeList, ui::Modeless},
+      {Command::ImamadeManga, form::kArchive, ui::Modeless},
+      {Command::Kanseido, form::kCompletion, ui::Modeless},
+      {Command::VisualWindow, form::kRoomView, ui::Modeless},
+      {Command::Info2, form::kInfoPanel, ui::Modeless},
   };
   for (const Case& c : cases) {
     ui.Clear();

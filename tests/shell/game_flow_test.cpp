@@ -1,4 +1,5 @@
 #include "shell/game_flow.h"
+#include "ui/forms.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST_F(GameFlowTest, GameOnRunsItsStepsInOrder) {
   EXPECT_EQ(ui.Events()[1].text, "ChangeKoukaon");
   EXPECT_EQ(ui.Events()[2].text, "ChangeKingaku");
   EXPECT_EQ(ui.Events()[3].text, "ChangeToolStyle");
-  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
   EXPECT_EQ(ui.Events()[4].number, ui::Modeless);
   EXPECT_EQ(ui.Events()[5].number, ui::Modeless);
 }
@@ -73,17 +74,17 @@ TEST_F(GameFlowTest, ANameReplacesTheRunningGameWithANewOne) {
   g().PlayerSei = "前の人";
   g().Kingaku = 1234;
   g().ToolStyle = 1;
-  ui.Show(3, ui::Modeless);  // the new-game window is open
+  ui.Show(form::kNewGame, ui::Modeless);  // the new-game window is open
   ui.Clear();
   EXPECT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
   EXPECT_EQ(ui.Events().front().kind, UiEvent::Unload);
-  EXPECT_EQ(ui.Events().front().form, 3);
+  EXPECT_EQ(ui.Events().front().form, form::kNewGame);
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_EQ(g().PlayerSei, Value("漫画太郎"));
   EXPECT_TRUE(g().PlayerMei.IsText());
   EXPECT_EQ(g().PlayerMei, Value(""));
   EXPECT_EQ(g().AssetRankEntry[0].Name, Value("漫画太郎 "));
-  EXPECT_EQ(g().FormSlot[4].Redraw, Value(1));
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Redraw, Value(1));
   EXPECT_EQ(g().Kingaku, Value(12000));  // the new world's money, not the old game's
   EXPECT_TRUE(g().ToolStyle.IsEmpty());
   EXPECT_EQ(screen.caption, "Koratsu Version1.20");

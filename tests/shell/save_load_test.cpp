@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "shell/game_flow.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/save_bytes.h"
@@ -19,44 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RecordingScreen;
+using testing::ReadAll;
 using testing::SavedBytes;
+using testing::WriteAll;
 using testing::FirstDifference;
+using testing::TempFolder;
 using testing::UiEvent;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-// A folder of its own for each test.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "koratsu_save_load_XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
- private:
-  fs::path path_;
-};
 
 class SaveLoadTest : public ::testing::Test {
  protected:
@@ -113,19 +80,19 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   g().SigotoOn = 1;
   g().KoudouShown = 1;
   g().StatusText = "散歩中";
-  g().FormSlot[31].Top = 1200;
-  g().FormSlot[31].Left = 2400;
+  g().FormSlot[form::kWorking].Top = 1200;
+  g().FormSlot[form::kWorking].Left = 2400;
   g().GameSpeed = 3;
   g().Koukaon = 2;
   g().KingakuHyouzi = 2;
   g().KingakuComma = 1;
   g().ToolStyle = 1;
   g().TutorialStage = 7;  // saved while the tutorial ran
-  ui.Show(1, ui::Modeless);
-  ui.Show(4, ui::Modeless);
-  g().FormSlot[1].Open = 1;
-  g().FormSlot[4].Open = 1;
-  g().FormSlot[6].Open = 1;  // open when saved, not after the load
+  ui.Show(form::kRoomView, ui::Modeless);
+  ui.Show(form::kInfoPanel, ui::Modeless);
+  g().FormSlot[form::kRoomView].Open = 1;
+  g().FormSlot[form::kInfoPanel].Open = 1;
+  g().FormSlot[form::kCompletion].Open = 1;  // open when saved, not after the load
   fs::path path = folder / "game.krt";
   Save(path);
   ASSERT_TRUE(fs::exists(path));
@@ -139,14 +106,14 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   ASSERT_FALSE(ui.Events().empty());
   EXPECT_EQ(ui.Events()[1].kind, UiEvent::Unload);
   auto& expected = *saved;
-  expected.FormSlot[31].Top = 0;
-  expected.FormSlot[31].Left = 0;
+  expected.FormSlot[form::kWorking].Top = 0;
+  expected.FormSlot[form::kWorking].Left = 0;
   expected.KoudouMode = 0;
   expected.MinutesPerStep = 0;
   expected.SigotoOn = 0;
   expected.KoudouShown = 0;
   expected.TutorialStage = 0;
-  expected.FormSlot[6].Open = 0;
+  expected.FormSlot[form::kCompletion].Open = 0;
   std::string loaded = SavedBytes(g());
   std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
@@ -154,11 +121,51 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
 
   EXPECT_EQ(Settings(), (std::vector<std::string>{"ChangeToolStyle", "GameSpeedChange", "ChangeKoukaon",
                                                   "ChangeKingaku"}));
-  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
   EXPECT_EQ(screen.calls, (std::vector<std::string>{"clock:off", "background:game", "toolbar:pictures",
                                                     "caption:Koratsu Version1.20", "clock:on", "menus:game",
                                                     "clock:on"}));
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SaveLoadTest, TheDialogsOpenWhereThePlayerLastSavedOrLoaded) {
+  TempFolder other;
+  StartGame("漫画太郎");
+  Save(folder / "game.krt");
+  EXPECT_EQ(shell::SaveDialogRequest().folder, folder.Path().string());
+  EXPECT_EQ(shell::OpenDialogRequest().folder, folder.Path().string());
+  Load(other / "missing.krt");  // a failed load counts as well
+  EXPECT_EQ(shell::OpenDialogRequest().folder, other.Path().string());
+  EXPECT_EQ(shell::SaveDialogRequest().folder, other.Path().string());
+}
+
+TEST(DialogFolderTest, TheLastFilesFolderWhileItIsThereElseHome) {
+  testing::TempFolder folder;
+  const std::string home = "/home/player";
+  struct Case {
+    const char* what;
+    std::string lastFile;
+    std::string folder;
+  };
+  const Case cases[] = {
+      {"no file yet", "", home},
+      {"a file in a folder that is there", (folder / "game.krt").string(), folder.Path().string()},
+      {"a file whose folder has gone", (folder / "gone" / "game.krt").string(), home},
+      {"a name without a folder", "game.krt", home},
+  };
+  for (const Case& c : cases) EXPECT_EQ(shell::DialogFolder(c.lastFile, home), c.folder) << c.what;
+}
+
+TEST_F(SaveLoadTest, TheLoadsCaptionHasTheProgramsTitleNotTheFiles) {
+  StartGame("漫画太郎");
+  g().AppTitle = "\x1b]0;別の題\x07";  // a file may hold any title
+  fs::path path = folder / "game.krt";
+  Save(path);
+  shell::SetProgramValues();
+  screen.calls.clear();
+  Load(path);
+  EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "caption:Koratsu Version1.20"), screen.calls.end());
+  EXPECT_EQ(g().AppTitle, Value("\x1b]0;別の題\x07")) << "the title is read like every other value";
 }
 
 TEST_F(SaveLoadTest, LoadingOnTheTitleScreenStartsTheLoadedGame) {
@@ -176,7 +183,7 @@ TEST_F(SaveLoadTest, LoadingOnTheTitleScreenStartsTheLoadedGame) {
   EXPECT_TRUE(screen.clockRunning);
   EXPECT_TRUE(screen.gameMenus);
   EXPECT_EQ(title->Kingaku, Value(31415));
-  EXPECT_EQ(ui.Shown(), (std::vector<int>{1, 4}));
+  EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
 }
 
 TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
@@ -236,8 +243,8 @@ TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWa
       StartGame("今の人");
       own->Kingaku = 4242;
       own->KoudouMode = 2;
-      own->FormSlot[31].Top = 99;
-      ui.Show(4, ui::Modeless);
+      own->FormSlot[form::kWorking].Top = 99;
+      ui.Show(form::kInfoPanel, ui::Modeless);
     }
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(c.name) + (running ? " in a game" : " on the title screen"));

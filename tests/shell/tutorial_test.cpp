@@ -7,6 +7,7 @@
 
 #include "shell/clock_timer.h"
 #include "shell/game_flow.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/scripted_ui.h"
@@ -17,10 +18,6 @@ namespace {
 using testing::RecordingScreen;
 using testing::UiEvent;
 
-constexpr int kNewGameWindow = 3;
-constexpr int kGuide = 36;
-constexpr int kStartEndWindow = 38;
-
 void NoTick() {}
 
 class TutorialTest : public ::testing::Test {
@@ -29,18 +26,18 @@ class TutorialTest : public ::testing::Test {
     shell::SetProgramValues();
     // What Form38 does when shown: it decides its role as it loads, then the
     // player presses its only button.
-    ui.On(kStartEndWindow, [this] {
+    ui.On(form::kTutorialStartEnd, [this] {
       roles.push_back(shell::OpenTutorialWindow(screen));
       shell::PressTutorialWindowButton(screen);
     });
-    ui.On(kNewGameWindow, [this] {
+    ui.On(form::kNewGame, [this] {
       if (typeName) shell::ConfirmNewGame("新人", screen);
     });
   }
   GameState& g() { return state.g(); }
 
   // The tutorial menu entry.
-  void StartTutorial() { ui::Show(kStartEndWindow, ui::Modal); }
+  void StartTutorial() { ui::Show(form::kTutorialStartEnd, ui::Modal); }
 
   testing::FreshState state;
   testing::ScriptedUi ui;
@@ -95,13 +92,14 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
   // The guide opens beside the main window before the name window.
   auto shown = ui.Shown();
   ASSERT_GE(shown.size(), 3u);
-  EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 3), (std::vector<int>{kStartEndWindow, kGuide, kNewGameWindow}));
+  EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 3),
+            (std::vector<int>{form::kTutorialStartEnd, form::kTutorialGuide, form::kNewGame}));
   EXPECT_EQ(g().TutorialMode, Value(1));
   EXPECT_EQ(g().TutorialStage, Value(2));
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_TRUE(screen.tutorialMenus);
   EXPECT_TRUE(TutorialRunning());
-  EXPECT_TRUE(ui.IsLoaded(kGuide));
+  EXPECT_TRUE(ui.IsLoaded(form::kTutorialGuide));
 
   for (int stage = 2; stage <= 11; ++stage) {
     EXPECT_FALSE(AdvanceTutorial(stage - 1));
@@ -115,8 +113,8 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
   timer.Event(screen);
 
   EXPECT_EQ(roles.back(), shell::TutorialWindowRole::End);
-  EXPECT_EQ(ui.Shown(), std::vector<int>{kStartEndWindow});
-  EXPECT_FALSE(ui.IsLoaded(kGuide));
+  EXPECT_EQ(ui.Shown(), std::vector<int>{form::kTutorialStartEnd});
+  EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   EXPECT_EQ(g().GameActive, Value(0));
   EXPECT_EQ(g().TutorialMode, Value(0));
   EXPECT_EQ(g().TutorialStage, Value(0));
@@ -139,7 +137,7 @@ TEST_F(TutorialTest, CancellingTheNameWindowAtTheStartEndsTheTutorial) {
   StartTutorial();
   EXPECT_EQ(g().TutorialMode, Value(0));
   EXPECT_EQ(g().TutorialStage, Value(0));
-  EXPECT_FALSE(ui.IsLoaded(kGuide));
+  EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   EXPECT_EQ(screen.Count("menus:tutorial"), 0);
   EXPECT_FALSE(screen.tutorialMenus);
   EXPECT_EQ(g().GameActive, Value(1));
@@ -161,7 +159,7 @@ TEST_F(TutorialTest, AGameOverDuringTheTutorialEndsItWithTheGame) {
   shell::ResetGame(screen);
   EXPECT_EQ(g().TutorialMode, Value(0));
   EXPECT_EQ(g().TutorialStage, Value(0));
-  EXPECT_FALSE(ui.IsLoaded(kGuide));
+  EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   ASSERT_FALSE(screen.calls.empty());
   EXPECT_EQ(screen.calls.front(), "menus:free");
   EXPECT_FALSE(screen.gameMenus);

@@ -45,7 +45,7 @@ class WorldTest : public ::testing::Test {
 TEST_F(WorldTest, NewWorldStartValues) {
   testing::CountingRandom random;
   SetRandomSource(&random);
-  InitWorld();
+  shell::InitWorld();
 
   EXPECT_TRUE(g().PlayerSei.IsText());
   EXPECT_EQ(g().PlayerSei.Str(), "");
@@ -103,7 +103,7 @@ TEST_F(WorldTest, NewWorldStartValues) {
 }
 
 TEST_F(WorldTest, TotalsAndDesksStartAsNumbers) {
-  InitWorld();
+  shell::InitWorld();
   for (long long s = 0; s <= 5; ++s) {
     EXPECT_TRUE(g().ProductionSlot[s].SigotoPoint.IsNumber());
     EXPECT_EQ(g().ProductionSlot[s].SigotoPoint, 0);
@@ -124,7 +124,7 @@ TEST_F(WorldTest, TotalsAndDesksStartAsNumbers) {
 
 TEST_F(WorldTest, StartsOnTodaysDateIn1970WithThePcsWeekday) {
   clock_.Set({2024, 2, 29, 5, 23, 59, 0});  // a Thursday
-  InitWorld();
+  shell::InitWorld();
   EXPECT_EQ(g().GameYear, 1970);
   EXPECT_EQ(g().GameMonth, 2);
   EXPECT_EQ(g().GameDay, 29);
@@ -133,13 +133,13 @@ TEST_F(WorldTest, StartsOnTodaysDateIn1970WithThePcsWeekday) {
 
   ClearGameState();
   clock_.Set({2023, 1, 8, 1, 0, 5, 0});  // a Sunday
-  InitWorld();
+  shell::InitWorld();
   EXPECT_EQ(g().GameWeekday, 0);
   EXPECT_EQ(g().GameHour, 0);
 }
 
 TEST_F(WorldTest, EveryCatalogueIsFilled) {
-  InitWorld();
+  shell::InitWorld();
   struct Count {
     const char* what;
     const Value& count;
@@ -159,7 +159,7 @@ TEST_F(WorldTest, EveryCatalogueIsFilled) {
 }
 
 TEST_F(WorldTest, FurnitureTakesTheLowestSpriteSlotsAndTheFiguresTheNextFive) {
-  InitWorld();
+  shell::InitWorld();
   EXPECT_EQ(g().SpriteDrawCount, 11);
   EXPECT_EQ(g().RoomItemSpriteCount, 6);
   for (long long i = 0; i < 6; ++i) EXPECT_EQ(g().RoomItem[i].Sprite, i);
@@ -186,7 +186,7 @@ TEST_F(WorldTest, DrawsInTheSpecifiedOrderAndGivesFirstPointsToTheRowsThatPass) 
   for (int row = 4; row < 97; ++row) random.Expect(10, 1 + row % 9);
   SetRandomSource(&random);
 
-  InitWorld();
+  shell::InitWorld();
 
   EXPECT_EQ(random.Seeds(), 1);
   EXPECT_EQ(random.Remaining(), 0u);
@@ -209,7 +209,7 @@ TEST_F(WorldTest, FirstPointsStopAfterFiveItems) {
   for (long points : {0, 9, 3, 5, 1}) random.Expect(10, 0).Expect(10, points);
   SetRandomSource(&random);
 
-  InitWorld();
+  shell::InitWorld();
 
   EXPECT_EQ(random.Remaining(), 0u);  // ten draws, then no further row is visited
   const char* names[] = {"企業戦士", "技術研究所", "ｻﾗﾘｰﾏﾝ", "古本屋", "消防士"};
@@ -229,7 +229,7 @@ TEST_F(WorldTest, NoItemGetsPointsWhenNoRowPasses) {
   for (int row = 0; row < 97; ++row) random.Expect(10, 9);
   SetRandomSource(&random);
 
-  InitWorld();
+  shell::InitWorld();
 
   EXPECT_EQ(random.Remaining(), 0u);
   for (long long i = 0; i < 97; ++i) {
@@ -239,7 +239,7 @@ TEST_F(WorldTest, NoItemGetsPointsWhenNoRowPasses) {
 }
 
 TEST_F(WorldTest, ASecondGameAfterClearingBuildsTheSameCatalogues) {
-  InitWorld();
+  shell::InitWorld();
   std::string firstTitles;
   for (long long r = 0; r < 39; ++r) firstTitles += g().Novel[r].Title.Str() + "|";
   g().Assistant[3].Hired = 1;
@@ -248,7 +248,7 @@ TEST_F(WorldTest, ASecondGameAfterClearingBuildsTheSameCatalogues) {
   g().HouseKind = 1;
 
   ClearGameState();
-  InitWorld();
+  shell::InitWorld();
 
   std::string secondTitles;
   for (long long r = 0; r < 39; ++r) secondTitles += g().Novel[r].Title.Str() + "|";

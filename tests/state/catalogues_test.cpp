@@ -30,7 +30,7 @@ class CatalogueTest : public ::testing::Test {
     SetComputerClock(&clock_);
     SetRandomSource(&random_);
     SetLogSink([this](const std::string& line) { log_.push_back(line); });
-    InitWorld();
+    shell::InitWorld();
   }
   void TearDown() override {
     SetLogSink({});

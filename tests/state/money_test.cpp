@@ -73,24 +73,5 @@ TEST_F(MoneyTest, FractionsAndHugeAmountsStayReadable) {
   EXPECT_EQ(FormatKingaku(1e16), "10,000,000,000,000,000");
 }
 
-TEST_F(MoneyTest, AddKingakuChangesMoneyUncheckedAndAsksBothWindowsToRedraw) {
-  g().Kingaku = 12000;
-  AddKingaku(0);
-  EXPECT_EQ(g().FormSlot[4].Redraw, 1);
-  EXPECT_EQ(g().FormSlot[61].Redraw, 1);
-
-  AddKingaku(-20000);  // more than he has: the caller checks, not AddKingaku
-  EXPECT_EQ(g().Kingaku, -8000);
-  EXPECT_EQ(FormatKingaku(g().Kingaku), "-8000");
-
-  AddKingaku(Value::Text("500"));  // added as a number, never joined
-  EXPECT_TRUE(g().Kingaku.IsNumber());
-  EXPECT_EQ(g().Kingaku, -7500);
-
-  g().Kingaku = Value();
-  AddKingaku(3900);
-  EXPECT_EQ(g().Kingaku, 3900);
-}
-
 }  // namespace
 }  // namespace koratsu

@@ -1,8 +1,8 @@
 #pragma once
 // What moving house does to the room of the running game, for tests that
-// need the house: call it once HouseKind is 1. The apartment's items go, the
-// house is furnished with every piece of its equipment bought, and the player
-// stands at the house's door on the way to his desk.
+// need the house without paying for it: the house's room as the move leaves
+// it, with the equipment the player owns at its places there (a test that
+// wants equipment in the room sets DouguOwned first).
 
 namespace koratsu::testing {
 

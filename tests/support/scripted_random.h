@@ -53,4 +53,16 @@ class CountingRandom : public RandomSource {
   SeededRandom inner_;
 };
 
+// A seeded source that keeps its seed: the world set-up's seeding from the
+// computer clock is ignored, so a whole game plays the same every run.
+class FixedRandom : public RandomSource {
+ public:
+  explicit FixedRandom(std::uint64_t seed) : inner_(seed) {}
+  double Next(long range) override { return inner_.Next(range); }
+  void Seed(std::uint64_t) override {}
+
+ private:
+  SeededRandom inner_;
+};
+
 }  // namespace koratsu::testing

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ui/talk.h"
 #include "state/game_state.h"
+#include "ui/talk.h"
 
 namespace koratsu::testing {
 
@@ -17,6 +17,11 @@ ScriptedUi& ScriptedUi::On(int form, std::function<void()> handler) {
 
 ScriptedUi& ScriptedUi::OnCall(int form, const std::string& method, std::function<void()> handler) {
   callHandlers_[{form, method}] = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::OnUnload(int form, std::function<void()> handler) {
+  unloadHandlers_[form] = std::move(handler);
   return *this;
 }
 
@@ -64,6 +69,18 @@ std::vector<int> ScriptedUi::Shown() const {
 int ScriptedUi::ShownCount(int form) const {
   auto shown = Shown();
   return static_cast<int>(std::count(shown.begin(), shown.end(), form));
+}
+
+std::string ScriptedUi::ControlText(int form, const std::string& control) const {
+  auto text = controlTexts_.find({form, control});
+  return text == controlTexts_.end() ? std::string() : text->second;
+}
+
+std::vector<int> ScriptedUi::ClockSwitches() const {
+  std::vector<int> out;
+  for (const auto& e : events_)
+    if (e.kind == UiEvent::Clock) out.push_back(e.number);
+  return out;
 }
 
 void ScriptedUi::Clear() {
@@ -114,13 +131,22 @@ void ScriptedUi::Show(int form, int mode) {
     auto run = handler->second;  // the handler may replace itself
     run();
   }
-  if (mode == ui::Modal) loaded_.erase(form);
+  if (mode == ui::Modal && loaded_.count(form)) Closed(form);
 }
 
 void ScriptedUi::Unload(int form) {
   if (!loaded_.count(form)) return;
-  loaded_.erase(form);
   events_.push_back({UiEvent::Unload, {}, form});
+  Closed(form);
+}
+
+void ScriptedUi::Closed(int form) {
+  loaded_.erase(form);
+  auto handler = unloadHandlers_.find(form);
+  if (handler != unloadHandlers_.end() && handler->second) {
+    auto run = handler->second;
+    run();
+  }
 }
 
 bool ScriptedUi::IsLoaded(int form) { return loaded_.count(form) != 0; }
@@ -129,6 +155,15 @@ void ScriptedUi::CallForm(int form, std::string_view method) {
   events_.push_back({UiEvent::Call, std::string(method), form});
   auto handler = callHandlers_.find({form, std::string(method)});
   if (handler != callHandlers_.end() && handler->second) handler->second();
+}
+
+void ScriptedUi::SetControlText(int form, std::string_view control, const std::string& text) {
+  // Setting a text loads the window, as showing it would.
+  loaded_.insert(form);
+  UiEvent e{UiEvent::ControlText, std::string(control), form};
+  e.value = text;
+  events_.push_back(e);
+  controlTexts_[{form, std::string(control)}] = text;
 }
 
 void ScriptedUi::SetClockRunning(bool running) {

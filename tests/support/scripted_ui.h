@@ -24,6 +24,7 @@ struct UiEvent {
     Show,           // form, mode in `number`
     Unload,         // form
     Call,           // form, method in `text`
+    ControlText,    // form, control in `text`, its new text in `value`
     Clock,          // number 1 running, 0 stopped
     Setting,        // text names the main window's operation
     Sound,          // kind in `number`
@@ -39,6 +40,7 @@ struct UiEvent {
   int form = 0;
   int number = 0;
   std::vector<std::string> lines;
+  std::string value;
 };
 
 struct TalkRecord {
@@ -55,6 +57,9 @@ class ScriptedUi : public ui::Ui {
   // window the handler runs inside Show, and the window is closed afterwards.
   ScriptedUi& On(int form, std::function<void()> handler);
   ScriptedUi& OnCall(int form, const std::string& method, std::function<void()> handler);
+  // What window `form` does as it closes: after its modal show, or when the
+  // game unloads it.
+  ScriptedUi& OnUnload(int form, std::function<void()> handler);
   // Runs after each conversation was recorded and closed.
   ScriptedUi& OnTalk(std::function<void(const TalkRecord&)> handler);
   // Answers for the next questions, in order (6 yes, 7 no). Unscripted questions answer `fallback`.
@@ -71,6 +76,9 @@ class ScriptedUi : public ui::Ui {
   const TalkRecord& Talk(std::size_t i) const { return talks_.at(i); }
   std::vector<int> Shown() const;  // window numbers in the order they were shown
   int ShownCount(int form) const;
+  // The text last set on a control of window `form` ("" when none was).
+  std::string ControlText(int form, const std::string& control) const;
+  std::vector<int> ClockSwitches() const;  // 1 started, 0 stopped, in order
   bool ClockRunning() const { return clockRunning_; }
   void Clear();
 
@@ -83,6 +91,7 @@ class ScriptedUi : public ui::Ui {
   void Unload(int form) override;
   bool IsLoaded(int form) override;
   void CallForm(int form, std::string_view method) override;
+  void SetControlText(int form, std::string_view control, const std::string& text) override;
   void SetClockRunning(bool running) override;
   void GameSpeedChange() override;
   void ChangeKoukaon() override;
@@ -100,12 +109,16 @@ class ScriptedUi : public ui::Ui {
   std::vector<TalkRecord> talks_;
   std::map<int, std::function<void()>> handlers_;
   std::map<std::pair<int, std::string>, std::function<void()>> callHandlers_;
+  std::map<int, std::function<void()>> unloadHandlers_;
+  std::map<std::pair<int, std::string>, std::string> controlTexts_;
   std::function<void(const TalkRecord&)> talkHandler_;
   std::deque<int> answers_;
   int fallback_ = 7;
   std::deque<std::optional<std::string>> fileAnswers_;
   std::set<int> loaded_;
   bool clockRunning_ = false;
+
+  void Closed(int form);
 };
 
 }  // namespace koratsu::testing

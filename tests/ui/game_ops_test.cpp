@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "state/game_state.h"
+#include "state/money.h"
+#include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
@@ -44,30 +47,54 @@ TEST_F(GameOpsTest, PlayKoukaonPlaysTheTwoEffectsUnlessSilenced) {
   EXPECT_TRUE(Sounds().empty());
 }
 
+TEST_F(GameOpsTest, AddKingakuChangesMoneyUncheckedAndAsksBothWindowsToRedraw) {
+  g().Kingaku = 12000;
+  AddKingaku(0);
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Redraw, 1);
+  EXPECT_EQ(g().FormSlot[form::kAssetRanking].Redraw, 1);
+
+  AddKingaku(-20000);  // more than he has: the caller checks, not AddKingaku
+  EXPECT_EQ(g().Kingaku, -8000);
+  EXPECT_EQ(FormatKingaku(g().Kingaku), "-8000");
+
+  AddKingaku(Value::Text("500"));  // added as a number, never joined
+  EXPECT_TRUE(g().Kingaku.IsNumber());
+  EXPECT_EQ(g().Kingaku, -7500);
+
+  g().Kingaku = Value();
+  AddKingaku(3900);
+  EXPECT_EQ(g().Kingaku, 3900);
+}
+
 TEST_F(GameOpsTest, UnloadAllFormsClosesChildWindowsInOrderAndLeavesTheOthers) {
-  for (int form = 1; form <= 68; ++form) ui_.Show(form, ui::Modeless);
+  for (int form : form::kAll) ui_.Show(form, ui::Modeless);
   ui_.Clear();
 
   UnloadAllForms();
 
+  // Every window up to the training's progress closes, in number order, but
+  // the tutorial guide, the magazine text, the featured article and the fan letter.
+  const int kept[] = {form::kTutorialGuide, form::kMagazineText, form::kFeaturedArticle, form::kFanLetter,
+                      form::kReturnsNotice, form::kBigGain,      form::kPostingAnimation};
   std::vector<int> unloaded;
   for (const UiEvent& e : ui_.Events())
     if (e.kind == UiEvent::Unload) unloaded.push_back(e.form);
   std::vector<int> expected;
-  for (int form = 1; form <= 65; ++form)
-    if (form != 36 && form != 54 && form != 63 && form != 64) expected.push_back(form);
+  for (int form : form::kAll)
+    if (std::find(std::begin(kept), std::end(kept), form) == std::end(kept)) expected.push_back(form);
   EXPECT_EQ(unloaded, expected);
-  for (int form : {36, 54, 63, 64, 66, 67, 68}) EXPECT_TRUE(ui_.IsLoaded(form)) << form;
+  EXPECT_EQ(expected.back(), form::kTrainingProgress);
+  for (int form : kept) EXPECT_TRUE(ui_.IsLoaded(form)) << form::Name(form);
 }
 
 TEST_F(GameOpsTest, UnloadAllFormsLeavesWindowsThatAreNotOpen) {
-  ui_.Show(4, ui::Modeless);
-  ui_.Show(36, ui::Modeless);  // the tutorial guide
+  ui_.Show(form::kInfoPanel, ui::Modeless);
+  ui_.Show(form::kTutorialGuide, ui::Modeless);
   ui_.Clear();
   UnloadAllForms();
   ASSERT_EQ(ui_.Events().size(), 1u);
-  EXPECT_EQ(ui_.Events()[0].form, 4);
-  EXPECT_TRUE(ui_.IsLoaded(36));
+  EXPECT_EQ(ui_.Events()[0].form, form::kInfoPanel);
+  EXPECT_TRUE(ui_.IsLoaded(form::kTutorialGuide));
 }
 
 }  // namespace

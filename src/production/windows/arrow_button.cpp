@@ -8,7 +8,7 @@
 
 namespace koratsu {
 
-ArrowButton::ArrowButton(Direction direction, const QString& form, QWidget* parent)
+ArrowButton::ArrowButton(Direction direction, int form, QWidget* parent)
     : QLabel(parent), direction_(direction) {
   const int first = direction == TakeBack ? 0 : 2;
   up_ = platform::FormPicture(form, QStringLiteral("ImageS(%1)").arg(first));

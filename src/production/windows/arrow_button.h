@@ -21,8 +21,8 @@ class ArrowButton : public QLabel {
  public:
   enum Direction { TakeBack, Add };  // ▼, ▲
 
-  // `form` names the window whose pictures it shows ("Form5").
-  ArrowButton(Direction direction, const QString& form, QWidget* parent);
+  // `form` is the window whose pictures it shows (form::kSettingsEditor).
+  ArrowButton(Direction direction, int form, QWidget* parent);
 
   Direction ArrowDirection() const { return direction_; }
   // The PointRepeat value of this button: kPointRepeatAdd or kPointRepeatTakeBack.

@@ -86,14 +86,14 @@ Form5::Form5() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) 
     platform::Place(Image1[i], 1140, top, 2040, 330);
     Image1[i]->installEventFilter(this);
 
-    Image3[i] = new ArrowButton(ArrowButton::TakeBack, QStringLiteral("Form5"), this);
+    Image3[i] = new ArrowButton(ArrowButton::TakeBack, form::kSettingsEditor, this);
     platform::Place(Image3[i], 3270, top + 45, 240, 240);
     Image3[i]->MouseDown = [this, k] { Image3_MouseDown(k); };
     Image3[i]->MouseUp = [this, k] { PointButton_MouseUp(k); };
     Label8[i] = new QLabel(QStringLiteral("0"), this);
     Label8[i]->setAlignment(Qt::AlignCenter);
     platform::Place(Label8[i], 3525, top + 45, 450, 240);
-    Image4[i] = new ArrowButton(ArrowButton::Add, QStringLiteral("Form5"), this);
+    Image4[i] = new ArrowButton(ArrowButton::Add, form::kSettingsEditor, this);
     platform::Place(Image4[i], 3990, top + 45, 240, 240);
     Image4[i]->MouseDown = [this, k] { Image4_MouseDown(k); };
     Image4[i]->MouseUp = [this, k] { PointButton_MouseUp(k); };

@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 #include "roomview/sheet_layout.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
@@ -95,7 +96,7 @@ void Form1::paintEvent(QPaintEvent*) {
 }
 
 namespace {
-const bool registered = platform::RegisterForm<Form1>(1);
+const bool registered = platform::RegisterForm<Form1>(form::kRoomView);
 }  // namespace
 
 }  // namespace koratsu

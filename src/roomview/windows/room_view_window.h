@@ -1,5 +1,5 @@
 #pragma once
-// The room view (Form1): the studio as a small animated picture, a child
+// Form1: the room view, the studio as a small animated picture, a child
 // window at the top-left corner of the main window. A 30 ms timer composes a
 // fresh frame from the sprite table off screen and shows it whole.
 

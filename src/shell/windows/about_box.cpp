@@ -5,19 +5,17 @@
 
 #include "platform/colors.h"
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "shell/about.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
 
 namespace {
-
-constexpr int kAboutBox = 2;
-constexpr int kEnding = 17;
-constexpr int kTricks = 28;
 
 const QString kAddressShown = QStringLiteral("koratsu.example.org");
 
@@ -52,7 +50,7 @@ const char* const Form2::kWebPage = "https://koratsu.example.org/";
 
 Form2::Form2() : Form({.pauseClock = true}) {
   setWindowTitle(QStringLiteral("バージョン情報"));
-  setWindowIcon(QIcon(platform::FormPicture(QStringLiteral("MDIForm1"), QStringLiteral("Icon"))));
+  setWindowIcon(QIcon(platform::FormPicture(form::kMDIForm1, QStringLiteral("Icon"))));
   platform::SetFixedClientSize(this, 3960, 2025);
   platform::SetBackground(this, platform::kLightGrey);
 
@@ -66,7 +64,7 @@ Form2::Form2() : Form({.pauseClock = true}) {
   Image1 = new PressablePicture(this);
   platform::Place(Image1, 120, 480, 540, 540);
   Image1->setScaledContents(true);
-  Image1->setPixmap(platform::FormPicture(QStringLiteral("MDIForm1"), QStringLiteral("Icon")));
+  Image1->setPixmap(platform::FormPicture(form::kMDIForm1, QStringLiteral("Icon")));
   Image1->Pressed = [this](Qt::MouseButton button) { Image1_MouseDown(button); };
 
   Picture1 = new QWidget(this);
@@ -92,7 +90,7 @@ Form2::Form2() : Form({.pauseClock = true}) {
 
   Image2 = new PressablePicture(this);
   platform::Place(Image2, 3600, 1080, 225, 405);
-  Image2->setPixmap(platform::FormPicture(QStringLiteral("Form2"), QStringLiteral("Image2")));
+  Image2->setPixmap(platform::FormPicture(form::kAbout, QStringLiteral("Image2")));
   Image2->setCursor(Qt::PointingHandCursor);
   Image2->Clicked = [this] { Image2_Click(); };
 
@@ -104,13 +102,13 @@ Form2::Form2() : Form({.pauseClock = true}) {
 void Form2::Form_Load() {
   platform::FillHeadingBars(Shape1);
   GameState& g = State();
-  Label1[4]->setText(QString::fromStdString("Version " + g.AppVersion.Str()));
-  Label1[1]->setText(QString::fromStdString(g.AppTitle.Str()));
+  Label1[4]->setText(platform::Q("Version " + g.AppVersion.Str()));
+  Label1[1]->setText(platform::Q(g.AppTitle.Str()));
   shell::StartAboutSequence();
 }
 
 void Form2::Image1_MouseDown(Qt::MouseButton button) {
-  if (shell::PressAboutPicture(button == Qt::LeftButton)) ui::Show(kTricks, ui::Modal);
+  if (shell::PressAboutPicture(button == Qt::LeftButton)) ui::Show(form::kTricks, ui::Modal);
 }
 
 void Form2::OpenWebPage() { ui::OpenWebPage(kWebPage); }
@@ -125,7 +123,7 @@ void Form2::Command1_Click() { OpenWebPage(); }
 
 Form28::Form28() : Form({}) {
   setWindowTitle(QStringLiteral("ｳﾗﾜｻﾞ(ﾏﾙﾍﾟﾝ君)ｳｨﾝﾄﾞｳ"));
-  setWindowIcon(QIcon(platform::FormPicture(QStringLiteral("Form28"), QStringLiteral("Icon"))));
+  setWindowIcon(QIcon(platform::FormPicture(form::kTricks, QStringLiteral("Icon"))));
   platform::SetFixedClientSize(this, 2400, 1065);
 
   Command1 = new QPushButton(QStringLiteral("エンディングを見る"), this);
@@ -138,16 +136,16 @@ Form28::Form28() : Form({}) {
 
 void Form28::Command1_Click() {
   // Both windows close first; the ending then ends whatever game runs.
-  ui::Unload(kTricks);
-  ui::Unload(kAboutBox);
-  ui::Show(kEnding, ui::Modal);
+  ui::Unload(form::kTricks);
+  ui::Unload(form::kAbout);
+  ui::Show(form::kEnding, ui::Modal);
 }
 
 void Form28::Command2_Click() { shell::FillKnowledgePoints(); }
 
 namespace {
-const bool registered2 = platform::RegisterForm<Form2>(2);
-const bool registered28 = platform::RegisterForm<Form28>(28);
+const bool registered2 = platform::RegisterForm<Form2>(form::kAbout);
+const bool registered28 = platform::RegisterForm<Form28>(form::kTricks);
 }  // namespace
 
 }  // namespace koratsu

@@ -35,7 +35,7 @@ class BalloonForm : public platform::Form {
  protected:
   // Where a window's design puts what differs between the two, in twips.
   struct Layout {
-    QString form;  // whose stored pictures: "Form21"
+    int form;  // whose stored pictures: form::kConversation
     int clientWidth, clientHeight;
     int portraitTop;
     int buttonTop;

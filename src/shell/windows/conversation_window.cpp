@@ -1,7 +1,9 @@
 #include "shell/windows/conversation_window.h"
 
-#include "ui/talk.h"
+#include "platform/qt_strings.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
+#include "ui/talk.h"
 
 namespace koratsu {
 
@@ -19,7 +21,7 @@ Typing TalkTyping() {
 
 Form21::Form21()
     : BalloonForm({.removeCloseItem = true, .pauseClock = true, .resumeRequestOnUnload = true},
-                  {.form = QStringLiteral("Form21"),
+                  {.form = form::kConversation,
                    .clientWidth = 3255,
                    .clientHeight = 1785,
                    .portraitTop = 240,
@@ -54,7 +56,7 @@ void Form21::Timer1_Timer() {
   int speaker = State().TalkSpeaker == 1 ? 1 : 0;
   Typing typing = TalkTyping();
   ShowFrame(2 * speaker + TypeTick(typing));
-  Label1[0]->setText(QString::fromStdString(ShownText(typing)));
+  Label1[0]->setText(platform::Q(ShownText(typing)));
 }
 
 void Form21::Command1_Click() {
@@ -73,7 +75,7 @@ void Form21::Command1_Click() {
 }
 
 namespace {
-const bool registered = platform::RegisterForm<Form21>(21);
+const bool registered = platform::RegisterForm<Form21>(form::kConversation);
 }  // namespace
 
 }  // namespace koratsu

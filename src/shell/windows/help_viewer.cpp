@@ -9,6 +9,7 @@
 
 #include "platform/pictures.h"
 #include "platform/placement.h"
+#include "platform/qt_strings.h"
 #include "state/game_state.h"
 #include "state/log.h"
 
@@ -35,7 +36,7 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void HelpViewer::OpenAtStart() {
-  QString title = QString::fromStdString(State().AppTitle.Str());
+  QString title = platform::Q(State().AppTitle.Str());
   setWindowTitle(title.isEmpty() ? QStringLiteral("ヘルプ") : title + QStringLiteral(" ヘルプ"));
   QString path = platform::ProgramFile(QString::fromLatin1(kDocument));
   if (QFileInfo::exists(path)) {
@@ -43,7 +44,7 @@ void HelpViewer::OpenAtStart() {
     browser_->setSource(QUrl());
     browser_->setSource(QUrl::fromLocalFile(path));
   } else {
-    LogLine("help document missing: " + path.toStdString());
+    LogLine("help document missing: " + platform::ToStd(path));
     browser_->setHtml(QStringLiteral("<p>ヘルプファイルが見つかりません。</p><p>%1</p>").arg(path.toHtmlEscaped()));
   }
   browser_->verticalScrollBar()->setValue(0);

@@ -7,18 +7,20 @@
 #include <QMdiSubWindow>
 #include <QPalette>
 
-#include "platform/controls.h"
+#include "clock/calendar.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
 namespace {
 
-constexpr int kPanel = 4;
 constexpr int kClientWidth = 4785;
 constexpr int kClientHeight = 1905;
 constexpr int kBarHeight = 135;
@@ -31,7 +33,7 @@ constexpr unsigned kBarFrame = 0x404040;
 constexpr unsigned kStaminaBar = 0x30C030;
 constexpr unsigned kAbilityBar = 0x00A0FF;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 QFont ValueFont() {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
@@ -53,7 +55,7 @@ QLabel* BoxedText(QWidget* parent, int left, int top, int width, bool bold, cons
   label->setFixedHeight(platform::Px(kTextHeight + 30));
   label->setStyleSheet(
       QStringLiteral("QLabel { color: %1; background: white; border: 1px solid #808080; padding-left: 1px; }")
-          .arg(QString::fromUtf8(colour)));
+          .arg(Q(colour)));
   return label;
 }
 
@@ -80,16 +82,9 @@ struct Word {
   const char* text;
   int left, top;
 };
-// The day and the minute stand a little further right than in the old layout:
-// two digits of our font need more room than its narrow digits did.
+// The units of the day and the minute stand a little further right, where two
+// digits of our font still fit before them.
 const Word kWords[] = {{"年", 3540, 150}, {"月", 3945, 150}, {"日", 4380, 150}, {"時", 3510, 390}, {"分", 3960, 390}};
-
-QString WeekdayName(const Value& weekday) {
-  static const char* const names[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
-  for (int d = 0; d < 7; ++d)
-    if (weekday == d) return QString::fromUtf8(names[d]);
-  return {};
-}
 
 }  // namespace
 
@@ -102,7 +97,7 @@ Form4::Form4()
     const CaptionBox& c = kCaptions[i];
     Shape1[i] = new platform::Shape(this);
     platform::Place(Shape1[i], c.left, c.top, c.width, kCaptionHeight);
-    auto* caption = new QLabel(QString::fromUtf8(c.text), Shape1[i]);
+    auto* caption = new QLabel(Q(c.text), Shape1[i]);
     caption->setGeometry(0, 0, Shape1[i]->width(), Shape1[i]->height());
     caption->setAlignment(Qt::AlignCenter);
     caption->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -134,7 +129,7 @@ Form4::Form4()
   WeekdayText = Text(this, 4170, 390, 600, false);
   for (const Word& w : kWords) {
     QLabel* word = Text(this, w.left, w.top, 195, false);
-    word->setText(QString::fromUtf8(w.text));
+    word->setText(Q(w.text));
   }
   LevelText = BoxedText(this, 720, 750, 300, true, "red");
   ExperienceText = BoxedText(this, 1740, 765, 660, true);
@@ -154,7 +149,7 @@ double Form4::BarWidth(double value, double cap) {
 
 void Form4::Form_Load() {
   platform::SetBackground(this, platform::BackgroundForColorCount(platform::ScreenColorCount(this)));
-  State().FormSlot[kPanel].Redraw = 1;
+  State().FormSlot[form::kInfoPanel].Redraw = 1;
   platform::FillHeadingBars(Shape1);
   PlaceInMainWindow();
 }
@@ -209,9 +204,10 @@ void Form4::Redraw() {
   YearText->setText(Q(g.GameYear.Str()));
   MonthText->setText(Q(g.GameMonth.Str()));
   DayText->setText(Q(g.GameDay.Str()));
-  QString weekday = WeekdayName(g.GameWeekday);
-  if (!weekday.isEmpty()) WeekdayText->setText(weekday);
-  HourText->setText(Q(g.GameHour >= 12 ? Join("午後 ", g.GameHour - 12) : Join("午前 ", g.GameHour)));
+  // A weekday out of its range leaves the last one shown.
+  std::string weekday = WeekdayName(g.GameWeekday);
+  if (!weekday.empty()) WeekdayText->setText(Q(weekday));
+  HourText->setText(Q(TwelveHourText(g.GameHour)));
 
   MoneyText->setText(Q(FormatKingaku(g.Kingaku) + "円"));
   NameText->setText(Q(Join(g.PlayerSei, " ", g.PlayerMei)));
@@ -220,7 +216,7 @@ void Form4::Redraw() {
 }
 
 namespace {
-const bool registered = platform::RegisterForm<Form4>(4);
+const bool registered = platform::RegisterForm<Form4>(form::kInfoPanel);
 }  // namespace
 
 }  // namespace koratsu

@@ -11,10 +11,12 @@
 #include "platform/form.h"
 #include "platform/pictures.h"
 #include "platform/placement.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "shell/game_flow.h"
 #include "shell/settings.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
@@ -27,7 +29,6 @@ constexpr int kOuterWidth = 8640;   // twips
 constexpr int kOuterHeight = 6900;  // twips
 constexpr int kToolbarHeight = 405;
 constexpr int kStatusBarHeight = 300;
-constexpr int kToolWindow = 30;
 
 // The docked toolbar strip: a grey line along its top edge and a white one below it.
 class ToolbarStrip : public QWidget {
@@ -44,7 +45,7 @@ class ToolbarStrip : public QWidget {
   }
 };
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 }  // namespace
 
@@ -75,7 +76,7 @@ void MdiClient::paintEvent(QPaintEvent*) {
 
 MDIForm1::MDIForm1() {
   instance = this;
-  setWindowIcon(QIcon(platform::FormPicture(QStringLiteral("MDIForm1"), QStringLiteral("Icon"))));
+  setWindowIcon(QIcon(platform::FormPicture(form::kMDIForm1, QStringLiteral("Icon"))));
 
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
@@ -188,11 +189,11 @@ void MDIForm1::ChangeToolStyle() {
   bool docked = shell::ToolStyleDocked();
   bool game = State().GameActive == 1;
   if (docked) {
-    ui::Unload(kToolWindow);
+    ui::Unload(form::kToolWindow);
     Picture1->setVisible(game);
   } else {
     Picture1->hide();
-    if (game) ui::Show(kToolWindow, ui::Modeless);
+    if (game) ui::Show(form::kToolWindow, ui::Modeless);
   }
   SetChecked("MToolBox", docked);
   SetChecked("MToolWindow", !docked);
@@ -204,7 +205,7 @@ void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
   Menu("MSaveGame")->setEnabled(!tutorialRunning && gameMenus_);
   for (int index : {kSaveButton, kLoadButton}) {
     BSave[static_cast<size_t>(index)]->setEnabled(!tutorialRunning);
-    if (auto* tools = platform::Forms().Find(kToolWindow)) {
+    if (auto* tools = platform::Forms().Find(form::kToolWindow)) {
       for (auto* image : tools->findChildren<ToolImage*>())
         if (image->Index() == index) image->setEnabled(!tutorialRunning);
     }

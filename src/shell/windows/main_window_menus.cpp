@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/qt_strings.h"
 #include "shell/settings.h"
 #include "shell/windows/main_window.h"
 
@@ -102,7 +103,7 @@ void MDIForm1::BuildMenus() {
   QMenu* parents[4] = {};
   for (size_t i = 0; i < kRows; ++i) {
     const MenuRow& row = kMenuTree[i];
-    QString caption = QString::fromUtf8(row.caption);
+    QString caption = platform::Q(row.caption);
     bool hasItems = i + 1 < kRows && kMenuTree[i + 1].level > row.level;
     QAction* action = nullptr;
     if (row.level == 1 || hasItems) {
@@ -119,7 +120,7 @@ void MDIForm1::BuildMenus() {
       action->setChecked(row.check == Check::On);
     }
     action->setEnabled(row.enabled);
-    action->setObjectName(QString::fromUtf8(row.name));
+    action->setObjectName(platform::Q(row.name));
     if (row.command) connect(action, &QAction::triggered, this, [this, command = row.command] { (this->*command)(); });
     menu_.emplace(row.name, action);
   }

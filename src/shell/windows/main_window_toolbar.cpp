@@ -6,6 +6,7 @@
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "shell/windows/main_window.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
@@ -29,7 +30,7 @@ void MDIForm1::BuildToolbar() {
     // The two stores lie below the strip's visible height and are never seen.
     for (size_t store : {k + 1, k + 2}) {
       auto* picture = new ToolImage(static_cast<int>(store), Picture1);
-      picture->SetPicture(platform::FormPicture(QStringLiteral("MDIForm1"), StoreName(static_cast<int>(store))));
+      picture->SetPicture(platform::FormPicture(form::kMDIForm1, StoreName(static_cast<int>(store))));
       platform::Place(picture, button.left, 405, kToolButtonWidth, kToolButtonHeight);
       picture->hide();
       BSave[store] = picture;

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
@@ -29,7 +31,7 @@ void FitMessage(QLabel* label, const QString& text, int buttonsTop) {
   label->setGeometry(label->x(), centre - half, label->width(), 2 * half);
 }
 
-QString AppTitle() { return QString::fromStdString(State().AppTitle.Str()); }
+QString AppTitle() { return platform::Q(State().AppTitle.Str()); }
 
 }  // namespace
 
@@ -39,13 +41,13 @@ Form40::Form40() : Form({.removeCloseItem = true}) {
   platform::SetFixedClientSize(this, 4920, 1335);
   Image1 = new QLabel(this);
   platform::Place(Image1, 195, 180, 480, 480);
-  Image1->setPixmap(platform::FormPicture(QStringLiteral("Form40"), QStringLiteral("Image1")));
+  Image1->setPixmap(platform::FormPicture(form::kYesNo, QStringLiteral("Image1")));
   Label1 = MessageLabel(this);
   platform::Place(Label1, 720, 360, 3615, 375);
   const char* captions[] = {"はい(&Y)", "いいえ(&N)"};
   const int lefts[] = {1560, 2640};
   for (int i = 0; i < 2; ++i) {
-    Command1[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
+    Command1[i] = new QPushButton(platform::Q(captions[i]), this);
     platform::Place(Command1[i], lefts[i], 855, 900, 330);
     connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }
@@ -70,7 +72,7 @@ Form42::Form42() : Form({.removeCloseItem = true}) {
   platform::SetFixedClientSize(this, 4995, 1290);
   Image1 = new QLabel(this);
   platform::Place(Image1, 240, 180, 480, 480);
-  Image1->setPixmap(platform::FormPicture(QStringLiteral("Form42"), QStringLiteral("Image1")));
+  Image1->setPixmap(platform::FormPicture(form::kMessage, QStringLiteral("Image1")));
   Label1 = MessageLabel(this);
   platform::Place(Label1, 765, 360, 4095, 375);
   Command1[0] = new QPushButton(QStringLiteral("OK"), this);
@@ -88,8 +90,8 @@ void Form42::SetMessage(const QString& text) { FitMessage(Label1, text, Command1
 void Form42::Command1_Click(int) { Unload(); }
 
 namespace {
-const bool registered40 = platform::RegisterForm<Form40>(40);
-const bool registered42 = platform::RegisterForm<Form42>(42);
+const bool registered40 = platform::RegisterForm<Form40>(form::kYesNo);
+const bool registered42 = platform::RegisterForm<Form42>(form::kMessage);
 }  // namespace
 
 }  // namespace koratsu

@@ -1,6 +1,6 @@
 #pragma once
-// The program's own message boxes: the yes/no box Form40 and the OK box
-// Form42, both captioned with the product title. They do not pause the clock.
+// Form40 and Form42: the program's own message boxes, the yes/no box and the
+// OK box, both captioned with the product title. They do not pause the clock.
 
 #include <array>
 #include <functional>

@@ -1,18 +1,20 @@
 #include "shell/windows/new_game_window.h"
 
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "shell/game_flow.h"
 #include "shell/windows/main_window.h"
 #include "state/log.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
 namespace {
 
 QLabel* BarLabel(const char* text, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(platform::Q(text), parent);
   label->setStyleSheet(QStringLiteral("color: white;"));
   label->setAlignment(Qt::AlignCenter);
   return label;
@@ -34,7 +36,7 @@ Form3::Form3() : Form({.pauseClock = true}) {
 
   Picture1 = new QLabel(this);
   platform::Place(Picture1, 120, 600, 1320, 1680);
-  Picture1->setPixmap(platform::FormPicture(QStringLiteral("Form3"), QStringLiteral("Picture1")));
+  Picture1->setPixmap(platform::FormPicture(form::kNewGame, QStringLiteral("Picture1")));
 
   Text1 = new QLineEdit(this);
   platform::Place(Text1, 2520, 840, 2520, 360);
@@ -58,16 +60,16 @@ void Form3::Form_Load() {
 void Form3::Command1_Click() {
   MDIForm1* main = MDIForm1::Instance();
   if (!main) {
-    LogLine("Form3: no main window to start a game in");
+    LogLine(form::Name(form::kNewGame) + ": no main window to start a game in");
     return;
   }
-  shell::ConfirmNewGame(Text1->text().toStdString(), *main);
+  shell::ConfirmNewGame(platform::ToStd(Text1->text()), *main);
 }
 
 void Form3::Command2_Click() { Unload(); }
 
 namespace {
-const bool registered = platform::RegisterForm<Form3>(3);
+const bool registered = platform::RegisterForm<Form3>(form::kNewGame);
 }  // namespace
 
 }  // namespace koratsu

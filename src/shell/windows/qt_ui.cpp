@@ -1,27 +1,26 @@
 #include "shell/windows/qt_ui.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
 #include "platform/file_dialogs.h"
 #include "platform/form.h"
+#include "platform/qt_strings.h"
 #include "shell/windows/help_viewer.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
 namespace {
 
-constexpr int kTalkWindow = 21;
-constexpr int kYesNoBox = 40;
-constexpr int kMessageBox = 42;
-constexpr int kMainWindow = 0;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 QString AppTitle() { return Q(State().AppTitle.Str()); }
 
 }  // namespace
@@ -31,22 +30,22 @@ QtUi::~QtUi() {
 }
 
 void QtUi::ShowMessage(const std::string& text) {
-  auto* box = platform::Forms().Load<Form42>(kMessageBox);
+  auto* box = platform::Forms().Load<Form42>(form::kMessage);
   if (!box) return;
   box->SetMessage(Q(text));
   box->setWindowTitle(AppTitle());
-  platform::Forms().Show(kMessageBox, ui::Modal);
+  platform::Forms().Show(form::kMessage, ui::Modal);
 }
 
 int QtUi::AskYesNo(const std::string& text) {
-  auto* box = platform::Forms().Load<Form40>(kYesNoBox);
+  auto* box = platform::Forms().Load<Form40>(form::kYesNo);
   if (!box) return 7;
   bool answered = false;
   QPointer<Form40> guard(box);
   box->Answered = [&answered] { answered = true; };
   box->SetMessage(Q(text));
   box->setWindowTitle(AppTitle());
-  platform::Forms().Show(kYesNoBox, ui::Modal);
+  platform::Forms().Show(form::kYesNo, ui::Modal);
   if (guard) guard->Answered = nullptr;
   // A box closed without its buttons (the program ending) counts as No.
   if (!answered) return 7;
@@ -58,10 +57,10 @@ void QtUi::ShowSystemWarning(const std::string& text) {
 }
 
 void QtUi::ShowTalk(const std::string& caption) {
-  platform::Form* talk = platform::Forms().Load(kTalkWindow);
+  platform::Form* talk = platform::Forms().Load(form::kConversation);
   if (!talk) return;
   talk->setWindowTitle(Q(caption));
-  platform::Forms().Show(kTalkWindow, ui::Modal);
+  platform::Forms().Show(form::kConversation, ui::Modal);
 }
 
 void QtUi::Show(int form, int mode) { platform::Forms().Show(form, mode); }
@@ -71,12 +70,25 @@ void QtUi::Unload(int form) { platform::Forms().Unload(form); }
 bool QtUi::IsLoaded(int form) { return platform::Forms().IsLoaded(form); }
 
 void QtUi::CallForm(int form, std::string_view method) {
-  if (form != kMainWindow) {
+  if (form != form::kMDIForm1) {
     platform::Forms().Call(form, method);
     return;
   }
   MDIForm1* main = MDIForm1::Instance();
-  if (!main || !main->Call(method)) LogLine("MDIForm1 has no method " + std::string(method));
+  if (!main || !main->Call(method)) LogLine(form::Name(form::kMDIForm1) + " has no method " + std::string(method));
+}
+
+void QtUi::SetControlText(int form, std::string_view control, const std::string& text) {
+  platform::Form* window = platform::Forms().Load(form);
+  if (!window) return;  // the host has logged the missing window
+  const QString name = QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+  if (auto* label = window->findChild<QLabel*>(name)) {
+    label->setText(Q(text));
+  } else if (auto* button = window->findChild<QAbstractButton*>(name)) {
+    button->setText(Q(text));
+  } else {
+    LogLine("Form" + std::to_string(form) + " has no control " + std::string(control));
+  }
 }
 
 void QtUi::SetClockRunning(bool running) {

@@ -20,6 +20,8 @@ class QtUi : public ui::Ui {
   bool IsLoaded(int form) override;
   // Form 0 is the main window MDIForm1 ("ResetGame", "GameOn", "Show").
   void CallForm(int form, std::string_view method) override;
+  // The control is the window's child whose object name is the design's name.
+  void SetControlText(int form, std::string_view control, const std::string& text) override;
   void SetClockRunning(bool running) override;
   void GameSpeedChange() override;
   void ChangeKoukaon() override;

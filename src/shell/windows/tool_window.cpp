@@ -5,12 +5,12 @@
 #include "platform/twips.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
 namespace {
 
-constexpr int kRoomView = 1;
 constexpr int kCellLefts[] = {60, 420, 780, 1140};
 constexpr int kCellTops[] = {60, 420, 780, 1140, 1500};
 // The room view's place and outer width as it opens for each dwelling.
@@ -20,7 +20,7 @@ constexpr int kLargeRoomViewWidth = 6225;  // the house
 // Right beside the room view, at the top of the client area; with the room
 // view closed, beside where it would open.
 QPoint Place() {
-  if (platform::Form* room = platform::Forms().Find(kRoomView)) {
+  if (platform::Form* room = platform::Forms().Find(form::kRoomView)) {
     QRect frame = room->Frame()->geometry();
     return {frame.x() + frame.width(), 0};
   }
@@ -90,7 +90,7 @@ void Form30::BSave_Click(int index) {
 }
 
 namespace {
-const bool registered = platform::RegisterForm<Form30>(30);
+const bool registered = platform::RegisterForm<Form30>(form::kToolWindow);
 }  // namespace
 
 }  // namespace koratsu

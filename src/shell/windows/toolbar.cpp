@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt_strings.h"
 #include "state/game_state.h"
 
 namespace koratsu {
@@ -90,7 +91,7 @@ void ToolButtonHover(ToolImage& image) {
   GameState& g = State();
   g.StatusBarTick = 0;
   g.StatusBarText = button->status;
-  image.setToolTip(QString::fromUtf8(button->tooltip));
+  image.setToolTip(platform::Q(button->tooltip));
 }
 
 }  // namespace koratsu

@@ -4,14 +4,16 @@
 
 #include "platform/colors.h"
 #include "platform/placement.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
-#include "ui/talk.h"
 #include "shell/tutorial.h"
-#include "ui/tutorial_stages.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "ui/forms.h"
+#include "ui/talk.h"
+#include "ui/tutorial_stages.h"
 
 namespace koratsu {
 
@@ -62,7 +64,7 @@ void Form38::Form_Load() {
   platform::FillHeadingBars(Shape1);
   MDIForm1* main = MDIForm1::Instance();
   if (!main) {
-    LogLine("Form38: no main window to run the tutorial in");
+    LogLine(form::Name(form::kTutorialStartEnd) + ": no main window to run the tutorial in");
     return;
   }
   if (shell::OpenTutorialWindow(*main) == shell::TutorialWindowRole::Start) {
@@ -95,7 +97,7 @@ void Form38::Command1_Click() {
 
 Form36::Form36()
     : BalloonForm({.kind = platform::FormKind::Owned, .centre = false, .removeCloseItem = true},
-                  {.form = QStringLiteral("Form36"),
+                  {.form = form::kTutorialGuide,
                    .clientWidth = 3240,
                    .clientHeight = 1650,
                    .portraitTop = 120,
@@ -136,7 +138,7 @@ void Form36::Timer1_Timer() {
   }
 
   ShowFrame(TypeTick(typing));
-  Label1[0]->setText(QString::fromStdString(ShownText(typing)));
+  Label1[0]->setText(platform::Q(ShownText(typing)));
 
   // A new stage: its lines replace the last stage's.
   if (g.TutorialStageLoaded == 0) {
@@ -158,8 +160,8 @@ void Form36::Command1_Click() {
 }
 
 namespace {
-const bool registered38 = platform::RegisterForm<Form38>(38);
-const bool registered36 = platform::RegisterForm<Form36>(36);
+const bool registered38 = platform::RegisterForm<Form38>(form::kTutorialStartEnd);
+const bool registered36 = platform::RegisterForm<Form36>(form::kTutorialGuide);
 }  // namespace
 
 }  // namespace koratsu

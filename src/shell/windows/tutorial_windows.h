@@ -1,6 +1,7 @@
 #pragma once
-// The tutorial's windows: Form38 starts and ends it, the guide Form36 types
-// the editor's instructions for the current stage beside the main window.
+// Form38 and Form36: the tutorial's windows. Form38 starts and ends it, the
+// guide Form36 types the editor's instructions for the current stage beside
+// the main window.
 
 #include <array>
 

@@ -158,7 +158,7 @@ TEST_F(SettingsEditorWindowTest, HoldingAnArrowMovesAPointATickWithTheRiseSound)
   QPixmap up = editor->Image4[0]->pixmap();
   Press(editor->Image4[0]);
   EXPECT_EQ(editor->Image4[0]->pixmap().toImage(),
-            platform::FormPicture(QStringLiteral("Form5"), QStringLiteral("ImageS(3)")).toImage());
+            platform::FormPicture(form::kSettingsEditor, QStringLiteral("ImageS(3)")).toImage());
   for (int t = 0; t < 10; ++t) editor->Timer1_Timer();
   Release(editor->Image4[0]);
   EXPECT_EQ(editor->Image4[0]->pixmap().toImage(), up.toImage());

@@ -6,6 +6,7 @@
 
 #include "qtsupport/window_testing.h"
 #include "shell/game_flow.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 
@@ -13,8 +14,6 @@ namespace koratsu {
 namespace {
 
 using testing::UiEvent;
-
-constexpr int kTricks = 28;
 
 // Presses on the icon: 'L' the left button, 'R' the right one.
 void Press(QWidget* target, Qt::MouseButton button) {
@@ -38,16 +37,16 @@ class AboutBoxTest : public ::testing::Test {
   GameState& g() { return state.g(); }
 
   void Reopen() {
-    platform::Forms().Unload(2);
-    box = platform::Forms().Load<Form2>(2);
+    platform::Forms().Unload(form::kAbout);
+    box = platform::Forms().Load<Form2>(form::kAbout);
   }
   // Presses in order, and the number of the press at which the tricks window opened (0: never).
   std::vector<int> Presses(const std::string& sequence) {
     std::vector<int> opened;
     for (size_t i = 0; i < sequence.size(); ++i) {
-      int before = ui.ShownCount(kTricks);
+      int before = ui.ShownCount(form::kTricks);
       Press(box->Image1, sequence[i] == 'L' ? Qt::LeftButton : Qt::RightButton);
-      if (ui.ShownCount(kTricks) > before) opened.push_back(static_cast<int>(i) + 1);
+      if (ui.ShownCount(form::kTricks) > before) opened.push_back(static_cast<int>(i) + 1);
     }
     return opened;
   }
@@ -127,11 +126,11 @@ TEST_F(AboutBoxTest, EveryPartOfTheBoxLeadsToTheWebPage) {
     EXPECT_EQ(e.text, Form2::kWebPage);
   }
   EXPECT_EQ(pages, 6);
-  EXPECT_TRUE(platform::Forms().IsLoaded(2)) << "the box stays open";
+  EXPECT_TRUE(platform::Forms().IsLoaded(form::kAbout)) << "the box stays open";
 }
 
 TEST_F(AboutBoxTest, TheTricksFillEveryKnowledgeItemAndShowTheEnding) {
-  auto* tricks = platform::Forms().Load<Form28>(kTricks);
+  auto* tricks = platform::Forms().Load<Form28>(form::kTricks);
   ASSERT_NE(tricks, nullptr);
   EXPECT_EQ(tricks->windowTitle(), QStringLiteral("ｳﾗﾜｻﾞ(ﾏﾙﾍﾟﾝ君)ｳｨﾝﾄﾞｳ"));
   EXPECT_EQ(tricks->size(), QSize(160, 71));
@@ -146,19 +145,19 @@ TEST_F(AboutBoxTest, TheTricksFillEveryKnowledgeItemAndShowTheEnding) {
   tricks->Command2->click();
   for (int i = 0; i < 3; ++i) EXPECT_EQ(g().KnowledgeItem[i].Point, Value(99)) << i;
   EXPECT_EQ(g().KnowledgeItem[3].Point, Value(7));
-  EXPECT_TRUE(platform::Forms().IsLoaded(kTricks)) << "it stays open";
+  EXPECT_TRUE(platform::Forms().IsLoaded(form::kTricks)) << "it stays open";
 
-  ui.Show(kTricks, ui::Modeless);
-  ui.Show(2, ui::Modeless);
+  ui.Show(form::kTricks, ui::Modeless);
+  ui.Show(form::kAbout, ui::Modeless);
   ui.Clear();
   tricks->Command1->click();
   ASSERT_EQ(ui.Events().size(), 3u);
   EXPECT_EQ(ui.Events()[0].kind, UiEvent::Unload);
-  EXPECT_EQ(ui.Events()[0].form, kTricks);
+  EXPECT_EQ(ui.Events()[0].form, form::kTricks);
   EXPECT_EQ(ui.Events()[1].kind, UiEvent::Unload);
-  EXPECT_EQ(ui.Events()[1].form, 2);
+  EXPECT_EQ(ui.Events()[1].form, form::kAbout);
   EXPECT_EQ(ui.Events()[2].kind, UiEvent::Show);
-  EXPECT_EQ(ui.Events()[2].form, 17);
+  EXPECT_EQ(ui.Events()[2].form, form::kEnding);
   EXPECT_EQ(ui.Events()[2].number, ui::Modal);
 }
 

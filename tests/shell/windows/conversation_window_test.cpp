@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "qtsupport/window_testing.h"
+#include "ui/forms.h"
 #include "ui/talk.h"
 #include "shell/windows/main_window.h"
 #include "support/fresh_state.h"
@@ -32,7 +33,7 @@ TEST_F(ConversationWindowTest, ThreeLinesTurnWithTheirButtonAndAPressWhileTyping
   for (const QString& line : lines) AddTalkLine(line.toStdString());
   std::vector<QString> buttons;
   ModalScript script;
-  script.When(21, [&](Form& form) {
+  script.When(form::kConversation, [&](Form& form) {
     auto& talk = static_cast<Form21&>(form);
     // The test is the timer, from the line's start whatever ran before.
     talk.Timer1->stop();
@@ -55,7 +56,7 @@ TEST_F(ConversationWindowTest, ThreeLinesTurnWithTheirButtonAndAPressWhileTyping
   ui::ShowTalk("担当 報告");
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(buttons, (std::vector<QString>{QStringLiteral("次へ >>"), QStringLiteral("次へ >>"), QStringLiteral("閉じる")}));
-  EXPECT_FALSE(platform::Forms().IsLoaded(21));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kConversation));
   EXPECT_EQ(g().TalkLineCount, Value(0));
   EXPECT_EQ(g().TalkLineIndex, Value(0));
   EXPECT_TRUE(main.Timer1->isActive());
@@ -66,7 +67,7 @@ TEST_F(ConversationWindowTest, ThePresidentsMouthMovesWhileHeSpeaksAndTheNextTal
   // Loaded without its modal loop, so that only the test ticks it.
   auto speak = [](const char* line, int ticks) {
     AddTalkLine(line);
-    auto* talk = platform::Forms().Load<Form21>(21);
+    auto* talk = platform::Forms().Load<Form21>(form::kConversation);
     std::vector<int> frames;
     if (!talk) return frames;
     talk->Timer1->stop();
@@ -84,7 +85,7 @@ TEST_F(ConversationWindowTest, ThePresidentsMouthMovesWhileHeSpeaksAndTheNextTal
   g().TalkMouth = 0;
   // No portrait before the first tick; open and closed in turn while typing, then closed.
   EXPECT_EQ(speak("ab", 5), (std::vector<int>{0, 3, 4, 3, 3, 3}));
-  EXPECT_FALSE(platform::Forms().IsLoaded(21));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kConversation));
   EXPECT_EQ(g().TalkSpeaker, Value(0));
   std::vector<int> editor = speak("次は担当です。", 2);
   EXPECT_LE(editor[1], 2);
@@ -94,20 +95,20 @@ TEST_F(ConversationWindowTest, ThePresidentsMouthMovesWhileHeSpeaksAndTheNextTal
 
 TEST_F(ConversationWindowTest, ItsPortraitsAreStoredWithIt) {
   AddTalkLine("…");
-  auto* talk = platform::Forms().Load<Form21>(21);
+  auto* talk = platform::Forms().Load<Form21>(form::kConversation);
   ASSERT_NE(talk, nullptr);
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(talk->Frames[static_cast<size_t>(i)].size(), QSize(61, 61)) << i;
   EXPECT_EQ(talk->Picture1->pixmap().size(), QSize(125, 73));
   talk->Timer1_Timer();
   EXPECT_EQ(talk->Image1[0]->pixmap().toImage(), talk->Frames[1].toImage());
-  platform::Forms().Unload(21);
+  platform::Forms().Unload(form::kConversation);
 }
 
 TEST_F(ConversationWindowTest, ShownWithNoLinesItClosesAtOnce) {
   ModalScript script;  // fails the test if a window stays open
   g().TalkLineIndex = 5;
   ui::ShowTalk("報告");
-  EXPECT_FALSE(platform::Forms().IsLoaded(21));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kConversation));
   EXPECT_EQ(g().TalkLineIndex, Value(0));
   EXPECT_TRUE(main.Timer1->isActive());
 }

@@ -1,6 +1,13 @@
 // The help command: the game's own document in a window of its own, from its start.
 
+#include <functional>
+
+#include <QAction>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -8,8 +15,10 @@
 #include "platform/pictures.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/help_viewer.h"
+#include "shell/windows/info_panel.h"
 #include "shell/windows/main_window.h"
 #include "support/fresh_state.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
@@ -48,6 +57,31 @@ TEST_F(HelpViewerTest, TheHelpCommandShowsTheDocumentFromItsStart) {
   main->MHelpGame_Click();
   EXPECT_EQ(HelpViewer::Existing(), viewer);
   EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+}
+
+// Every entry of the menus and every caption of the information panel
+// appears in the help as the game writes it.
+TEST_F(HelpViewerTest, TheHelpUsesTheGamesOwnWords) {
+  main->MHelpGame_Click();
+  ASSERT_NE(HelpViewer::Existing(), nullptr);
+  const QString help = HelpViewer::Existing()->Browser()->toPlainText();
+
+  QStringList words;
+  std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+    for (QAction* action : actions) {
+      // The publishers' friendship entry is never available.
+      if (action->isSeparator() || action->objectName() == QStringLiteral("MSyuppanYukou")) continue;
+      words << action->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)"))).remove(QLatin1Char('&'));
+      if (QMenu* menu = action->menu()) walk(menu->actions());
+    }
+  };
+  walk(main->menuBar()->actions());
+  auto* panel = platform::Forms().Load<Form4>(form::kInfoPanel);
+  ASSERT_NE(panel, nullptr);
+  for (platform::Shape* box : panel->Shape1) words << box->findChild<QLabel*>()->text();
+
+  for (const QString& word : words) EXPECT_TRUE(help.contains(word)) << word.toStdString();
+  EXPECT_FALSE(help.contains(QStringLiteral("想像力")));
 }
 
 TEST_F(HelpViewerTest, AMissingDocumentIsSaidInTheWindow) {

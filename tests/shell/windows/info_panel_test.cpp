@@ -8,6 +8,8 @@
 #include "shell/windows/main_window.h"
 #include "state/money.h"
 #include "support/fresh_state.h"
+#include "ui/forms.h"
+#include "ui/game_ops.h"
 
 namespace koratsu {
 namespace {
@@ -47,17 +49,17 @@ class InfoPanelTest : public ::testing::Test {
   }
   GameState& g() { return state.g(); }
   Form4* Open() {
-    ui::Show(4, ui::Modeless);
-    return platform::Forms().Find<Form4>(4);
+    ui::Show(form::kInfoPanel, ui::Modeless);
+    return platform::Forms().Find<Form4>(form::kInfoPanel);
   }
   // Lets the panel's own 100 ms timer serve the pending request (a loaded
   // machine may take longer than one period).
   void WaitForRedraw() {
-    for (int waited = 0; waited < 3000 && g().FormSlot[4].Redraw == 1; waited += 10) ProcessEvents(10);
+    for (int waited = 0; waited < 3000 && g().FormSlot[form::kInfoPanel].Redraw == 1; waited += 10) ProcessEvents(10);
   }
   // One step of the panel's timer after a redraw request.
   void Redraw(Form4* panel) {
-    g().FormSlot[4].Redraw = 1;
+    g().FormSlot[form::kInfoPanel].Redraw = 1;
     panel->Timer1_Timer();
   }
 
@@ -69,13 +71,13 @@ class InfoPanelTest : public ::testing::Test {
 TEST_F(InfoPanelTest, OpeningShowsEveryValueWithinOneTimerStep) {
   Form4* panel = Open();
   ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(g().FormSlot[4].Open, Value(1));
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Open, Value(1));
   EXPECT_EQ(panel->size(), QSize(319, 127));
   ASSERT_NE(panel->SubWindow(), nullptr);
   EXPECT_TRUE(panel->SubWindow()->isVisible());
-  EXPECT_EQ(g().FormSlot[4].Redraw, Value(1)) << "the panel asks for its own first redraw";
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Redraw, Value(1)) << "the panel asks for its own first redraw";
   WaitForRedraw();
-  EXPECT_EQ(g().FormSlot[4].Redraw, Value(0));
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Redraw, Value(0));
   EXPECT_EQ(panel->SubWindow()->windowTitle(), QStringLiteral("情報 - 指示待ち"));
   EXPECT_EQ(panel->NameText->text(), QStringLiteral("漫画太郎 "));
   EXPECT_EQ(panel->MoneyText->text(), QStringLiteral("1万2000円"));
@@ -191,8 +193,8 @@ TEST_F(InfoPanelTest, ClosingItLetsTheWindowMenuOpenItAgain) {
   Form4* panel = Open();
   panel->SubWindow()->close();
   ProcessEvents();
-  EXPECT_FALSE(platform::Forms().IsLoaded(4));
-  EXPECT_EQ(g().FormSlot[4].Open, Value(0));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kInfoPanel));
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Open, Value(0));
   g().Kingaku = 3;
   panel = Open();
   WaitForRedraw();

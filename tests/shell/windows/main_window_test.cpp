@@ -10,6 +10,7 @@
 #include "shell/game_flow.h"
 #include "shell/windows/message_boxes.h"
 #include "shell/windows/new_game_window.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 
 namespace koratsu {
@@ -28,7 +29,7 @@ class MainWindowTest : public ::testing::Test {
   // The player opens the new-game window and does `action` there.
   void NewGameWindow(std::function<void(Form3&)> action) {
     ModalScript script;
-    script.When(3, [action](Form& form) { action(static_cast<Form3&>(form)); });
+    script.When(form::kNewGame, [action](Form& form) { action(static_cast<Form3&>(form)); });
     main->MNewGame_Click();
   }
   static void Type(QLineEdit* box, const QString& text) {
@@ -66,25 +67,25 @@ TEST_F(MainWindowTest, StartsCentredOnTheTitleScreen) {
 }
 
 TEST_F(MainWindowTest, TheNameBoxTakesNineCharactersAndNoQuote) {
-  auto* form = platform::Forms().Load<Form3>(3);
+  auto* form = platform::Forms().Load<Form3>(form::kNewGame);
   ASSERT_NE(form, nullptr);
   Type(form->Text1, QStringLiteral("\"漫画家になる男だ\"！"));
   EXPECT_EQ(form->Text1->text(), QStringLiteral("漫画家になる男だ！"));
   Type(form->Text1, QStringLiteral("あ"));
   EXPECT_EQ(form->Text1->text().size(), 9);
   EXPECT_EQ(form->Text1->text(), QStringLiteral("漫画家になる男だ！"));
-  platform::Forms().Unload(3);
+  platform::Forms().Unload(form::kNewGame);
 }
 
 TEST_F(MainWindowTest, AnEmptyNameAsksForOneAndTheWindowStays) {
   ModalScript script;
-  script.When(3, [](Form& form) { static_cast<Form3&>(form).Command1->click(); })
-      .When(42,
+  script.When(form::kNewGame, [](Form& form) { static_cast<Form3&>(form).Command1->click(); })
+      .When(form::kMessage,
             [](Form& form) {
               EXPECT_EQ(static_cast<Form42&>(form).Label1->text(), QStringLiteral("名前を入力してください。"));
               static_cast<Form42&>(form).Command1[0]->click();
             })
-      .When(3, [](Form& form) { static_cast<Form3&>(form).Command2->click(); });
+      .When(form::kNewGame, [](Form& form) { static_cast<Form3&>(form).Command2->click(); });
   main->MNewGame_Click();
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(g().GameActive.IsEmpty());
@@ -94,7 +95,7 @@ TEST_F(MainWindowTest, AnEmptyNameAsksForOneAndTheWindowStays) {
 TEST_F(MainWindowTest, ANewGameStartsTheClockAndNamesThePlayer) {
   main->MToolWindow_Click();  // a floating toolbar chosen earlier
   StartGame(QStringLiteral("漫画太郎"));
-  EXPECT_FALSE(platform::Forms().IsLoaded(3));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kNewGame));
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_EQ(main->windowTitle(), QStringLiteral("Koratsu Version1.20"));
   EXPECT_TRUE(main->Timer1->isActive());
@@ -160,7 +161,7 @@ TEST_F(MainWindowTest, TheSpeedMenuSetsIntervalAndCheckMark) {
 TEST_F(MainWindowTest, QuitAsksAndNoKeepsTheGameRunning) {
   StartGame(QStringLiteral("漫画太郎"));
   ModalScript script;
-  script.When(40, [this](Form& form) {
+  script.When(form::kYesNo, [this](Form& form) {
     auto& box = static_cast<Form40&>(form);
     EXPECT_EQ(box.Label1->text(), QStringLiteral("ゲームを終了しますか。"));
     EXPECT_FALSE(main->Timer1->isActive());
@@ -175,8 +176,8 @@ TEST_F(MainWindowTest, QuitAsksAndNoKeepsTheGameRunning) {
 
 TEST_F(MainWindowTest, QuitAnsweredNoOnTheTitleScreenKeepsTheClockOffAndYesCloses) {
   ModalScript script;
-  script.When(40, [](Form& form) { static_cast<Form40&>(form).Command1[1]->click(); })
-      .When(40, [](Form& form) { static_cast<Form40&>(form).Command1[0]->click(); });
+  script.When(form::kYesNo, [](Form& form) { static_cast<Form40&>(form).Command1[1]->click(); })
+      .When(form::kYesNo, [](Form& form) { static_cast<Form40&>(form).Command1[0]->click(); });
   main->MEndGame_Click();
   EXPECT_TRUE(main->isVisible());
   EXPECT_FALSE(main->Timer1->isActive());
@@ -197,7 +198,7 @@ TEST_F(MainWindowTest, TimerEventsDuringARunningTickDoNothing) {
   g().StatusBarTick = 0;
   main->MSFast_Click();
   ModalScript script;
-  script.When(42, [this](Form& form) {
+  script.When(form::kMessage, [this](Form& form) {
     // A dialog opened from this one and closed again: its unload switches
     // the clock on (a flag, not a count) while the tick still waits here.
     ui::PauseClock();

@@ -14,6 +14,7 @@
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/money.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 
 namespace koratsu {
@@ -22,13 +23,15 @@ namespace {
 using testing::ProcessEvents;
 
 // Two information windows for the toggle, inside the main window.
+constexpr int kList = testing::kFirstTestForm + 11;
+constexpr int kOtherList = testing::kFirstTestForm + 12;
 struct StandInList : platform::Form {
   StandInList() : Form({.kind = platform::FormKind::Child, .trackOpen = true}) {
     setWindowTitle(QStringLiteral("一覧"));
     setFixedSize(120, 80);
   }
 };
-const bool registered = platform::RegisterForm<StandInList>(111) && platform::RegisterForm<StandInList>(112);
+const bool registered = platform::RegisterForm<StandInList>(kList) && platform::RegisterForm<StandInList>(kOtherList);
 
 class MenusTest : public ::testing::Test {
  protected:
@@ -91,7 +94,7 @@ TEST_F(MenusTest, TheTitleScreenOffersTheGameMenuTheSettingsAndHelp) {
   EXPECT_TRUE(main->Menu("MWindow")->isVisible());
   EXPECT_FALSE(Enabled("MSyuppanYukou"));  // never offered
   main->MSyuppanYukou_Click();
-  EXPECT_FALSE(platform::Forms().IsLoaded(58));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kFriendship));
 }
 
 TEST_F(MenusTest, TheTutorialTakesAwayNewGameTutorialSaveAndLoad) {
@@ -143,24 +146,24 @@ TEST_F(MenusTest, SettingsMoveTheirCheckMarksAndTheMoneyText) {
 
 TEST_F(MenusTest, TheToggleOpensFocusesMinimisesAndRestoresAWindow) {
   StartGame();
-  shell::ToggleWindow(111, *main);
-  platform::Form* list = platform::Forms().Find(111);
+  shell::ToggleWindow(kList, *main);
+  platform::Form* list = platform::Forms().Find(kList);
   ASSERT_NE(list, nullptr);
   QMdiSubWindow* frame = list->SubWindow();
   ASSERT_NE(frame, nullptr);
   EXPECT_TRUE(frame->isVisible());
   EXPECT_EQ(main->Client->currentSubWindow(), frame);
 
-  shell::ToggleWindow(111, *main);  // in front and normal: tucked away
+  shell::ToggleWindow(kList, *main);  // in front and normal: tucked away
   EXPECT_TRUE(frame->isMinimized());
-  shell::ToggleWindow(111, *main);
+  shell::ToggleWindow(kList, *main);
   EXPECT_FALSE(frame->isMinimized());
-  EXPECT_EQ(platform::Forms().Find(111), list);  // never a second copy
+  EXPECT_EQ(platform::Forms().Find(kList), list);  // never a second copy
 
-  shell::ToggleWindow(112, *main);
-  QMdiSubWindow* other = platform::Forms().Find(112)->SubWindow();
+  shell::ToggleWindow(kOtherList, *main);
+  QMdiSubWindow* other = platform::Forms().Find(kOtherList)->SubWindow();
   EXPECT_EQ(main->Client->currentSubWindow(), other);
-  shell::ToggleWindow(111, *main);  // behind another: brought forward
+  shell::ToggleWindow(kList, *main);  // behind another: brought forward
   EXPECT_EQ(main->Client->currentSubWindow(), frame);
   EXPECT_FALSE(frame->isMinimized());
 
@@ -179,17 +182,17 @@ TEST_F(MenusTest, TheToggleOpensFocusesMinimisesAndRestoresAWindow) {
   // Closed by its close box, the window opens again.
   frame->close();
   ProcessEvents();
-  EXPECT_FALSE(platform::Forms().IsLoaded(111));
-  EXPECT_EQ(g().FormSlot[111].Open, Value(0));
-  shell::ToggleWindow(111, *main);
-  EXPECT_TRUE(platform::Forms().IsLoaded(111));
+  EXPECT_FALSE(platform::Forms().IsLoaded(kList));
+  EXPECT_EQ(g().FormSlot[kList].Open, Value(0));
+  shell::ToggleWindow(kList, *main);
+  EXPECT_TRUE(platform::Forms().IsLoaded(kList));
 }
 
 TEST_F(MenusTest, ActivityCommandsRefuseInTheProgramsBox) {
   StartGame();
   g().KoudouMode = 3;
   testing::ModalScript script;
-  script.When(42, [this](platform::Form& form) {
+  script.When(form::kMessage, [this](platform::Form& form) {
     auto& box = static_cast<Form42&>(form);
     EXPECT_EQ(box.Label1->text(), QStringLiteral("現在アルバイト中です。"));
     EXPECT_FALSE(main->Timer1->isActive());

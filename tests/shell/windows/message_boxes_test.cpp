@@ -6,6 +6,7 @@
 
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 
 namespace koratsu {
@@ -29,7 +30,7 @@ class MessageBoxTest : public ::testing::Test {
 TEST_F(MessageBoxTest, YesGivesSixAndNoSevenEachFromItsOwnBox) {
   ModalScript script;
   script
-      .When(40,
+      .When(form::kYesNo,
             [&](Form& form) {
               auto& box = static_cast<Form40&>(form);
               EXPECT_EQ(box.Label1->text(), QStringLiteral("ゲームを終了しますか。"));
@@ -38,7 +39,7 @@ TEST_F(MessageBoxTest, YesGivesSixAndNoSevenEachFromItsOwnBox) {
               EXPECT_TRUE(main.Timer1->isActive());  // the boxes leave the clock alone
               box.Command1[0]->click();
             })
-      .When(40, [](Form& form) { static_cast<Form40&>(form).Command1[1]->click(); });
+      .When(form::kYesNo, [](Form& form) { static_cast<Form40&>(form).Command1[1]->click(); });
   EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 6);
   EXPECT_EQ(ui::AskYesNo("本当に引っ越しますか？"), 7);
   EXPECT_EQ(state.g().YesNoAnswer, Value(1));
@@ -47,18 +48,18 @@ TEST_F(MessageBoxTest, YesGivesSixAndNoSevenEachFromItsOwnBox) {
 TEST_F(MessageBoxTest, ABoxClosedWithoutItsButtonsCountsAsNo) {
   state.g().YesNoAnswer = 0;
   ModalScript script;
-  script.When(40, [](Form& form) {
+  script.When(form::kYesNo, [](Form& form) {
     QCloseEvent close;
     QApplication::sendEvent(&form, &close);  // refused: no close item
     EXPECT_TRUE(form.isVisible());
-    platform::Forms().Unload(40);            // as closing every window does
+    platform::Forms().Unload(form::kYesNo);            // as closing every window does
   });
   EXPECT_EQ(ui::AskYesNo("？"), 7);
 }
 
 TEST_F(MessageBoxTest, TheMessageBoxShowsItsTextCentredOverTheMainWindow) {
   ModalScript script;
-  script.When(42, [&](Form& form) {
+  script.When(form::kMessage, [&](Form& form) {
     auto& box = static_cast<Form42&>(form);
     EXPECT_EQ(box.Label1->text(), QStringLiteral("お金が足りません。"));
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Koratsu"));
@@ -69,12 +70,12 @@ TEST_F(MessageBoxTest, TheMessageBoxShowsItsTextCentredOverTheMainWindow) {
     box.Command1[0]->click();
   });
   ui::ShowMessage("お金が足りません。");
-  EXPECT_FALSE(platform::Forms().IsLoaded(42));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kMessage));
 }
 
 TEST_F(MessageBoxTest, ALongMessageWrapsAboveTheButton) {
   ModalScript script;
-  script.When(42, [](Form& form) {
+  script.When(form::kMessage, [](Form& form) {
     auto& box = static_cast<Form42&>(form);
     EXPECT_GT(box.Label1->height(), 25);
     EXPECT_LE(box.Label1->geometry().bottom(), box.Command1[0]->y());

@@ -2,6 +2,7 @@
 // player sees them, and a game that comes back with its settings.
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -14,10 +15,12 @@
 #include "platform/form.h"
 #include "qtsupport/window_testing.h"
 #include "shell/game_flow.h"
-#include "shell/save_file.h"
+#include "shell/save_load.h"
 #include "shell/windows/main_window.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/save_bytes.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 namespace {
@@ -57,8 +60,8 @@ class SaveLoadWindowTest : public ::testing::Test {
   // Closes the room view and the information panel, whose own timers would
   // write the state while a dialog is open.
   static void QuietWindows() {
-    platform::Forms().Unload(1);
-    platform::Forms().Unload(4);
+    platform::Forms().Unload(form::kRoomView);
+    platform::Forms().Unload(form::kInfoPanel);
   }
 
   testing::FreshState state;
@@ -78,8 +81,8 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   g().MinutesPerStep = 5;
   g().KoudouShown = 1;
   g().StatusText = "散歩中";
-  g().FormSlot[31].Top = 1500;
-  g().FormSlot[31].Left = 3000;
+  g().FormSlot[form::kWorking].Top = 1500;
+  g().FormSlot[form::kWorking].Left = 3000;
   g().Kingaku = 765432;
   std::string path = TempPath("floating");
   answering.answers.push_back(path);
@@ -88,7 +91,7 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   auto saved = std::make_unique<GameState>(g());
 
   StartGame("別の人");
-  EXPECT_EQ(platform::Forms().Find(30), nullptr);  // a new game docks the toolbar again
+  EXPECT_EQ(platform::Forms().Find(form::kToolWindow), nullptr);  // a new game docks the toolbar again
   EXPECT_TRUE(main->Picture1->isVisible());
   EXPECT_EQ(main->Timer1->interval(), 30);
   answering.answers.push_back(path);
@@ -97,25 +100,29 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   EXPECT_TRUE(main->Timer1->isActive());
   EXPECT_EQ(main->Timer1->interval(), 60);
   EXPECT_TRUE(main->Menu("MSSlow")->isChecked());
-  ASSERT_NE(platform::Forms().Find(30), nullptr);
-  EXPECT_TRUE(platform::Forms().Find(30)->SubWindow()->isVisible());
+  ASSERT_NE(platform::Forms().Find(form::kToolWindow), nullptr);
+  EXPECT_TRUE(platform::Forms().Find(form::kToolWindow)->SubWindow()->isVisible());
   EXPECT_FALSE(main->Picture1->isVisible());
   EXPECT_TRUE(main->Menu("MToolWindow")->isChecked());
   EXPECT_TRUE(main->Menu("MSuiizi")->isChecked());
   EXPECT_EQ(main->windowTitle(), QStringLiteral("Koratsu Version1.20"));
 
-  // The state is the saved one but for what a load resets: no activity, the
-  // activity windows centred, the open flags of what is open now (the
-  // windows the load opened keep their own).
+  // Save, load, save: the two files differ only in what a load resets (no
+  // activity, the activity windows centred, no tutorial). The open flags are
+  // those of play: the room view and the panel set theirs, the tool window
+  // keeps none.
+  EXPECT_EQ(g().FormSlot[form::kRoomView].Open, Value(1));
+  EXPECT_EQ(g().FormSlot[form::kInfoPanel].Open, Value(1));
+  EXPECT_TRUE(saved->FormSlot[form::kToolWindow].Open.IsEmpty());
+  EXPECT_TRUE(g().FormSlot[form::kToolWindow].Open.IsEmpty());
   GameState& expected = *saved;
   expected.KoudouMode = 0;
   expected.MinutesPerStep = 0;
   expected.SigotoOn = 0;
   expected.KoudouShown = 0;
-  expected.FormSlot[31].Top = 0;
-  expected.FormSlot[31].Left = 0;
+  expected.FormSlot[form::kWorking].Top = 0;
+  expected.FormSlot[form::kWorking].Left = 0;
   expected.TutorialStage = 0;
-  for (int form : {1, 4, 30}) expected.FormSlot[form] = g().FormSlot[form];
   std::string loaded = SavedBytes(g());
   std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);
@@ -137,7 +144,7 @@ TEST_F(SaveLoadWindowTest, AFailedLoadSaysSoAndTheGameGoesOn) {
   }
   answering.answers.push_back(path);
   testing::ModalScript script;
-  script.When(42, [this](platform::Form& form) {
+  script.When(form::kMessage, [this](platform::Form& form) {
     EXPECT_FALSE(main->Timer1->isActive());
     form.findChild<QPushButton*>()->click();
   });
@@ -171,6 +178,7 @@ TEST_F(SaveLoadWindowTest, CancellingEitherDialogLeavesTheGameAndTheClockAsTheyW
   CancelFileDialog([this](QFileDialog& dialog) {
     EXPECT_FALSE(main->Timer1->isActive());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルを保存する"));
+    EXPECT_EQ(dialog.directory().absolutePath().toStdString(), shell::SaveDialogRequest().folder);
     EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Koratsu (*.krt)")});
     EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("krt"));
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);

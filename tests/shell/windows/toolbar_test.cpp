@@ -12,6 +12,7 @@
 #include "shell/game_flow.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/tool_window.h"
+#include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 
@@ -36,7 +37,7 @@ class ToolbarTest : public ::testing::Test {
   GameState& g() { return state.g(); }
   void StartGame() { ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", *main)); }
   ToolImage* Docked(int index) { return main->BSave[static_cast<size_t>(index)]; }
-  Form30* Floating() { return platform::Forms().Find<Form30>(30); }
+  Form30* Floating() { return platform::Forms().Find<Form30>(form::kToolWindow); }
 
   testing::FreshState state;
   testing::QtUiScope qt;
@@ -168,7 +169,7 @@ TEST_F(ToolbarTest, TheFloatingWindowStandsBesideTheRoomViewWithTheSamePictures)
   EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
   // Beside the room view; where it is closed, beside where it opens.
   int roomRight = 353;
-  if (platform::Form* room = platform::Forms().Find(1)) roomRight = room->Frame()->geometry().right() + 1;
+  if (platform::Form* room = platform::Forms().Find(form::kRoomView)) roomRight = room->Frame()->geometry().right() + 1;
   EXPECT_EQ(frame->pos(), QPoint(roomRight, 0));
 
   int shown = 0;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "qtsupport/window_testing.h"
+#include "ui/forms.h"
 #include "ui/talk.h"
 #include "shell/tutorial.h"
 #include "ui/tutorial_stages.h"
@@ -32,8 +33,8 @@ class TutorialWindowsTest : public ::testing::Test {
   Form36* Guide(int stage) {
     g().TutorialStage = stage;
     g().TutorialStageLoaded = 0;
-    ui::Show(36, ui::Modeless);
-    Form36* guide = platform::Forms().Find<Form36>(36);
+    ui::Show(form::kTutorialGuide, ui::Modeless);
+    Form36* guide = platform::Forms().Find<Form36>(form::kTutorialGuide);
     if (guide) guide->Timer1->stop();
     return guide;
   }
@@ -96,7 +97,7 @@ TEST_F(TutorialWindowsTest, OnATwoLineStageTheButtonBlinksUntilTheLastLine) {
   EXPECT_TRUE(guide->Command1->text().isEmpty()) << "no blinking on the last line";
   guide->Command1->click();  // nothing follows: the guide stays on its line
   EXPECT_EQ(g().TutorialLineIndex, Value(1));
-  EXPECT_TRUE(platform::Forms().IsLoaded(36));
+  EXPECT_TRUE(platform::Forms().IsLoaded(form::kTutorialGuide));
 }
 
 TEST_F(TutorialWindowsTest, ANewStageReplacesTheLinesAndASingleLineDoesNotBlink) {
@@ -132,7 +133,7 @@ TEST_F(TutorialWindowsTest, TheGuideStandsAtTheMainWindowsBottomRightAndTypesWit
 TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {
   ModalScript start;
   start
-      .When(38,
+      .When(form::kTutorialStartEnd,
             [](Form& form) {
               auto& window = static_cast<Form38&>(form);
               EXPECT_EQ(window.windowTitle(), QStringLiteral("ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ起動"));
@@ -141,8 +142,8 @@ TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {
               EXPECT_EQ(window.size(), QSize(200, 143));
               window.Command1->click();
             })
-      .When(3, [this](Form& form) {
-        EXPECT_TRUE(platform::Forms().IsLoaded(36)) << "the guide opens first";
+      .When(form::kNewGame, [this](Form& form) {
+        EXPECT_TRUE(platform::Forms().IsLoaded(form::kTutorialGuide)) << "the guide opens first";
         EXPECT_TRUE(main.Menu("MNewGame")->isEnabled()) << "taken away only once the game runs";
         TypeName(static_cast<Form3&>(form));
       });
@@ -150,18 +151,18 @@ TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {
   EXPECT_TRUE(start.Done());
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_EQ(g().TutorialStage, Value(2));
-  EXPECT_TRUE(platform::Forms().IsLoaded(36)) << "the guide survives the new game's closing of windows";
+  EXPECT_TRUE(platform::Forms().IsLoaded(form::kTutorialGuide)) << "the guide survives the new game's closing of windows";
   EXPECT_TRUE(MenusDisabled());
   EXPECT_TRUE(main.Menu("MKoudou")->isEnabled());
 
   g().TutorialStage = 12;
   ModalScript end;
-  end.When(38, [this](Form& form) {
+  end.When(form::kTutorialStartEnd, [this](Form& form) {
     auto& window = static_cast<Form38&>(form);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ終了"));
     EXPECT_EQ(window.Label3[6]->text(), QStringLiteral("== ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞを終了します  =="));
     EXPECT_EQ(window.Command1->text(), QStringLiteral("終わる"));
-    EXPECT_FALSE(platform::Forms().IsLoaded(36));
+    EXPECT_FALSE(platform::Forms().IsLoaded(form::kTutorialGuide));
     EXPECT_TRUE(MenusEnabled());
     EXPECT_FALSE(main.Timer1->isActive());
     window.Command1->click();
@@ -175,18 +176,18 @@ TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {
   EXPECT_FALSE(main.Menu("MSaveGame")->isEnabled()) << "the title screen";
   EXPECT_FALSE(main.Menu("MKoudou")->isEnabled());
   EXPECT_TRUE(main.Menu("MNewGame")->isEnabled());
-  EXPECT_FALSE(platform::Forms().IsLoaded(4));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kInfoPanel));
 }
 
 TEST_F(TutorialWindowsTest, CancellingTheNameWindowAtTheStartRestoresTheMenus) {
   ModalScript script;
-  script.When(38, [](Form& form) { static_cast<Form38&>(form).Command1->click(); })
-      .When(3, [](Form& form) { static_cast<Form3&>(form).Command2->click(); });
+  script.When(form::kTutorialStartEnd, [](Form& form) { static_cast<Form38&>(form).Command1->click(); })
+      .When(form::kNewGame, [](Form& form) { static_cast<Form3&>(form).Command2->click(); });
   main.MChuutoRiaru_Click();
   EXPECT_TRUE(script.Done());
   for (const char* name : {"MNewGame", "MChuutoRiaru", "MLoadGame"}) EXPECT_TRUE(main.Menu(name)->isEnabled()) << name;
   EXPECT_FALSE(main.Menu("MSaveGame")->isEnabled()) << "no game to save on the title screen";
-  EXPECT_FALSE(platform::Forms().IsLoaded(36));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kTutorialGuide));
   EXPECT_EQ(g().TutorialMode, Value(0));
   EXPECT_EQ(g().TutorialStage, Value(0));
 }

@@ -1,0 +1,77 @@
+#include "life/arubaito.h"
+
+#include "clock/tick.h"
+#include "state/game_state.h"
+#include "state/money.h"
+#include "ui/forms.h"
+#include "ui/game_ops.h"
+#include "ui/tutorial_stages.h"
+#include "ui/ui.h"
+
+namespace koratsu {
+
+namespace {
+
+constexpr int kArubaitoMode = 3;
+// The tutorial's stages of the job: the dialog opens, a job starts.
+constexpr int kTutorialJobDialog = 2;
+constexpr int kTutorialJobStart = 3;
+
+bool IsJob(int row) { return row >= 0 && State().ArubaitoCount > row; }
+
+}  // namespace
+
+ArubaitoTexts DescribeArubaito(int row) {
+  if (!IsJob(row)) return {};
+  const rec::ArubaitoJob& job = State().ArubaitoJob[row];
+  return {FormatMinutes(job.Minutes), FormatKingaku(job.Pay) + "円", Join("-", job.Stamina, "ﾎﾟｲﾝﾄ")};
+}
+
+void OpenArubaito() {
+  AdvanceTutorial(kTutorialJobDialog);
+  GameState& g = State();
+  g.ArubaitoOn = 0;
+  g.ArubaitoAnimFrame = 0;
+  g.ArubaitoKind = 0;
+  g.KoudouCost = 0;
+  g.KoudouMinutesLeft = 0;
+}
+
+void ChooseArubaito(int row) {
+  if (!IsJob(row)) return;
+  GameState& g = State();
+  const rec::ArubaitoJob& job = g.ArubaitoJob[row];
+  g.ArubaitoOn = 0;
+  g.ArubaitoPayChosen = job.Pay;
+  g.ArubaitoKind = job.Id;
+}
+
+bool StartArubaito(int row) {
+  if (!IsJob(row)) return false;
+  GameState& g = State();
+  const rec::ArubaitoJob& job = g.ArubaitoJob[row];
+  // A job may never bring stamina down to 0.
+  if (g.Stamina - job.Stamina <= 0) {
+    ui::ShowMessage("体力のﾎﾟｲﾝﾄが足りません。");
+    return false;
+  }
+  g.Stamina -= job.Stamina;
+  AdvanceTutorial(kTutorialJobStart);
+  g.ArubaitoOn = 1;
+  g.KoudouMode = kArubaitoMode;
+  g.StatusText = job.StatusText;
+  g.StatusDetail = job.StatusDetail;
+  g.KoudouMinutesLeft = job.Minutes;
+  g.KoudouMinutesTotal = job.Minutes;
+  SetMinutesPerStep(g.KoudouMinutesTotal);
+  ui::Unload(form::kArubaito);
+  ui::Show(form::kArubaitoProgress, ui::Modeless);
+  return true;
+}
+
+void PayArubaito() {
+  AddKingaku(State().ArubaitoPayChosen);
+  PlayKoukaon(0);
+}
+
+}  // namespace koratsu

@@ -1,0 +1,43 @@
+#pragma once
+// Pieces the activity windows share: captions on the heading bands, sunken
+// panels, the stamina gauge of the activity dialogs and the progress bar of
+// the progress windows.
+
+#include <QFrame>
+#include <QLabel>
+
+#include "platform/window_conventions.h"
+
+namespace koratsu {
+
+// A white caption over a heading band, both at the design's twips.
+QLabel* BandCaption(QWidget* parent, platform::Shape*& band, const char* text, int left, int top, int width,
+                    int height);
+
+// A sunken panel (the designs' Picture1) and a text in it, at twips inside it.
+QFrame* SunkenPanel(QWidget* parent, int left, int top, int width, int height);
+QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width, bool bold = false);
+
+// A bar in its frame: the frame shows the whole, the bar the part, the
+// outline the frame's edge over both.
+struct GaugeBar {
+  platform::Shape* frame = nullptr;
+  platform::Shape* bar = nullptr;
+  QWidget* outline = nullptr;
+  int fullWidth = 0;  // twips
+
+  void Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor);
+  // The bar for `value` against `cap`, never past the frame nor below empty.
+  void Show(double value, double cap);
+};
+
+// The activity dialogs' stamina gauge: 体力, the bar and "5/25".
+struct StaminaGauge {
+  GaugeBar gauge;
+  QLabel* text = nullptr;
+
+  void Build(QWidget* parent, int left, int top, int width, int textLeft, int textWidth);
+  void Show();
+};
+
+}  // namespace koratsu

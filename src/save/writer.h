@@ -1,0 +1,31 @@
+#pragma once
+// Writing the saved game: one text file in code page 932 that holds the
+// whole game.
+//
+// Every value is written in the form it holds: a text between double quotes,
+// a number bare (number_text.h), an empty value as nothing. Lines end with
+// CR LF. Which values stand on which line is the schema (schema.h).
+
+#include <string>
+
+#include "save/result.h"
+#include "state/game_state.h"
+
+namespace koratsu::save {
+
+// The file's bytes for `g`. Fails only when the state holds a count that no
+// file could carry back (a text that is not a number, more rows than its table).
+Result SaveFileBytes(const GameState& g, std::string& bytes);
+
+// Writes the file for `g` in place of what `path` held. The file is written
+// to a new file beside it, put on the disk and then renamed over `path`, so
+// that a failure at any step leaves `path` as it was (and removes the new
+// file). A path that is a link has the file it names replaced; a new file
+// gets the permissions the process gives new files, a replaced one keeps its own.
+Result WriteSaveFile(const GameState& g, const std::string& path);
+
+// The names tried, in this order, for the new file beside `target`. Each is
+// created only when nothing stands there yet, never through a link.
+std::string TemporaryPath(const std::string& target, int attempt);
+
+}  // namespace koratsu::save

@@ -1,0 +1,155 @@
+// The layers of src/, read from the sources' own includes: every include
+// points down (or across, where the layers allow it), and plain C++ reaches
+// no Qt.
+//
+//   state < ui < rules (clock production publishing life roomview save)
+//         < platform < windows (any */windows/) and shell < app
+//
+// A rule folder may include another rule folder's rules, never a window. The
+// plain C++ below the windows builds without Qt: outside windows/, platform/
+// and app/ no file includes a Qt header or a header of those folders.
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace koratsu {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Layer { State, Ui, Rules, Platform, Top, App };
+
+const char* LayerName(Layer layer) {
+  switch (layer) {
+    case Layer::State: return "state";
+    case Layer::Ui: return "the ui seam";
+    case Layer::Rules: return "rules";
+    case Layer::Platform: return "the platform layer";
+    case Layer::Top: return "windows and the shell";
+    case Layer::App: return "the program";
+  }
+  return "";
+}
+
+bool IsWindows(const std::string& path) { return path.find("/windows/") != std::string::npos; }
+
+// The layer of a path relative to src/ ("clock/tick.cpp"); nullopt for a
+// folder the layers do not know yet.
+std::optional<Layer> LayerOf(const std::string& path) {
+  const std::string top = path.substr(0, path.find('/'));
+  if (IsWindows(path) || top == "shell") return Layer::Top;
+  if (top == "state") return Layer::State;
+  if (top == "ui") return Layer::Ui;
+  for (const char* rules : {"clock", "production", "publishing", "life", "roomview", "save"})
+    if (top == rules) return Layer::Rules;
+  if (top == "platform") return Layer::Platform;
+  if (top == "app") return Layer::App;
+  return std::nullopt;
+}
+
+// Code that builds without Qt: all but windows/, platform/ and app/.
+bool IsPlainCode(const std::string& path) {
+  std::optional<Layer> layer = LayerOf(path);
+  return !IsWindows(path) && layer != Layer::Platform && layer != Layer::App;
+}
+
+// What is wrong with `file` (relative to src/) including `include`, or "".
+std::string Fault(const std::string& file, const std::string& include, bool angled) {
+  if (angled) {
+    static const std::regex qt(R"(^Q[A-Za-z]|^Qt)");
+    if (IsPlainCode(file) && std::regex_search(include, qt)) return "plain C++ includes no Qt header";
+    return {};
+  }
+  std::optional<Layer> from = LayerOf(file);
+  std::optional<Layer> to = LayerOf(include);
+  if (!to) return {};  // not one of ours: the compiler judges it
+  if (*to > *from)
+    return std::string(LayerName(*from)) + " may not include " + LayerName(*to) + ", a layer above it";
+  if (IsPlainCode(file) && !IsPlainCode(include)) return "plain C++ reaches no Qt-bound header";
+  return {};
+}
+
+struct Include {
+  std::string file;  // relative to src/
+  std::string target;
+  bool angled;
+};
+
+std::vector<Include> IncludesUnder(const fs::path& root, std::vector<std::string>& unknownFiles) {
+  static const std::regex line(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
+  std::vector<Include> includes;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string ext = entry.path().extension().string();
+    if (ext != ".h" && ext != ".cpp") continue;
+    const std::string file = fs::relative(entry.path(), root).generic_string();
+    if (!LayerOf(file)) {
+      unknownFiles.push_back(file);
+      continue;
+    }
+    std::ifstream in(entry.path());
+    std::string text;
+    std::smatch match;
+    while (std::getline(in, text))
+      if (std::regex_search(text, match, line)) includes.push_back({file, match[2], match[1] == "<"});
+  }
+  return includes;
+}
+
+TEST(LayersTest, EveryIncludePointsDownAndPlainCodeReachesNoQt) {
+  std::vector<std::string> unknownFiles;
+  const std::vector<Include> includes = IncludesUnder(KORATSU_SOURCE_DIR, unknownFiles);
+  ASSERT_GT(includes.size(), 100u) << "the sources were not found at " << KORATSU_SOURCE_DIR;
+
+  std::ostringstream faults;
+  for (const Include& i : includes) {
+    std::string fault = Fault(i.file, i.target, i.angled);
+    if (!fault.empty()) faults << "\n  src/" << i.file << " includes " << (i.angled ? "<" : "\"") << i.target
+                               << (i.angled ? ">" : "\"") << ": " << fault;
+  }
+  for (const std::string& file : unknownFiles)
+    faults << "\n  src/" << file << " is in a folder of no layer: give its folder one here";
+  EXPECT_TRUE(faults.str().empty()) << "includes against the layers:" << faults.str();
+}
+
+// The rule itself, on includes the sources should never hold.
+TEST(LayersTest, KnowsAnUpwardIncludeFromAnAllowedOne) {
+  struct Case {
+    const char* file;
+    const char* include;
+    bool angled;
+    bool allowed;
+  };
+  const Case cases[] = {
+      {"state/money.cpp", "state/value.h", false, true},
+      {"state/money.cpp", "ui/forms.h", false, false},
+      {"ui/talk.cpp", "state/game_state.h", false, true},
+      {"ui/talk.cpp", "clock/tick.h", false, false},
+      {"clock/stamina.cpp", "roomview/walking.h", false, true},  // one subsystem's rules calls another's
+      {"clock/stamina.cpp", "shell/talk.h", false, false},
+      {"clock/stamina.cpp", "roomview/windows/room_view_window.h", false, false},
+      {"clock/stamina.cpp", "platform/form.h", false, false},
+      {"publishing/comics.cpp", "QString", true, false},
+      {"publishing/comics.cpp", "string", true, true},
+      {"shell/game_flow.cpp", "clock/tick.h", false, true},
+      {"shell/game_flow.cpp", "shell/windows/main_window.h", false, false},
+      {"shell/windows/info_panel.cpp", "QLabel", true, true},
+      {"shell/windows/info_panel.cpp", "shell/game_flow.h", false, true},
+      {"roomview/windows/room_view_window.cpp", "shell/windows/main_window.h", false, true},
+      {"platform/form.cpp", "ui/ui.h", false, true},
+      {"platform/form.cpp", "shell/windows/main_window.h", false, false},
+      {"app/main.cpp", "shell/windows/main_window.h", false, true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Fault(c.file, c.include, c.angled).empty(), c.allowed) << c.file << " → " << c.include;
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -1,0 +1,181 @@
+// A game played through the main window's menu and the studio's windows:
+// the five pieces of equipment bought in the apartment, the move, four
+// assistants hired and one of them dismissed, with the room view open.
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "life/windows/assistant_windows.h"
+#include "life/windows/equipment_window.h"
+#include "platform/pictures.h"
+#include "qtsupport/window_testing.h"
+#include "roomview/sheet_layout.h"
+#include "roomview/walking.h"
+#include "roomview/windows/room_view_window.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/message_boxes.h"
+#include "state/game_state.h"
+#include "support/fresh_state.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+using platform::Form;
+using testing::ModalScript;
+using testing::ProcessEvents;
+
+void Press(QWidget* target) {
+  const QPointF at(3, 3);
+  QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+}
+
+void Yes(Form& box) { static_cast<Form40&>(box).Command1[0]->click(); }
+
+class StudioWindowsTest : public ::testing::Test {
+ protected:
+  StudioWindowsTest() {
+    const char* folder = std::getenv("KORATSU_STUDIO_SHOTS");
+    if (folder) shots_ = QString::fromLocal8Bit(folder);
+    main->show();
+    ClearGameState();
+    main->GameOn();
+    g().PlayerSei = "漫画家";
+    if (!shots_.isEmpty()) ProcessEvents(500);
+  }
+  ~StudioWindowsTest() override { main->Timer1->stop(); }
+  GameState& g() { return state.g(); }
+
+  // A picture of the main window and what stands over it, taken from the
+  // screen, when pictures were asked for (under a real display).
+  void Shot(const char* name) {
+    if (shots_.isEmpty()) return;
+    ProcessEvents(600);
+    const QRect area = main->frameGeometry();
+    const QPixmap screen =
+        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    EXPECT_TRUE(screen.save(QDir(shots_).filePath(QString::fromLatin1(name)))) << name;
+  }
+
+  void Buy(int row) {
+    ModalScript script;
+    script
+        .When(form::kEquipment,
+              [this, row](Form& window) {
+                auto& w = static_cast<Form19&>(window);
+                Press(w.Image2[static_cast<std::size_t>(row)]);
+                if (row == 2) Shot("equipment.png");
+                w.Command2->click();
+              })
+        .When(form::kYesNo, Yes);
+    main->MDouguKounyu_Click();
+  }
+
+  // Opens the hiring window until its offer holds someone of picture
+  // `picture`, closing it otherwise, and hires him.
+  void Hire(int picture) {
+    for (int opening = 0; opening < 50; ++opening) {
+      bool hired = false;
+      ModalScript script;
+      script.When(form::kHireAssistant, [&](Form& window) {
+        auto& w = static_cast<Form52&>(window);
+        for (int p = 0; p <= w.HScroll1->maximum() && !hired; ++p) {
+          if (g().Assistant[g().AsiList[p]].Picture != picture) continue;
+          w.HScroll1->setValue(p);
+          if (picture == 1) Shot("hire.png");
+          hired = true;
+        }
+        (hired ? w.Command1 : w.Command2)->click();
+      });
+      main->MGetAsi_Click();
+      if (hired) return;
+    }
+    ADD_FAILURE() << "no offer held picture " << picture;
+  }
+
+  void Walk(int updates) {
+    for (int n = 0; n < updates; ++n) {
+      MoveFigures();
+      if (!shots_.isEmpty()) ProcessEvents(20);
+    }
+  }
+
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
+  QString shots_;
+};
+
+// With KORATSU_STUDIO_SHOTS naming a folder (and a real display), the play
+// also writes equipment.png, hire.png and room-house.png there.
+TEST_F(StudioWindowsTest, TheStudioBuiltThroughItsWindows) {
+  g().Kingaku = 200000 + 210000 + 400000 + 190000 + 250000 + 50000000;
+  g().LifeStatus = 2;
+  for (int row = 0; row < 5; ++row) Buy(row);
+  EXPECT_EQ(g().SigotoPoint, Value(33));
+  for (int row = 0; row < 5; ++row) EXPECT_TRUE(g().Equipment[row].Owned == 1) << row;
+
+  {
+    ModalScript script;
+    script.When(form::kYesNo, Yes);
+    main->MHikkosi_Click();
+  }
+  EXPECT_EQ(g().HouseKind, Value(1));
+  EXPECT_EQ(g().Kingaku, Value(0));
+  // The room view shows the larger room whole, out to the far corner of what
+  // stands in front of its floor.
+  Form1* view = platform::Forms().Find<Form1>(form::kRoomView);
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->SubWindow()->size(), QSize(415, 303));
+  EXPECT_EQ(view->Graphic.width, sheet::kRoomWidth[1]);
+  EXPECT_EQ(view->Graphic.height, sheet::kRoomHeight[1]);
+  const sheet::Placement& front = sheet::kHouseFurniture[16];
+  EXPECT_GT(view->width(), front.x + front.source.width);
+  EXPECT_GT(view->height(), front.y + front.source.height);
+
+  Walk(20);
+  for (int k = 0; k < 4; ++k) {
+    Hire(k + 1);
+    ASSERT_NE(g().AsiDesk[k], Value(-1)) << k;
+    EXPECT_EQ(g().Figure[k + 1].Picture, Value(k + 1));
+    Walk(20);
+  }
+  Walk(10);
+  const int deskX[4] = {270, 312, 240, 282};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(g().Sprite[g().Figure[k + 1].Sprite].X, Value(deskX[k])) << k;
+  main->Client->setActiveSubWindow(view->SubWindow());
+  Shot("room-house.png");
+
+  // One of them leaves.
+  const long long leaving = g().AsiDesk[2].Index();
+  {
+    ModalScript script;
+    script
+        .When(form::kDismissAssistant,
+              [&](Form& window) {
+                auto& w = static_cast<Form53&>(window);
+                for (int p = 0; p <= w.HScroll1->maximum(); ++p)
+                  if (g().AsiList[p] == leaving) w.HScroll1->setValue(p);
+                w.Command1->click();
+              })
+        .When(form::kYesNo, Yes);
+    main->MAsiKaiko_Click();
+  }
+  EXPECT_TRUE(g().Assistant[leaving].Hired == 0);
+  EXPECT_EQ(g().AsiDesk[2], Value(-1));
+  EXPECT_EQ(g().Sprite[g().Figure[3].Sprite].SrcX, Value(sheet::kLeavingSourceX));
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kDismissAssistant));
+}
+
+}  // namespace
+}  // namespace koratsu

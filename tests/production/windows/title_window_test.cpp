@@ -1,0 +1,192 @@
+#include "production/windows/title_window.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/colors.h"
+#include "production/windows/finished_work_window.h"
+#include "qtsupport/window_testing.h"
+#include "shell/clock_timer.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/message_boxes.h"
+#include "state/catalogues.h"
+#include "state/random.h"
+#include "support/fresh_state.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+using platform::Form;
+using testing::ModalScript;
+using testing::ProcessEvents;
+
+class TitleWindowTest : public ::testing::Test {
+ protected:
+  TitleWindowTest() {
+    g().GameYear = 1970;
+    g().GameMonth = 5;
+    g().GameDay = 9;
+    g().SigotoPoint = 20;
+    AddClassLists();
+    const char* items[] = {"学園", "野球", "恋愛"};
+    for (int i = 0; i < 3; ++i) g().KnowledgeItem[i].Name = items[i];
+    g().TiItemCount = 3;
+    rec::ProductionSlot& slot = g().ProductionSlot[3];
+    g().SlotKanseido[3] = 151.5;
+    slot.Target = 150;
+    slot.SigotoPoint = 20;
+    slot.Class[0] = 1;
+    slot.Class[1] = 4;
+    const int settingItems[] = {2, -1, 0};
+    const int points[] = {33, 99, 120};
+    for (int k = 0; k < 3; ++k) {
+      slot.SettingItem[k] = settingItems[k];
+      slot.SettingPoints[k] = points[k];
+    }
+    const int ratings[] = {9, 3, 6, 4, 5, 8};
+    for (int r = 0; r < 6; ++r) slot.Rating[r] = ratings[r];
+    g().FinishedSlot = 3;
+  }
+  GameState& g() { return state.g(); }
+
+  static void Type(QLineEdit* box, const QString& text) {
+    for (QChar ch : text) {
+      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+      QCoreApplication::sendEvent(box, &key);
+    }
+  }
+
+  testing::FreshState state;
+  testing::QtUiScope qt;
+};
+
+TEST_F(TitleWindowTest, ShowsWhatTheWorkIsMadeOf) {
+  auto* form = platform::Forms().Load<Form7>(form::kWorkTitle);
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("完成した漫画の題名"));
+  EXPECT_EQ(form->Label3->text(), QStringLiteral("== 完成した漫画の題名  =="));
+  EXPECT_EQ(form->Label2[0]->text().toStdString(), g().ClassList[1].Text[1].Str());
+  EXPECT_EQ(form->Label2[1]->text().toStdString(), g().ClassList[2].Text[4].Str());
+  EXPECT_EQ(form->Label2[2]->text(), QStringLiteral("恋愛"));
+  EXPECT_EQ(form->Label2[3]->text(), QStringLiteral("なし"));
+  EXPECT_EQ(form->Label2[4]->text(), QStringLiteral("学園"));
+  EXPECT_EQ(form->Label4[1]->text(), QStringLiteral("99")) << "a setting without item still shows its points";
+  for (platform::Shape* shape : form->Shape1) EXPECT_EQ(shape->FillColor(), platform::kHeadingBarFill);
+
+  // The marks, in two rows of three: 画力 構成力 ｷｬﾗｸﾀｰ above ｽﾄｰﾘｰ 演出力 ｵﾘｼﾞﾅﾘﾃｨｰ.
+  const char* marks[] = {"◎", "  ", "○", "△", "△", "○"};
+  const char* names[] = {"画力", "ｽﾄｰﾘｰ", "構成力", "演出力", "ｷｬﾗｸﾀｰ", "ｵﾘｼﾞﾅﾘﾃｨｰ"};
+  for (size_t r = 0; r < 6; ++r) {
+    EXPECT_EQ(form->Label5[r]->text(), QString::fromUtf8(marks[r])) << r;
+    EXPECT_EQ(form->Label1[6 + r]->text(), QString::fromUtf8(names[r])) << r;
+  }
+  for (size_t top : {0u, 2u, 4u}) {
+    EXPECT_LT(form->Label5[top]->y(), form->Label5[top + 1]->y());
+    EXPECT_EQ(form->Label5[top]->x(), form->Label5[top + 1]->x());
+  }
+  EXPECT_LT(form->Label5[0]->x(), form->Label5[2]->x());
+  EXPECT_LT(form->Label5[2]->x(), form->Label5[4]->x());
+  platform::Forms().Unload(form::kWorkTitle);
+}
+
+TEST_F(TitleWindowTest, ASettingsBarStandsForItsPointsAgainstNinetyNine) {
+  struct Case {
+    double points;
+    int width;  // pixels
+  };
+  // The frame is 80 pixels wide; a bar past it stops at the end of its 100-pixel box.
+  const Case cases[] = {{0, 0}, {-4, 0}, {33, 27}, {99, 80}, {110, 89}, {150, 100}};
+  for (const Case& c : cases) {
+    g().ProductionSlot[3].SettingPoints[0] = c.points;
+    auto* form = platform::Forms().Load<Form7>(form::kWorkTitle);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->Shape12[0]->width(), 80);
+    EXPECT_EQ(form->Shape11[0]->width(), c.width) << c.points << " points";
+    EXPECT_EQ(form->Picture1[0]->width(), 100);
+    platform::Forms().Unload(form::kWorkTitle);
+  }
+}
+
+TEST_F(TitleWindowTest, TheTitleBoxTakesElevenCharactersAndNoQuote) {
+  auto* form = platform::Forms().Load<Form7>(form::kWorkTitle);
+  ASSERT_NE(form, nullptr);
+  Type(form->Text1, QStringLiteral("\"まんが道\"をゆく少年たちよ"));
+  EXPECT_EQ(form->Text1->text(), QStringLiteral("まんが道をゆく少年たちよ").left(11));
+  Type(form->Text1, QStringLiteral("!"));
+  EXPECT_EQ(form->Text1->text().size(), 11);
+  form->Text1->clear();
+  form->Text1->insert(QStringLiteral("あい\"う"));  // a paste
+  EXPECT_EQ(form->Text1->text(), QStringLiteral("あいう"));
+  form->Text1->insert(QStringLiteral("えおかきくけこさしすせ"));
+  EXPECT_EQ(form->Text1->text(), QStringLiteral("あいうえおかきくけこさ"));
+  platform::Forms().Unload(form::kWorkTitle);
+}
+
+TEST_F(TitleWindowTest, OnlyAValidTitleClosesItAndTheWorkGoesOn) {
+  g().TutorialStage = 8;
+  ModalScript script;
+  script
+      .When(form::kWorkTitle,
+            [](Form& form) {
+              auto& title = static_cast<Form7&>(form);
+              title.close();  // the desktop's close: no close item
+              QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+              QCoreApplication::sendEvent(&title, &escape);
+              EXPECT_TRUE(platform::Forms().IsLoaded(form::kWorkTitle));
+              title.Command1->click();
+            })
+      .When(form::kMessage,
+            [](Form& form) {
+              auto& box = static_cast<Form42&>(form);
+              EXPECT_EQ(box.Label1->text(), QStringLiteral("漫画の題名を決めてください。"));
+              box.Command1[0]->click();
+            })
+      .When(form::kWorkTitle,
+            [this](Form& form) {
+              auto& title = static_cast<Form7&>(form);
+              EXPECT_EQ(g().TutorialStage, 9);
+              Type(title.Text1, QStringLiteral("ふたりの原稿"));
+              title.Command1->click();
+            })
+      .When(form::kFinishedWork, [this](Form& form) {
+        EXPECT_FALSE(platform::Forms().IsLoaded(form::kWorkTitle)) << "the title window closed first";
+        EXPECT_EQ(g().MangaCount, 1);
+        static_cast<Form55&>(form).Command1[3]->click();
+      });
+  ui::Show(form::kWorkTitle, ui::Modal);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(g().MangaWork[0].Title.Str(), "ふたりの原稿");
+  EXPECT_EQ(g().MangaWork[0].Date.Str(), "70/05/09");
+  EXPECT_EQ(g().TutorialStage, 10);
+  EXPECT_EQ(g().SlotsInUse, 0);
+}
+
+// Keeps the title window of a finished work on screen for a while, for a
+// picture taken from outside (under Xvfb): KORATSU_TITLE_SCREEN=1. Without it
+// there is nothing to do.
+TEST_F(TitleWindowTest, StaysOnScreenForAPictureOnRequest) {
+  if (!std::getenv("KORATSU_TITLE_SCREEN")) GTEST_SKIP() << "set KORATSU_TITLE_SCREEN to take a picture";
+  MDIForm1 main;
+  main.show();
+  main.GameOn();
+  g().PlayerSei = "漫画家";
+  main.SetCaption(shell::DateCaption());
+  main.SetStatusLine("仕事中");
+  AddClassLists();
+  g().ProductionSlot[3].SettingPoints[2] = 42;
+  QTimer::singleShot(0, [] {
+    if (auto* form = platform::Forms().Find<Form7>(form::kWorkTitle)) form->Text1->setText(QStringLiteral("青空ストライカー"));
+  });
+  const char* seconds = std::getenv("KORATSU_TITLE_SCREEN_SECONDS");
+  QTimer::singleShot(1000 * (seconds ? std::atoi(seconds) : 6), [] { platform::Forms().Unload(form::kWorkTitle); });
+  ui::Show(form::kWorkTitle, ui::Modal);
+  main.Timer1->stop();
+}
+
+}  // namespace
+}  // namespace koratsu

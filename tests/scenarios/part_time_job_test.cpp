@@ -1,0 +1,136 @@
+// A new game's first part-time job, played through the scripted player from
+// the job command to the pay, and the next job after it.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "life/activity_windows.h"
+#include "life/arubaito.h"
+#include "life/points_gained.h"
+#include "shell/clock_timer.h"
+#include "shell/commands.h"
+#include "shell/game_flow.h"
+#include "state/computer_clock.h"
+#include "state/game_state.h"
+#include "state/random.h"
+#include "support/fresh_state.h"
+#include "support/recording_screen.h"
+#include "support/scripted_ui.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+using testing::UiEvent;
+
+constexpr int kFilmStudio = 5;  // 360 minutes, 28000 yen, 4 stamina points
+constexpr int kFastFood = 0;
+
+class PartTimeJobScenario : public ::testing::Test {
+ protected:
+  PartTimeJobScenario() {
+    SetComputerClock(&clock);
+    SetRandomSource(nullptr);  // the game's own generator, seeded by the fixed clock
+    shell::SetProgramValues();
+
+    // The player's part in each window, through the rules the windows call.
+    ui.On(form::kArubaito, [this] {
+      OpenArubaito();
+      ChooseArubaito(job);
+      StartArubaito(job);
+    });
+    ui.On(form::kArubaitoProgress, [this] {
+      placeAtOpening = RememberedActivityPlace();
+      ActivityWindowLoaded();
+    });
+    // The player moved the job's window before the clock closed it.
+    ui.OnUnload(form::kArubaitoProgress, [] { ActivityWindowClosed({1200, 3000}); });
+    ui.On(form::kPointsGained, [this] {
+      LoadPointsGained();
+      for (int r = 0; r < PointsGainedRowCount(); ++r) {
+        const rec::ResultLine& row = g().ResultLine[r];
+        gains.push_back({static_cast<int>(row.Field.Num()), g().KnowledgeItem[row.Field].Point.Num(), row.Gain.Num()});
+      }
+      for (int step = 0; step < 8; ++step) PointsGainedStep();
+    });
+    ui.OnUnload(form::kPointsGained, ClosePointsGained);
+    ui.On(form::kArubaitoEnd, PayArubaito);
+  }
+  ~PartTimeJobScenario() override { SetComputerClock(nullptr); }
+  GameState& g() { return state.g(); }
+
+  // Clock timer events until the running activity is over.
+  void RunToTheEnd() {
+    for (int events = 0; g().KoudouMode != 0 && events < 5000; ++events) timer.Event(screen);
+  }
+  int Sounds(int kind) const {
+    int n = 0;
+    for (const UiEvent& e : ui.Events()) n += e.kind == UiEvent::Sound && e.number == kind;
+    return n;
+  }
+
+  struct Gain {
+    int item;
+    double before, gain;
+  };
+
+  FixedClock clock{{2024, 4, 5, 6, 10, 0, 0}, 36000.5};
+  testing::FreshState state;
+  testing::ScriptedUi ui;
+  testing::RecordingScreen screen;
+  shell::ClockTimer timer;
+  int job = kFilmStudio;
+  std::optional<WindowPlace> placeAtOpening;
+  std::vector<Gain> gains;
+};
+
+TEST_F(PartTimeJobScenario, AJobFromTheCommandToThePayAndTheNextOneWhereTheLastClosed) {
+  ASSERT_TRUE(shell::ConfirmNewGame("新人", screen));
+  const double money = g().Kingaku.Num();
+  const double stamina = g().Stamina.Num();
+
+  shell::RunCommand(shell::Command::Arubaito, screen);
+  EXPECT_EQ(g().KoudouMode, 3);
+  EXPECT_EQ(g().Stamina, stamina - 4);
+  EXPECT_EQ(g().KoudouShown, 1);
+  EXPECT_FALSE(placeAtOpening) << "a new game's first activity window is centred";
+  ui.Clear();
+
+  ASSERT_EQ(g().GameHour, 10);
+  ASSERT_EQ(g().GameMinute, 0);
+  RunToTheEnd();
+  EXPECT_EQ(g().GameHour, 16) << "six hours of work";
+  EXPECT_EQ(g().GameMinute, 0);
+  EXPECT_EQ(g().KoudouMode, 0);
+  EXPECT_EQ(g().MinutesPerStep, 0);
+  EXPECT_EQ(g().KoudouShown, 0);
+  EXPECT_EQ(g().StatusText, Value("停止中"));
+  EXPECT_EQ(g().ResultLineCount, 0);
+
+  // The points, then the pay, once, with its one coin sound.
+  ASSERT_EQ(ui.ShownCount(form::kPointsGained), 1) << "the film studio taught something";
+  EXPECT_EQ(ui.ShownCount(form::kArubaitoEnd), 1);
+  EXPECT_EQ(g().Kingaku, money + 28000);
+  EXPECT_EQ(Sounds(0), 1);
+  ASSERT_FALSE(gains.empty());
+  double risen = 0;
+  for (const Gain& gain : gains) {
+    EXPECT_EQ(g().KnowledgeItem[gain.item].Point, std::min(gain.before + gain.gain, 15.0));
+    risen += gain.gain;
+  }
+  EXPECT_GE(Sounds(1), 1) << "points moved in while the window was open";
+  EXPECT_GT(risen, 0);
+
+  // The next job's window opens where the last one was closed.
+  job = kFastFood;
+  shell::RunCommand(shell::Command::Arubaito, screen);
+  EXPECT_EQ(g().KoudouMode, 3);
+  ASSERT_TRUE(placeAtOpening);
+  EXPECT_EQ(placeAtOpening->top, 1200);
+  EXPECT_EQ(placeAtOpening->left, 3000);
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -1,0 +1,126 @@
+// What the windows ask of the desktop's frame, and where the dialogs sit on a
+// real desktop, which only a display with a window manager can tell.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "platform/form.h"
+#include "qtsupport/window_testing.h"
+#include "shell/windows/main_window.h"
+#include "shell/windows/message_boxes.h"
+#include "shell/windows/new_game_window.h"
+#include "shell/windows/tutorial_windows.h"
+#include "support/fresh_state.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+using platform::Form;
+using testing::ModalScript;
+using testing::ProcessEvents;
+
+// A window outside the main window asks for its caption and, where it keeps
+// one, a close box: never a minimise or maximise button, which would let the
+// player hide a modal box, and the program with it.
+TEST(WindowFrames, NoWindowAsksForAMinimiseOrMaximiseButton) {
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  MDIForm1 main;
+  main.show();
+  for (int number : form::kAll) {
+    if (!platform::Forms().Registered(number)) continue;
+    Form* window = platform::Forms().Load(number);
+    if (!window || window->Traits().kind == platform::FormKind::Child) {
+      platform::Forms().Unload(number);
+      continue;
+    }
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog) << "Form" << number;
+    EXPECT_TRUE(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint)) << "Form" << number;
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << "Form" << number;
+    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), !window->Traits().removeCloseItem) << "Form" << number;
+    platform::Forms().Unload(number);
+  }
+
+  // Desktops that draw the buttons whatever the hints say leave them off a
+  // toolbar-type window: a box on screen is one.
+  ModalScript script;
+  script.When(form::kYesNo, [](Form& form) {
+    EXPECT_TRUE(form.testAttribute(Qt::WA_X11NetWmWindowTypeToolBar));
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+    static_cast<Form40&>(form).Command1[1]->click();
+  });
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 7);
+}
+
+// How far a window's frame centre lies from the main window's frame centre,
+// in pixels, once the desktop has drawn its frame.
+void Report(const char* name, QWidget* window, const QWidget* main) {
+  ProcessEvents(400);
+  const QRect outer = main->frameGeometry();
+  const QRect own = window->frameGeometry();
+  const double dx = (own.x() + own.width() / 2.0) - (outer.x() + outer.width() / 2.0);
+  const double dy = (own.y() + own.height() / 2.0) - (outer.y() + outer.height() / 2.0);
+  std::printf("%-8s window 0x%llx frame %d,%d %dx%d client %d,%d %dx%d  centre offset %+.1f %+.1f\n", name,
+              static_cast<unsigned long long>(window->winId()), own.x(), own.y(), own.width(), own.height(),
+              window->geometry().x(), window->geometry().y(), window->width(), window->height(), dx, dy);
+  std::fflush(stdout);
+  if (const char* hold = std::getenv("KORATSU_FRAME_HOLD"); hold && std::string(hold) == name)
+    ProcessEvents(2500);
+}
+
+// Prints where the quit box, the message box, the name window, the about
+// box and the tutorial windows sit, relative to the main window's frame.
+// Run with QT_QPA_PLATFORM=xcb and KORATSU_FRAME_PROBE=1 under xvfb-run with a
+// window manager; KORATSU_FRAME_HOLD=Form40 (for one) keeps that window on
+// screen for two and a half seconds, for a picture.
+TEST(WindowFrames, ReportsWhereTheDialogsSitOnRequest) {
+  if (!std::getenv("KORATSU_FRAME_PROBE")) GTEST_SKIP() << "set KORATSU_FRAME_PROBE under a window manager";
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  MDIForm1 main;
+  main.show();
+  ProcessEvents(600);
+  Report("MDIForm1", &main, &main);
+
+  ModalScript script;
+  script
+      .When(form::kYesNo,
+            [&](Form& form) {
+              Report("Form40", &form, &main);
+              static_cast<Form40&>(form).Command1[1]->click();
+            })
+      .When(form::kMessage,
+            [&](Form& form) {
+              Report("Form42", &form, &main);
+              static_cast<Form42&>(form).Command1[0]->click();
+            })
+      .When(form::kAbout,
+            [&](Form& form) {
+              Report("Form2", &form, &main);
+              platform::Forms().Unload(form::kAbout);
+            })
+      .When(form::kTutorialStartEnd,
+            [&](Form& form) {
+              Report("Form38", &form, &main);
+              static_cast<Form38&>(form).Command1->click();
+            })
+      .When(form::kNewGame, [&](Form& form) {
+        Report("Form3", &form, &main);
+        if (Form* guide = platform::Forms().Find(form::kTutorialGuide)) Report("Form36", guide, &main);
+        static_cast<Form3&>(form).Command2->click();
+      });
+  main.close();  // the quit question
+  ui::ShowMessage("お金が足りません。");
+  main.MHelpVersion_Click();
+  main.MChuutoRiaru_Click();
+  EXPECT_TRUE(script.Done());
+}
+
+}  // namespace
+}  // namespace koratsu

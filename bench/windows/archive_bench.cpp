@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   // Windows are measured offscreen, with no display.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  platform::SetUpApplication(app);
+  koratsu::platform::SetUpApplication(app);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

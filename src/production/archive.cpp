@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "production/work_record.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
@@ -18,9 +19,10 @@ constexpr int kViewportBorders = 4;  // lets the panel's last row clear the view
 }  // namespace
 
 int PanelForState(const Value& state) {
-  if (state == 7 || state == 8) return kSerialPanel;
-  if (state == 1 || state == 2 || state == 9) return kOwnWorkPanel;
-  if (state == 5 || state == 10 || state == 11) return kOneShotPanel;
+  using namespace manga_state;
+  if (state == kSerialRunning || state == kSerialEnded) return kSerialPanel;
+  if (state == kUnsent || state == kSent || state == kTaken) return kOwnWorkPanel;
+  if (state == kRequestDelivered || state == kRequestAccepted || state == kRequestRejected) return kOneShotPanel;
   return kNoPanel;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "production/work_record.h"
 #include "state/game_state.h"
 #include "state/money.h"
 
@@ -13,6 +14,9 @@ namespace {
 constexpr double kTicketPrice = 1800;
 // The last day of a movie's run; the day after it stays at 22.
 constexpr double kLastRunDay = 21;
+// MangaAnimeState besides 0, none.
+constexpr int kOnTheAir = 1;
+constexpr int kAnimeEnded = 2;
 
 std::string Yen(const Value& amount) { return FormatKingaku(amount) + "円"; }
 std::string Copies(const Value& count) { return FormatKingaku(count) + "冊"; }
@@ -23,13 +27,13 @@ std::string Finished(const rec::MangaWork& m) { return Join(m.Date, "完成"); }
 const rec::Magazine& MagazineOf(const rec::MangaWork& m) { return State().Magazine[m.Magazine]; }
 
 void DescribeAnime(const rec::MangaWork& m, SerialDetail& d) {
-  if (m.AnimeState == 1 && m.AnimeEpisode >= 1) {
+  if (m.AnimeState == kOnTheAir && m.AnimeEpisode >= 1) {
     d.anime = Join("放送中 第", m.AnimeEpisode, "話");
     d.animeRating = Join(m.AnimeRating, "%");
-  } else if (m.AnimeState == 1) {
+  } else if (m.AnimeState == kOnTheAir) {
     d.anime = Join("あと ", m.AnimeStartDays, "日");
     d.animeRating = "0%";
-  } else if (m.AnimeState == 2) {
+  } else if (m.AnimeState == kAnimeEnded) {
     d.anime = Join("放送済 全", m.AnimeEpisode, "話");
     d.animeRating = Join(m.AnimeRating, "%");
   } else {
@@ -64,7 +68,7 @@ SerialDetail DescribeSerial(long long work) {
   const GameState& g = State();
   const rec::MangaWork& m = g.MangaWork[work];
   const rec::Magazine& magazine = MagazineOf(m);
-  const bool running = m.State == 7;
+  const bool running = m.State == manga_state::kSerialRunning;
   SerialDetail d;
   d.title = m.Title.Str();
   d.rank = Join(magazine.SerialCount, "作品中 第", m.SerialRank, "位");
@@ -99,11 +103,11 @@ OneShotDetail DescribeOneShot(long long work) {
   const rec::MangaWork& m = State().MangaWork[work];
   // A work under review keeps what these start with.
   OneShotDetail d{.title = m.Title.Str(), .date = Finished(m), .adoption = "", .fee = "0円", .magazine = ""};
-  if (m.State == 10) {
+  if (m.State == manga_state::kRequestAccepted) {
     d.adoption = "されました";
     d.fee = Yen(m.Prize);
     d.magazine = MagazineOf(m).Name.Str();
-  } else if (m.State == 11) {
+  } else if (m.State == manga_state::kRequestRejected) {
     d.adoption = "されませんでした";
   }
   return d;
@@ -112,8 +116,8 @@ OneShotDetail DescribeOneShot(long long work) {
 OwnWorkDetail DescribeOwnWork(long long work) {
   const rec::MangaWork& m = State().MangaWork[work];
   OwnWorkDetail d{.title = m.Title.Str(), .date = Finished(m), .magazine = "", .adoption = "", .prize = ""};
-  d.magazine = m.State == 1 ? std::string("投稿していません") : Join(MagazineOf(m).Name, "に投稿");
-  if (m.State == 9) {
+  d.magazine = m.State == manga_state::kUnsent ? std::string("投稿していません") : Join(MagazineOf(m).Name, "に投稿");
+  if (m.State == manga_state::kTaken) {
     static const char* const kAwards[] = {"大賞を受賞", "副賞を受賞", "佳作を受賞", "持込み採用"};
     for (int award = 1; award <= 4; ++award)
       if (m.Award == award) d.adoption = kAwards[award - 1];

@@ -9,6 +9,7 @@
 #include "production/archive.h"
 #include "production/windows/heading_bar.h"
 #include "production/work_detail.h"
+#include "production/work_record.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -390,7 +391,7 @@ void Form11::Form_Unload() {
 
 void Form11::FillList() {
   const GameState& g = State();
-  const long long count = std::min<long long>(g.MangaCount.Index(), decltype(g.MangaWork)::kCapacity);
+  const long long count = std::min(g.MangaCount.Index(), kMangaWorkCapacity);
   List1->clear();
   QStringList titles;
   for (long long w = 0; w < count; ++w) titles.push_back(Q(g.MangaWork[w].Title.Str()));

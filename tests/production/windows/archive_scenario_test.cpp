@@ -3,14 +3,15 @@
 // episode, collected into volumes and sold. Each change shows within one of
 // the archive's timer events, and a double-click opens the work's card.
 //
-// Where the game's own rule for a step is not there yet, the test changes
-// the records as that rule does, raising the same refresh requests; each
-// such step is one function below, named for the rule it stands in for.
+// The work is named by the game's own rule. Where the rule for a later step
+// is not there yet, the test changes the records as that rule does, raising
+// the same refresh requests; each such step is one function below, named
+// for the rule it stands in for.
 
 #include <gtest/gtest.h>
 
 #include "production/archive.h"
-#include "production/archive_records.h"
+#include "production/naming.h"
 #include "production/windows/archive_window.h"
 #include "production/windows/game_scene.h"
 #include "production/windows/work_card_window.h"
@@ -18,6 +19,7 @@
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "ui/game_ops.h"
 #include "state/shared_ops.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
@@ -32,20 +34,24 @@ std::string Today() {
   return DateString(g.GameYear, g.GameMonth, g.GameDay, 2);
 }
 
-// Naming a finished own work: its record, and the windows that list works rebuild.
-long long NameFinishedWork(const std::string& title) {
+// A finished own work waiting for its title in slot 0.
+void FinishOwnWork() {
   GameState& g = State();
-  const long long w = g.MangaCount.Index();
-  rec::MangaWork* m = Append(g.MangaWork, g.MangaCount);
-  m->Title = title;
-  m->State = 1;
-  m->Date = Today();
-  m->Hyouka = 60;
-  // What the slot held.
-  testing::GiveMaking(g, w, {.audience = 1, .genre = 2, .items = {-1, 0, 1}, .points = {2, 5, 8}, .ratings = {6, 4, 2, 9, 5, 7}});
-  g.FormSlot[form::kCompletion].Rebuild = 1;
-  g.FormSlot[form::kArchive].Rebuild = 1;
-  return w;
+  rec::ProductionSlot& slot = g.ProductionSlot[0];
+  g.SlotKanseido[0] = 130;
+  slot.Target = 120;
+  slot.Kind = 0;
+  slot.Source = 0;
+  slot.Quality = 60;
+  const int items[] = {-1, 0, 1}, points[] = {2, 5, 8}, ratings[] = {6, 4, 2, 9, 5, 7};
+  for (int k = 0; k < 3; ++k) {
+    slot.SettingItem[k] = items[k];
+    slot.SettingPoints[k] = points[k];
+  }
+  for (int r = 0; r < 6; ++r) slot.Rating[r] = ratings[r];
+  slot.Class[1] = 1;
+  slot.Class[2] = 2;
+  g.FinishedSlot = 0;
 }
 
 // Posting it to a magazine's newcomer contest.
@@ -144,7 +150,9 @@ TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
   EXPECT_EQ(archive->List1->count(), 0);
 
   // An own work is named, posted and given the second prize.
-  const long long own = NameFinishedWork("空の旅");
+  FinishOwnWork();
+  ASSERT_EQ(NameFinishedWork("空の旅"), TitleOutcome::Recorded);
+  const long long own = 0;
   archive->Timer1_Timer();
   ASSERT_EQ(archive->List1->count(), 1);
   EXPECT_EQ(archive->List1->currentRow(), 0);

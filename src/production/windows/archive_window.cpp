@@ -372,6 +372,7 @@ void Form11::Form_Load() {
   GameState& g = State();
   QWidget* frame = Frame();
   frame->resize(platform::Px(kDesignWidth), platform::Px(kDesignHeight));
+  // Narrowed first if it opens too wide; the fixed width then holds it at 428.
   if (platform::Twips(frame->width()) >= kArchiveWideAtLoad)
     frame->resize(platform::Px(kArchiveLoadWidth), frame->height());
   platform::FixWidth(frame, kArchiveWidth, kArchiveMinTrackHeight);

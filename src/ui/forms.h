@@ -23,7 +23,7 @@ constexpr int kWorkTitle = 7;              // production/windows/title_window.cp
 constexpr int kContestPost = 8;            // not built yet
 constexpr int kPoll = 9;                   // not built yet
 // There is no window 10.
-constexpr int kArchive = 11;               // not built yet
+constexpr int kArchive = 11;               // production/windows/archive_window.cpp
 constexpr int kTrophies = 12;              // not built yet
 constexpr int kAward = 13;                 // not built yet
 constexpr int kEndSerial = 14;             // not built yet
@@ -57,7 +57,7 @@ constexpr int kLevelUp = 41;               // life/windows/level_up_window.cpp
 constexpr int kMessage = 42;               // shell/windows/message_boxes.cpp
 constexpr int kMediaOffer = 43;            // not built yet
 constexpr int kContestArticle = 44;        // not built yet
-constexpr int kWorkCard = 45;              // not built yet
+constexpr int kWorkCard = 45;              // production/windows/work_card_window.cpp
 constexpr int kNewMangaChoice = 46;        // production/windows/new_manga_choice_window.cpp
 constexpr int kComicsRelease = 47;         // not built yet
 constexpr int kMerchOffer = 48;            // not built yet

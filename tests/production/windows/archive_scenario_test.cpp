@@ -1,0 +1,223 @@
+// A career as the archive follows it, with the archive open: an own work is
+// named, posted and given a prize; then a serial is delivered episode by
+// episode, collected into volumes and sold. Each change shows within one of
+// the archive's timer events, and a double-click opens the work's card.
+//
+// The work is named by the game's own rule. Where the rule for a later step
+// is not there yet, the test changes the records as that rule does, raising
+// the same refresh requests; each such step is one function below, named
+// for the rule it stands in for.
+
+#include <gtest/gtest.h>
+
+#include "production/archive.h"
+#include "production/naming.h"
+#include "production/windows/archive_window.h"
+#include "production/windows/game_scene.h"
+#include "production/windows/work_card_window.h"
+#include "qtsupport/window_testing.h"
+#include "shell/windows/main_window.h"
+#include "state/game_state.h"
+#include "state/money.h"
+#include "ui/game_ops.h"
+#include "state/shared_ops.h"
+#include "support/fresh_state.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+constexpr int kMagazine = 3;  // 週刊ちょこまか, 19 pages an episode, comics at 390 yen
+
+std::string Today() {
+  const GameState& g = State();
+  return DateString(g.GameYear, g.GameMonth, g.GameDay, 2);
+}
+
+// A finished own work waiting for its title in slot 0.
+void FinishOwnWork() {
+  GameState& g = State();
+  rec::ProductionSlot& slot = g.ProductionSlot[0];
+  g.SlotKanseido[0] = 130;
+  slot.Target = 120;
+  slot.Kind = 0;
+  slot.Source = 0;
+  slot.Quality = 60;
+  const int items[] = {-1, 0, 1}, points[] = {2, 5, 8}, ratings[] = {6, 4, 2, 9, 5, 7};
+  for (int k = 0; k < 3; ++k) {
+    slot.SettingItem[k] = items[k];
+    slot.SettingPoints[k] = points[k];
+  }
+  for (int r = 0; r < 6; ++r) slot.Rating[r] = ratings[r];
+  slot.Class[1] = 1;
+  slot.Class[2] = 2;
+  g.FinishedSlot = 0;
+}
+
+// Posting it to a magazine's newcomer contest.
+void PostToContest(long long w, int magazine) {
+  GameState& g = State();
+  rec::MangaWork& m = g.MangaWork[w];
+  m.State = 2;
+  m.ResultDays = 4;
+  m.Contest = 1;
+  m.SentMagazine = magazine;
+  m.Magazine = magazine;
+  g.FormSlot[form::kArchive].Redraw = 1;
+}
+
+// The noon's contest results, with the second prize for this work.
+void GiveSecondPrize(long long w) {
+  GameState& g = State();
+  rec::MangaWork& m = g.MangaWork[w];
+  m.ResultDays = 0;
+  m.ContestResult = 2;
+  g.Magazine[m.SentMagazine].Adopted = 1;
+  m.Prize = Int(g.Magazine[m.Magazine].Prize / 2 / 10000) * 10000;
+  AddKingaku(m.Prize);
+  m.Award = 2;
+  m.State = 9;
+  g.FormSlot[form::kArchive].Redraw = 1;
+}
+
+// Delivering a serial's episode: the first one makes its record.
+long long DeliverSerialEpisode(long long w, const std::string& title) {
+  GameState& g = State();
+  if (w < 0) {
+    w = g.MangaCount.Index();
+    rec::MangaWork* m = Append(g.MangaWork, g.MangaCount);
+    m->SerialEpisodes = 1;
+    m->Title = title;
+    m->Date = Today();
+    m->SerialFee = 240000;
+    m->Magazine = kMagazine;
+    m->Hyouka = 80;
+    m->SerialRank = 5;
+    m->State = 7;
+  } else {
+    g.MangaWork[w].SerialEpisodes += 1;
+    // Every sixth episode fills a volume (19 pages each, 100 to a volume).
+    const long long episodes = g.MangaWork[w].SerialEpisodes.Index();
+    if (episodes % 6 == 0)
+      for (long long e = episodes - 6; e < episodes; ++e)
+        g.MangaWork[w].EpisodeVolume[e] = g.MangaWork[w].Volumes + 1;
+  }
+  AddKingaku(g.MangaWork[w].SerialFee);
+  g.FormSlot[form::kCompletion].Rebuild = 1;
+  g.FormSlot[form::kArchive].Rebuild = 1;
+  g.FormSlot[form::kKnowledgeList].Rebuild = 1;
+  return w;
+}
+
+// A comics release, five days after a volume was collected; it asks the
+// archive for nothing: the next hour's sales do.
+void ReleaseComics(long long w) {
+  GameState& g = State();
+  rec::MangaWork& m = g.MangaWork[w];
+  const long long v = m.Volumes.Index();
+  m.Volumes += 1;
+  g.ComicsVolume[w][v].Price = Money::FromNumber(g.Magazine[m.Magazine].ComicsPrice.Num());
+  g.ComicsVolume[w][v].SalesRate = 9 * (m.Hyouka + 1 + g.PlayerFame / 20);
+  g.ComicsVolume[w][v].Printed = 50000;
+}
+
+// One hour's comics sales: `copies` of every volume.
+void SellComicsForAnHour(long long w, double copies) {
+  GameState& g = State();
+  rec::MangaWork& m = g.MangaWork[w];
+  for (long long v = 0; v < m.Volumes.Index(); ++v) {
+    rec::ComicsVolume& volume = g.ComicsVolume[w][v];
+    volume.Sold += copies;
+    m.AwardSales += copies;
+    m.TotalSold += copies;
+    volume.Printed -= copies;
+  }
+  g.FormSlot[form::kArchive].Redraw = 1;
+  g.FormSlot[form::kComicsRanking].Redraw = 1;
+}
+
+std::string Text(const QLabel* label) { return label->text().toStdString(); }
+
+TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
+  testing::RunningGame game;
+  MDIForm1& main = game.main;
+  GameState& g = game.g();
+
+  main.MImamadeManga_Click();
+  auto* archive = platform::Forms().Find<Form11>(form::kArchive);
+  ASSERT_NE(archive, nullptr);
+  archive->Timer1->stop();
+  EXPECT_EQ(archive->List1->count(), 0);
+
+  // An own work is named, posted and given the second prize.
+  FinishOwnWork();
+  ASSERT_EQ(NameFinishedWork("空の旅"), TitleOutcome::Recorded);
+  const long long own = 0;
+  archive->Timer1_Timer();
+  ASSERT_EQ(archive->List1->count(), 1);
+  EXPECT_EQ(archive->List1->currentRow(), 0);
+  EXPECT_TRUE(archive->Picture1[kOwnWorkPanel]->isVisible());
+  EXPECT_EQ(Text(archive->Label4[2]), Today() + "完成");
+  EXPECT_EQ(Text(archive->Label3[3]), "投稿していません");
+
+  PostToContest(own, kMagazine);
+  archive->Timer1_Timer();
+  EXPECT_EQ(Text(archive->Label3[3]), "週刊ちょこまかに投稿");
+  EXPECT_EQ(Text(archive->Label3[4]), "されていません");
+
+  GiveSecondPrize(own);
+  archive->Timer1_Timer();
+  EXPECT_EQ(Text(archive->Label3[4]), "副賞を受賞");
+  EXPECT_EQ(Text(archive->Label2[2]), "50万0000円");
+
+  // A serial: its first episode adds it to the list; the player looks at it.
+  long long serial = DeliverSerialEpisode(-1, "海の旅");
+  archive->Timer1_Timer();
+  ASSERT_EQ(archive->List1->count(), 2);
+  EXPECT_EQ(archive->List1->item(1)->text(), QStringLiteral("海の旅"));
+  EXPECT_EQ(archive->List1->currentRow(), 0) << "the selected row stays";
+  archive->List1->setCurrentRow(1);
+  EXPECT_TRUE(archive->Picture1[kSerialPanel]->isVisible());
+  EXPECT_EQ(Text(archive->Label4[0]), "連載第1話");
+  EXPECT_EQ(Text(archive->Label3[0]), "週刊ちょこまかに連載中");
+  EXPECT_EQ(Text(archive->Label3[8]), "16作品中 第5位");
+
+  // Twelve episodes and two volumes, each shown once it is sold.
+  for (int episode = 2; episode <= 12; ++episode) {
+    DeliverSerialEpisode(serial, "");
+    archive->Timer1_Timer();
+    EXPECT_EQ(Text(archive->Label4[0]), "連載第" + std::to_string(episode) + "話");
+    if (episode % 6 != 0) continue;
+    ReleaseComics(serial);
+    SellComicsForAnHour(serial, 1200);
+    archive->Timer1_Timer();
+    const size_t volumes = static_cast<size_t>(episode / 6);
+    EXPECT_EQ(Text(archive->Label6[volumes - 1]), " 第" + std::to_string(volumes) + "巻");
+    EXPECT_EQ(Text(archive->Label7[volumes - 1]), "390円");
+    EXPECT_EQ(Text(archive->Label9[volumes - 1]), "4万8800冊");
+    EXPECT_EQ(archive->Picture1[kSerialPanel]->height(), 194 + 14 * static_cast<int>(volumes - 1));
+  }
+  EXPECT_EQ(Text(archive->Label8[0]), "2400冊");
+  EXPECT_EQ(Text(archive->Label8[1]), "1200冊");
+  EXPECT_EQ(Text(archive->Label3[9]), "3600冊");
+  EXPECT_EQ(Text(archive->Label3[10]), "9万6400冊");
+
+  // A double-click on the own work opens its card.
+  bool carded = false;
+  testing::ModalScript script;
+  script.When(form::kWorkCard, [&](platform::Form& window) {
+    auto& card = static_cast<Form45&>(window);
+    carded = true;
+    EXPECT_EQ(Text(card.Label3[0]), "== 「空の旅」の情報です  ==");
+    EXPECT_EQ(Text(card.Label9[0]), "○");
+    EXPECT_EQ(Text(card.Label9[5]), "◎");
+    card.Command1_Click();
+  });
+  testing::DoubleClickRow(archive->List1, 0);
+  EXPECT_TRUE(carded);
+  EXPECT_EQ(g.FormSlot[form::kWorkCard].Param, 0);
+  EXPECT_TRUE(platform::Forms().IsLoaded(form::kArchive)) << "the archive stays behind the card";
+}
+
+}  // namespace
+}  // namespace koratsu

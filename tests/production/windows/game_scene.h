@@ -1,0 +1,45 @@
+#pragma once
+// A game running in the main window for the archive's scenes, and a
+// player's double-click on a row of a list.
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+
+#include "qtsupport/window_testing.h"
+#include "shell/windows/main_window.h"
+#include "support/fresh_state.h"
+
+namespace koratsu::testing {
+
+// A new game in the main window, its clock stopped: the test moves time itself.
+class RunningGame {
+ public:
+  RunningGame() {
+    main.show();
+    ClearGameState();
+    main.GameOn();
+    main.Timer1->stop();
+    g().PlayerSei = "漫画家";
+  }
+  GameState& g() { return state.g(); }
+
+  FreshState state;
+  QtUiScope qt;
+  MDIForm1 main;
+};
+
+inline void DoubleClickRow(QListWidget* list, int row) {
+  QWidget* target = list->viewport();
+  const QPoint at = list->visualItemRect(list->item(row)).center();
+  auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  };
+  send(QEvent::MouseButtonPress, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, Qt::NoButton);
+  send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, Qt::NoButton);
+}
+
+}  // namespace koratsu::testing

@@ -1,0 +1,89 @@
+#include "production/windows/completion_window.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "platform/qt_strings.h"
+#include "platform/twips.h"
+#include "production/completion.h"
+#include "production/windows/heading_bar.h"
+#include "state/game_state.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+
+namespace {
+
+constexpr int kClientWidth = 6240;
+constexpr int kRowTop = 570;  // twips, row i at kRowTop + kRowStep × i
+constexpr int kRowStep = 315;
+constexpr int kClientHeight = kRowTop + kRowStep * kSlotCount + 90;
+constexpr int kLineHeight = 255;
+constexpr unsigned kPercentBar = 0xE08020;
+
+QLabel* Text(QWidget* parent, int left, int top, int width, Qt::Alignment align) {
+  auto* label = new QLabel(parent);
+  platform::Place(label, left, top, width, kLineHeight);
+  label->setAlignment(align | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+Form6::Form6() : Form({.kind = platform::FormKind::Child, .trackOpen = true, .servesRefresh = true}) {
+  setWindowTitle(QStringLiteral("漫画の完成度"));
+  platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
+  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 制作中の漫画の完成度です  =="), 120, 120, 6000, 330);
+  Shape1[0] = heading.shape;
+  Label3[6] = heading.label;
+
+  for (int s = 0; s < kSlotCount; ++s) {
+    const size_t i = static_cast<size_t>(s);
+    const int top = kRowTop + kRowStep * s;
+    Label3[i] = Text(this, 180, top, 2460, Qt::AlignLeft);
+    Label4[i] = Text(this, 2700, top, 750, Qt::AlignLeft);
+    Label1[i] = Text(this, 3480, top, 720, Qt::AlignHCenter);
+    Bar[i].Build(this, 4260, top + 60, 1260, 150, kPercentBar);
+    Label2[i] = Text(this, 5520, top, 600, Qt::AlignRight);
+  }
+}
+
+bool Form6::RowShown(int slot) const { return !Label3[static_cast<size_t>(slot)]->isHidden(); }
+
+void Form6::Form_Load() {
+  platform::FillHeadingBars(Shape1);
+  // The first tick builds the rows.
+  State().FormSlot[form::kCompletion].Rebuild = 1;
+  Rebuild();
+  if (QMdiSubWindow* frame = SubWindow()) frame->adjustSize();
+}
+
+void Form6::Rebuild() {
+  for (int s = 0; s < kSlotCount; ++s) {
+    const size_t i = static_cast<size_t>(s);
+    const bool shown = SlotRowShown(s);
+    for (QWidget* control : {static_cast<QWidget*>(Label1[i]), static_cast<QWidget*>(Label2[i]),
+                             static_cast<QWidget*>(Label3[i]), static_cast<QWidget*>(Label4[i]),
+                             static_cast<QWidget*>(Bar[i].frame), static_cast<QWidget*>(Bar[i].bar), Bar[i].outline})
+      control->setVisible(shown);
+  }
+}
+
+void Form6::Redraw() {
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (!SlotRowFilled(s)) continue;
+    const size_t i = static_cast<size_t>(s);
+    const CompletionRow row = CompletionRowTexts(s);
+    Label1[i]->setText(platform::Q(row.status));
+    Label4[i]->setText(platform::Q(row.deadline));
+    Label2[i]->setText(platform::Q(row.percent));
+    Label3[i]->setText(platform::Q(row.label));
+    Bar[i].Show(row.bar, 1);
+  }
+}
+
+namespace {
+const bool registered = platform::RegisterForm<Form6>(form::kCompletion);
+}  // namespace
+
+}  // namespace koratsu

@@ -1,5 +1,7 @@
 #include "production/windows/completion_window.h"
 
+#include <algorithm>
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -14,7 +16,7 @@ namespace koratsu {
 
 namespace {
 
-constexpr int kClientWidth = 6240;
+constexpr int kClientWidth = 5790;
 constexpr int kRowTop = 570;  // twips, row i at kRowTop + kRowStep × i
 constexpr int kRowStep = 315;
 constexpr int kClientHeight = kRowTop + kRowStep * kSlotCount + 90;
@@ -33,18 +35,18 @@ QLabel* Text(QWidget* parent, int left, int top, int width, Qt::Alignment align)
 Form6::Form6() : Form({.kind = platform::FormKind::Child, .trackOpen = true, .servesRefresh = true}) {
   setWindowTitle(QStringLiteral("漫画の完成度"));
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 制作中の漫画の完成度です  =="), 120, 120, 6000, 330);
+  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 制作中の漫画の完成度です  =="), 120, 120, kClientWidth - 240, 330);
   Shape1[0] = heading.shape;
   Label3[6] = heading.label;
 
   for (int s = 0; s < kSlotCount; ++s) {
     const size_t i = static_cast<size_t>(s);
     const int top = kRowTop + kRowStep * s;
-    Label3[i] = Text(this, 180, top, 2460, Qt::AlignLeft);
-    Label4[i] = Text(this, 2700, top, 750, Qt::AlignLeft);
-    Label1[i] = Text(this, 3480, top, 720, Qt::AlignHCenter);
-    Bar[i].Build(this, 4260, top + 60, 1260, 150, kPercentBar);
-    Label2[i] = Text(this, 5520, top, 600, Qt::AlignRight);
+    Label3[i] = Text(this, 180, top, 2190, Qt::AlignLeft);
+    Label4[i] = Text(this, 2400, top, 720, Qt::AlignLeft);
+    Label1[i] = Text(this, 3120, top, 690, Qt::AlignHCenter);
+    Bar[i].Build(this, 3840, top + 60, 1200, 150, kPercentBar);
+    Label2[i] = Text(this, 5070, top, 600, Qt::AlignRight);
   }
 }
 
@@ -55,7 +57,11 @@ void Form6::Form_Load() {
   // The first tick builds the rows.
   State().FormSlot[form::kCompletion].Rebuild = 1;
   Rebuild();
-  if (QMdiSubWindow* frame = SubWindow()) frame->adjustSize();
+  // It opens in the main window's top-right corner, beside the room view.
+  QMdiSubWindow* frame = SubWindow();
+  if (!frame || !frame->mdiArea()) return;
+  frame->adjustSize();
+  frame->move(std::max(0, frame->mdiArea()->viewport()->width() - frame->width()), 0);
 }
 
 void Form6::Rebuild() {

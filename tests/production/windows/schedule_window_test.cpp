@@ -2,9 +2,14 @@
 
 #include "production/windows/schedule_window.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "platform/colors.h"
@@ -19,6 +24,7 @@ namespace {
 
 using platform::Form;
 using testing::ModalScript;
+using testing::ProcessEvents;
 
 void Mouse(QWidget* target, QEvent::Type type) {
   const QPoint at(3, 3);
@@ -237,6 +243,45 @@ TEST_F(ScheduleWindowTest, CancelAndTheCloseBoxDropTheEdits) {
     EXPECT_EQ(g().ProductionSlot[5].SigotoPoint, 6);
     testing::ProcessEvents();
   }
+}
+
+// Not a test: keeps a game with three works on screen for a picture taken
+// from outside (under Xvfb), KORATSU_SCHEDULE_SCREEN=schedule (this window),
+// working (the working window over the game) or completion (the completion
+// window beside the room). Without it there is nothing to do.
+TEST_F(ScheduleWindowTest, StaysOnScreenForAPictureOnRequest) {
+  const char* scene = std::getenv("KORATSU_SCHEDULE_SCREEN");
+  if (!scene) GTEST_SKIP() << "set KORATSU_SCHEDULE_SCREEN to schedule, working or completion";
+  const char* seconds = std::getenv("KORATSU_SCHEDULE_SCREEN_SECONDS");
+  const int wait = 1000 * (seconds ? std::atoi(seconds) : 6);
+  ClearGameState();
+  main.move(0, 0);
+  main.GameOn();
+  g().PlayerSei = "漫画家";
+  g().Stamina = 17.6;
+  ThreeWorks();
+  g().SlotKanseido[2] = 96;
+  g().SlotKanseido[5] = 21.4;
+  g().SlotsInUse = 3;
+  g().CaptionRefresh = 1;
+  main.Timer1_Timer();
+  ProcessEvents(200);
+  const QRect frame = main.frameGeometry();
+  std::printf("main window %dx%d+%d+%d\n", frame.width(), frame.height(), frame.x(), frame.y());
+  const std::string which = scene;
+  if (which == "schedule") {
+    QTimer::singleShot(wait, [] { ui::Unload(form::kSchedule); });
+    ui::Show(form::kSchedule, ui::Modal);
+    return;
+  }
+  if (which == "completion") main.MKanseido_Click();
+  g().GameHour = 14;
+  main.MSigotosuru_Click();
+  // A few hours of work, then the clock stops where it is.
+  for (int slice = 0; slice < 300 && g().GameHour < 17; ++slice) ProcessEvents(10);
+  main.Timer1->stop();
+  if (which == "completion") ui::Unload(form::kWorking);
+  ProcessEvents(wait);
 }
 
 }  // namespace

@@ -79,6 +79,10 @@ void GaugeBar::Show(double value, double cap) {
   bar->setFixedWidth(platform::Px(platform::BarWidth(value, cap, fullWidth)));
 }
 
+void GaugeBar::SetVisible(bool visible) {
+  for (QWidget* part : {static_cast<QWidget*>(frame), static_cast<QWidget*>(bar), outline}) part->setVisible(visible);
+}
+
 void DateClock::Build(QWidget* parent, int left, int top) {
   struct Part {
     QLabel** value;

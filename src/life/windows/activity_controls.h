@@ -38,6 +38,7 @@ struct GaugeBar {
   void Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor);
   // The bar for `value` against `cap`, never past the frame nor below empty.
   void Show(double value, double cap);
+  void SetVisible(bool visible);
 };
 
 // The game's date and clock on one line, from `left` at `top`: the values

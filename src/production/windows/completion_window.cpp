@@ -68,10 +68,8 @@ void Form6::Rebuild() {
   for (int s = 0; s < kSlotCount; ++s) {
     const size_t i = static_cast<size_t>(s);
     const bool shown = SlotRowShown(s);
-    for (QWidget* control : {static_cast<QWidget*>(Label1[i]), static_cast<QWidget*>(Label2[i]),
-                             static_cast<QWidget*>(Label3[i]), static_cast<QWidget*>(Label4[i]),
-                             static_cast<QWidget*>(Bar[i].frame), static_cast<QWidget*>(Bar[i].bar), Bar[i].outline})
-      control->setVisible(shown);
+    for (QLabel* label : {Label1[i], Label2[i], Label3[i], Label4[i]}) label->setVisible(shown);
+    Bar[i].SetVisible(shown);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 
 #include "life/activity_windows.h"
-#include "platform/colors.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "production/completion.h"
@@ -34,12 +33,6 @@ QLabel* Text(QWidget* parent, const char* text, int left, int top, int width, Qt
   platform::Place(label, left, top, width, kLineHeight);
   label->setAlignment(align | Qt::AlignVCenter);
   return label;
-}
-
-void SetTextColour(QLabel* label, unsigned bbggrr) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, platform::VbColor(bbggrr));
-  label->setPalette(palette);
 }
 
 }  // namespace
@@ -135,9 +128,9 @@ void Form15::Form_Load() {
     const bool shown = SlotRowShown(s);
     for (QWidget* control : {static_cast<QWidget*>(Label1[i]), static_cast<QWidget*>(Label2[i]),
                              static_cast<QWidget*>(Label3[i]), static_cast<QWidget*>(Label4[i]),
-                             static_cast<QWidget*>(Bar[i].frame), static_cast<QWidget*>(Bar[i].bar), Bar[i].outline,
                              static_cast<QWidget*>(Line1[i]), Picture2[i]})
       control->setVisible(shown);
+    Bar[i].SetVisible(shown);
   }
   const bool works = g.SlotsInUse != 0;
   for (QWidget* control : {static_cast<QWidget*>(Label5[0]), static_cast<QWidget*>(Label6[0]),
@@ -169,7 +162,7 @@ void Form15::ShowRows() {
     Label1[i]->setAlignment((row.completionCentred ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
     Label4[i]->setText(platform::Q(row.deadline));
     Label4[i]->setAlignment((row.deadlineCentred ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
-    SetTextColour(Label4[i], row.deadlineRed ? kRed : 0);
+    platform::SetTextColour(Label4[i], row.deadlineRed ? kRed : 0);
   }
 }
 

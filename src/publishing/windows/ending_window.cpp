@@ -8,8 +8,7 @@
 #include "platform/twips.h"
 #include "production/windows/heading_bar.h"
 #include "publishing/game_end.h"
-#include "shell/game_flow.h"
-#include "shell/windows/main_window.h"
+#include "publishing/windows/game_over_window.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -71,13 +70,7 @@ void Form17::Timer1_Timer() {
   Text1->move(Text1->x(), top);
 }
 
-void Form17::Command1_Click() {
-  if (MDIForm1* main = MDIForm1::Instance()) {
-    shell::ReturnToTitle(*main, form::kEnding);
-  } else {
-    Unload();
-  }
-}
+void Form17::Command1_Click() { EndTheGame(*this); }
 
 namespace {
 const bool registered = platform::RegisterForm<Form17>(form::kEnding);

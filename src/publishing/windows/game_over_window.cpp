@@ -40,13 +40,15 @@ void Form51::Form_Load() {
   Command1->setFocus();
 }
 
-void Form51::Command1_Click() {
+void EndTheGame(platform::Form& window) {
   if (MDIForm1* main = MDIForm1::Instance()) {
-    shell::ReturnToTitle(*main, form::kGameOver);
+    shell::ReturnToTitle(*main, window.Number());
   } else {
-    Unload();
+    window.Unload();
   }
 }
+
+void Form51::Command1_Click() { EndTheGame(*this); }
 
 namespace {
 const bool registered = platform::RegisterForm<Form51>(form::kGameOver);

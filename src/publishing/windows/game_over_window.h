@@ -11,6 +11,10 @@
 
 namespace koratsu {
 
+// What the buttons of the game over and of the ending do: the game ends
+// and the title screen comes back, `window` closed with every other one.
+void EndTheGame(platform::Form& window);
+
 class Form51 : public platform::Form {
  public:
   Form51();

@@ -1,6 +1,10 @@
 // The game-over window (Form51) and the ending (Form17), offscreen.
 
+#include <cstdlib>
+#include <string>
+
 #include <QApplication>
+#include <QTimer>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -139,6 +143,24 @@ TEST_F(GameEndWindowsTest, TheEndingFromTheTricksWindowEndsTheRunningGame) {
   EXPECT_TRUE(script.Done());
   ProcessEvents();
   ExpectTitleScreen();
+}
+
+// Not a test: keeps the game over (KORATSU_GAME_END_SCREEN=gameover) or the
+// ending, scrolled half way (ending), on screen for a picture taken from
+// outside (under Xvfb). Without it there is nothing to do.
+TEST_F(GameEndWindowsTest, StaysOnScreenForAPictureOnRequest) {
+  const char* scene = std::getenv("KORATSU_GAME_END_SCREEN");
+  if (!scene) GTEST_SKIP() << "set KORATSU_GAME_END_SCREEN to gameover or ending";
+  const int form = std::string(scene) == "ending" ? form::kEnding : form::kGameOver;
+  g().GameOverCause = 2;
+  QTimer::singleShot(8000, [form] { ui::Unload(form); });
+  if (form == form::kEnding) {
+    QTimer::singleShot(0, [] {
+      if (auto* ending = platform::Forms().Find<Form17>(form::kEnding))
+        for (int event = 0; event < 120; ++event) ending->Timer1_Timer();
+    });
+  }
+  ui::Show(form, ui::Modal);
 }
 
 }  // namespace

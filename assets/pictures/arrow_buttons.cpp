@@ -97,7 +97,8 @@ bool RegisterArrowButtonPictures(int form) {
 namespace {
 
 // The windows with press-and-hold point buttons.
-const bool registered[] = {RegisterArrowButtonPictures(form::kSettingsEditor)};
+const bool registered[] = {RegisterArrowButtonPictures(form::kSettingsEditor),
+                           RegisterArrowButtonPictures(form::kSchedule)};
 
 }  // namespace
 

@@ -12,31 +12,42 @@ namespace koratsu::platform {
 
 namespace {
 
-class DropDownHabits : public QObject {
+// Keys are refused with a beep; Tab still moves the focus on.
+class KeyRefusal : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* box = static_cast<QComboBox*>(watched);
     switch (event->type()) {
-      case QEvent::FocusIn:
-        // Opened after the focus change has settled, or the popup steals the
-        // focus back while it is still being given.
-        QTimer::singleShot(0, box, [box] {
-          if (box->hasFocus() && box->isVisible()) box->showPopup();
-        });
-        return false;
       case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Tab still moves the focus on; everything else is refused.
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
         QApplication::beep();
         return true;
       }
+      case QEvent::InputMethod:
+        return true;
       default:
-        return false;
+        return QObject::eventFilter(watched, event);
     }
+  }
+};
+
+class DropDownHabits : public KeyRefusal {
+ public:
+  using KeyRefusal::KeyRefusal;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::FocusIn) return KeyRefusal::eventFilter(watched, event);
+    auto* box = static_cast<QComboBox*>(watched);
+    // Opened after the focus change has settled, or the popup steals the
+    // focus back while it is still being given.
+    QTimer::singleShot(0, box, [box] {
+      if (box->hasFocus() && box->isVisible()) box->showPopup();
+    });
+    return false;
   }
 };
 
@@ -46,6 +57,11 @@ void MakeDropDown(QComboBox* box) {
   box->setEditable(false);
   box->setFocusPolicy(Qt::StrongFocus);
   box->installEventFilter(new DropDownHabits(box));
+}
+
+void RefuseTyping(QWidget* control) {
+  control->setAttribute(Qt::WA_InputMethodEnabled, false);
+  control->installEventFilter(new KeyRefusal(control));
 }
 
 double BarWidth(double value, double cap, double full) { return BarWidth(value, cap, full, full); }

@@ -1,9 +1,10 @@
 #pragma once
 // Behaviours the game's controls share: drop-down lists that open when they
-// get the focus and take no typing, and bars whose width stands for a value
-// against its cap.
+// get the focus and take no typing, texts that take no typing, and bars
+// whose width stands for a value against its cap.
 
 class QComboBox;
+class QWidget;
 
 namespace koratsu::platform {
 
@@ -11,6 +12,10 @@ namespace koratsu::platform {
 // gets the focus, and a key pressed on it beeps and changes nothing (the
 // choice is made with the mouse, in the open list).
 void MakeDropDown(QComboBox* box);
+
+// A control that takes no typing: every key but Tab beeps and changes
+// nothing, and a typed-in composition is dropped.
+void RefuseTyping(QWidget* control);
 
 // The width of a bar `full` wide for `value` against `cap`, within 0 and
 // `full`: empty for a cap of 0 or less, a negative value or anything that

@@ -34,6 +34,12 @@ void SetBackground(QWidget* window, unsigned bbggrr) {
   window->setPalette(palette);
 }
 
+void SetTextColour(QWidget* control, unsigned bbggrr) {
+  QPalette palette = control->palette();
+  palette.setColor(QPalette::WindowText, VbColor(bbggrr));
+  control->setPalette(palette);
+}
+
 Shape::Shape(QWidget* parent, unsigned fillColor) : QWidget(parent), fill_(fillColor) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }

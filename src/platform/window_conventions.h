@@ -23,6 +23,9 @@ unsigned BackgroundForColorCount(float colors);
 // Fills a window or control's background with a colour of its design (&HBBGGRR).
 void SetBackground(QWidget* window, unsigned bbggrr);
 
+// Gives a control's text a colour of its design (&HBBGGRR).
+void SetTextColour(QWidget* control, unsigned bbggrr);
+
 // A filled rectangle of a window's design (a Shape control), drawn behind
 // the controls created after it.
 class Shape : public QWidget {

@@ -43,6 +43,18 @@ void ResetGame(MainScreen& screen) {
   screen.SetStatusLine(kTitleHint);
 }
 
+void ReturnToTitle(MainScreen& screen, int form) {
+  GameState& g = State();
+  g.GameActive = 0;
+  // No late call from the clock to bring the main window forward.
+  g.ResumeRequest = 0;
+  screen.BringToFront();
+  ResetGame(screen);
+  // With the game over, the window's own ResumeClock leaves the clock off.
+  ui::Unload(form);
+  UnloadAllForms();
+}
+
 void GameOn(MainScreen& screen) {
   State().GameActive = 1;
   screen.ShowBackground(Background::Game);

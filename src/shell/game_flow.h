@@ -22,6 +22,12 @@ std::string VersionCaption();
 // Puts the main window into the title-screen state. Clears no game value.
 void ResetGame(MainScreen& screen);
 
+// Ends the running game from window `form` (the game over, the ending, the
+// tutorial's end) and goes back to the title screen: nothing is saved, the
+// game state stays as it is until the next new game or load, and every
+// child window closes, `form` with them.
+void ReturnToTitle(MainScreen& screen, int form);
+
 // Starts a game on a state that was just emptied.
 void GameOn(MainScreen& screen);
 

@@ -3,7 +3,6 @@
 #include "shell/game_flow.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
-#include "ui/game_ops.h"
 #include "ui/tutorial_stages.h"
 #include "ui/ui.h"
 
@@ -42,13 +41,8 @@ void PressTutorialWindowButton(MainScreen& screen) {
     return;
   }
   ui::Unload(form::kTutorialStartEnd);
-  GameState& g = State();
-  g.GameActive = 0;
-  g.TutorialStage = 0;
-  g.ResumeRequest = 0;
-  screen.BringToFront();
-  ResetGame(screen);
-  UnloadAllForms();
+  State().TutorialStage = 0;
+  ReturnToTitle(screen, form::kTutorialStartEnd);
 }
 
 void ShowTutorialEnd() {

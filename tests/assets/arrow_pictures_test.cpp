@@ -13,8 +13,8 @@ namespace {
 
 using testing::Generated;
 
-std::string ArrowPath(int index) {
-  return form::PicturePath(form::kSettingsEditor, "ImageS(" + std::to_string(index) + ")");
+std::string ArrowPath(int index, int form = form::kSettingsEditor) {
+  return form::PicturePath(form, "ImageS(" + std::to_string(index) + ")");
 }
 
 QImage Arrow(int index) { return Generated(ArrowPath(index)); }
@@ -56,6 +56,11 @@ TEST(ArrowPicturesTest, FourOpaqueArrowsAndTheirPressedFacesMoveOnePixelWithoutT
   ASSERT_GE(up.size(), 4u);
   EXPECT_GT(down.front(), down.back());
   EXPECT_LT(up.front(), up.back());
+}
+
+TEST(ArrowPicturesTest, EveryWindowWithPointButtonsHasTheSameFour) {
+  for (int index = 0; index < 4; ++index)
+    EXPECT_EQ(Generated(ArrowPath(index, form::kSchedule)), Arrow(index)) << "ImageS(" << index << ")";
 }
 
 }  // namespace

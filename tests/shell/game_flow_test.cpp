@@ -41,6 +41,33 @@ TEST_F(GameFlowTest, TheTitleScreenTakesTheGameAwayAndChangesNoGameValue) {
   EXPECT_EQ(g().Kingaku, Value(500));
 }
 
+TEST_F(GameFlowTest, TheReturnToTheTitleScreenEndsTheGameAndClosesEveryWindow) {
+  g().GameActive = 1;
+  g().ResumeRequest = 1;
+  g().Kingaku = 500;
+  for (int form : {form::kRoomView, form::kInfoPanel, form::kCompletion, form::kWorking, form::kEnding})
+    ui.Show(form, ui::Modeless);
+  std::vector<std::string> seenAtUnload;
+  ui.OnUnload(form::kEnding, [&] { seenAtUnload = screen.calls; });
+  ui.Clear();
+
+  shell::ReturnToTitle(screen, form::kEnding);
+  EXPECT_EQ(g().GameActive, Value(0));
+  EXPECT_EQ(g().ResumeRequest, Value(0));
+  EXPECT_EQ(g().Kingaku, Value(500)) << "nothing of the game is cleared";
+  ASSERT_FALSE(screen.calls.empty());
+  EXPECT_EQ(screen.calls.front(), "front");
+  EXPECT_FALSE(screen.clockRunning);
+  EXPECT_FALSE(screen.gameMenus);
+  EXPECT_EQ(seenAtUnload, screen.calls) << "the window closes once the title screen is up";
+  std::vector<int> closed;
+  for (const UiEvent& e : ui.Events())
+    if (e.kind == UiEvent::Unload) closed.push_back(e.form);
+  ASSERT_FALSE(closed.empty());
+  EXPECT_EQ(closed.front(), form::kEnding);
+  for (int form : form::kAll) EXPECT_FALSE(ui.IsLoaded(form)) << form::Name(form);
+}
+
 TEST_F(GameFlowTest, GameOnRunsItsStepsInOrder) {
   shell::GameOn(screen);
   EXPECT_EQ(g().GameActive, Value(1));

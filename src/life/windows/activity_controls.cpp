@@ -2,6 +2,7 @@
 
 #include "life/activity_windows.h"
 #include "platform/controls.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 
@@ -21,6 +22,18 @@ QFont BoldFont() {
 }
 
 }  // namespace
+
+void PlaceActivityWindow(QWidget* window) {
+  if (auto place = RememberedActivityPlace()) {
+    window->move(platform::Px(place->left), platform::Px(place->top));
+  } else {
+    platform::CentreOverMainWindow(window);
+  }
+}
+
+WindowPlace ActivityWindowPlace(const QWidget* window) {
+  return {platform::Twips(window->pos().y()), platform::Twips(window->pos().x())};
+}
 
 QLabel* BandCaption(QWidget* parent, platform::Shape*& band, const char* text, int left, int top, int width,
                     int height) {
@@ -64,6 +77,39 @@ void GaugeBar::Build(QWidget* parent, int left, int top, int width, int height, 
 
 void GaugeBar::Show(double value, double cap) {
   bar->setFixedWidth(platform::Px(platform::BarWidth(value, cap, fullWidth)));
+}
+
+void GaugeBar::SetVisible(bool visible) {
+  for (QWidget* part : {static_cast<QWidget*>(frame), static_cast<QWidget*>(bar), outline}) part->setVisible(visible);
+}
+
+void DateClock::Build(QWidget* parent, int left, int top) {
+  struct Part {
+    QLabel** value;
+    QLabel** unit;
+    const char* word;
+    int left, width;
+  };
+  const Part parts[] = {{&Label2[4], &Label1[4], "年", 0, 420},   {&Label2[5], &Label1[5], "月", 600, 270},
+                        {&Label2[6], &Label1[6], "日", 1050, 270}, {&Label2[8], &Label1[7], "時", 1500, 690},
+                        {&Label2[3], &Label1[2], "分", 2370, 270}};
+  for (const Part& p : parts) {
+    *p.value = new QLabel(parent);
+    platform::Place(*p.value, left + p.left, top, p.width, 255);
+    (*p.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    *p.unit = new QLabel(QString::fromUtf8(p.word), parent);
+    platform::Place(*p.unit, left + p.left + p.width, top, 180, 255);
+    (*p.unit)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+}
+
+void DateClock::Show() {
+  const GameState& g = State();
+  Label2[4]->setText(QString::fromStdString(g.GameYear.Str()));
+  Label2[5]->setText(QString::fromStdString(g.GameMonth.Str()));
+  Label2[6]->setText(QString::fromStdString(g.GameDay.Str()));
+  Label2[8]->setText(QString::fromStdString(HalfDayHour(g.GameHour)));
+  Label2[3]->setText(QString::fromStdString(g.GameMinute.Str()));
 }
 
 void StaminaGauge::Build(QWidget* parent, int left, int top, int width, int textLeft, int textWidth) {

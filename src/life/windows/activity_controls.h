@@ -3,12 +3,21 @@
 // panels, the stamina gauge of the activity dialogs and the progress bar of
 // the progress windows.
 
+#include <array>
+
 #include <QFrame>
 #include <QLabel>
 
+#include "life/activity_windows.h"
 #include "platform/window_conventions.h"
 
 namespace koratsu {
+
+// An activity window as it loads goes where the last one was closed, or,
+// with no place remembered, centred over the main window.
+void PlaceActivityWindow(QWidget* window);
+// Where an activity window stands on the screen, as its closing remembers it.
+WindowPlace ActivityWindowPlace(const QWidget* window);
 
 // A white caption over a heading band, both at the design's twips.
 QLabel* BandCaption(QWidget* parent, platform::Shape*& band, const char* text, int left, int top, int width,
@@ -29,6 +38,18 @@ struct GaugeBar {
   void Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor);
   // The bar for `value` against `cap`, never past the frame nor below empty.
   void Show(double value, double cap);
+  void SetVisible(bool visible);
+};
+
+// The game's date and clock on one line, from `left` at `top`: the values
+// Label2(4) year, (5) month, (6) day, (8) half-day and hour, (3) minute,
+// each right-aligned against its unit Label1(4) 年, (5) 月, (6) 日, (7) 時, (2) 分.
+struct DateClock {
+  std::array<QLabel*, 8>& Label1;
+  std::array<QLabel*, 9>& Label2;
+
+  void Build(QWidget* parent, int left, int top);
+  void Show();
 };
 
 // The activity dialogs' stamina gauge: 体力, the bar and "5/25".

@@ -3,7 +3,6 @@
 #include "clock/tick.h"
 #include "life/activity_windows.h"
 #include "platform/pictures.h"
-#include "platform/placement.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
@@ -43,20 +42,7 @@ ActivityProgressWindow::ActivityProgressWindow(int pictureForm, const char* pict
   Shape10[0] = bar_.frame;
   Shape[0] = bar_.bar;
 
-  // The date and the clock: values right-aligned against their units.
-  struct Part {
-    QLabel** value;
-    QLabel** unit;
-    const char* word;
-    int left, width;
-  };
-  const Part parts[] = {{&Label2[4], &Label1[4], "年", 1200, 420}, {&Label2[5], &Label1[5], "月", 1800, 270},
-                        {&Label2[6], &Label1[6], "日", 2250, 270}, {&Label2[8], &Label1[7], "時", 2700, 690},
-                        {&Label2[3], &Label1[2], "分", 3570, 270}};
-  for (const Part& p : parts) {
-    *p.value = Text(this, "", p.left, 1320, p.width, Qt::AlignRight);
-    *p.unit = Text(this, p.word, p.left + p.width, 1320, 180);
-  }
+  DateClock{Label1, Label2}.Build(this, 1200, 1320);
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(kTimerInterval);
@@ -64,11 +50,7 @@ ActivityProgressWindow::ActivityProgressWindow(int pictureForm, const char* pict
 }
 
 void ActivityProgressWindow::Form_Load() {
-  if (auto place = RememberedActivityPlace()) {
-    move(platform::Px(place->left), platform::Px(place->top));
-  } else {
-    platform::CentreOverMainWindow(this);
-  }
+  PlaceActivityWindow(this);
   ShowTimeLeft();
   const GameState& g = State();
   Label1[0]->setText(Q(g.StatusText.Str()));
@@ -79,12 +61,7 @@ void ActivityProgressWindow::Form_Load() {
 
 void ActivityProgressWindow::Timer1_Timer() {
   ShowTimeLeft();
-  const GameState& g = State();
-  Label2[4]->setText(Q(g.GameYear.Str()));
-  Label2[5]->setText(Q(g.GameMonth.Str()));
-  Label2[6]->setText(Q(g.GameDay.Str()));
-  Label2[8]->setText(Q(HalfDayHour(g.GameHour)));
-  Label2[3]->setText(Q(g.GameMinute.Str()));
+  DateClock{Label1, Label2}.Show();
 }
 
 void ActivityProgressWindow::ShowTimeLeft() {
@@ -97,7 +74,7 @@ void ActivityProgressWindow::ShowTimeLeft() {
 
 void ActivityProgressWindow::Form_Unload() {
   Timer1->stop();
-  ActivityWindowClosed({platform::Twips(pos().y()), platform::Twips(pos().x())});
+  ActivityWindowClosed(ActivityWindowPlace(this));
 }
 
 Form26::Form26() : ActivityProgressWindow(form::kOuting, "Image1(14)") {}

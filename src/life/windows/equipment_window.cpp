@@ -59,12 +59,6 @@ QLabel* Text(QWidget* parent, const QString& text, int left, int top, int width)
   return label;
 }
 
-void SetTextColour(QLabel* label, unsigned bbggrr) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, platform::VbColor(bbggrr));
-  label->setPalette(palette);
-}
-
 }  // namespace
 
 Form19::Form19() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
@@ -144,7 +138,7 @@ void Form19::FormClick(int row) {
     const unsigned colour = i == row ? kSelectedText : kText;
     for (QLabel* label : {Label1[index], Label2[index], Label4[index], Label5[index], Label6[index], Label7[index],
                           Label8[index]})
-      SetTextColour(label, colour);
+      platform::SetTextColour(label, colour);
   }
 }
 

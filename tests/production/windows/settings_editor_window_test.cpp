@@ -284,7 +284,8 @@ TEST_F(SettingsEditorWindowTest, TheCommandPlansAndStartsAWorkOrLeavesWithNothin
         DoubleClick(editor.Label10[2]);
         Hold(editor.Image4[2], &editor, 2);
         editor.Command1->click();
-      });
+      })
+      .When(form::kSchedule, [](Form& form) { form.Unload(); });  // the new work's schedule follows
   StartNewManga();
   EXPECT_TRUE(script.Done());
   EXPECT_FALSE(platform::Forms().IsLoaded(form::kSettingsEditor));

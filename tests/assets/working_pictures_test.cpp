@@ -1,0 +1,53 @@
+// The working window's six frames, as the build drew them.
+
+#include <set>
+#include <string>
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "qtsupport/generated_pictures.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+std::string FramePath(int frame) { return form::PicturePath(form::kWorking, "Image1(" + std::to_string(frame) + ")"); }
+
+// Pixels that differ between two pictures of one size.
+int Differences(const QImage& a, const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+  return n;
+}
+
+TEST(WorkingPicturesTest, SixShadedScenesOfOneRoomInWhichOnlyThePlayerMoves) {
+  testing::ExpectGeneratedSizes({{FramePath(0), {64, 48}}, {FramePath(1), {64, 48}}, {FramePath(2), {64, 48}},
+                                 {FramePath(3), {64, 48}}, {FramePath(4), {64, 48}}, {FramePath(5), {64, 48}}});
+  QImage frames[6];
+  for (int f = 0; f < 6; ++f) {
+    frames[f] = testing::Generated(FramePath(f));
+    ASSERT_FALSE(frames[f].isNull()) << f;
+    std::set<QRgb> colours;
+    bool shirt = false, headband = false;
+    for (int y = 0; y < 48; ++y)
+      for (int x = 0; x < 64; ++x) {
+        const QRgb p = frames[f].pixel(x, y);
+        ASSERT_EQ(qAlpha(p), 255) << "frame " << f << " is a whole scene";
+        colours.insert(p);
+        shirt = shirt || (p & 0xFFFFFF) == 0x60A8E2;     // the room view's sky-blue shirt
+        headband = headband || (p & 0xFFFFFF) == 0xF6F6F0;  // and white headband
+      }
+    EXPECT_GE(colours.size(), 40u) << f;
+    EXPECT_TRUE(shirt && headband) << "frame " << f << " shows the player as the room does";
+  }
+  for (int f = 0; f < 6; ++f) {
+    const int changed = Differences(frames[f], frames[(f + 1) % 6]);
+    EXPECT_GT(changed, 10) << "frames " << f << " and " << (f + 1) % 6 << " show a movement";
+    EXPECT_LT(changed, 64 * 48 / 4) << "in the same room";
+  }
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -3,8 +3,14 @@
 // panels, the stamina gauge of the activity dialogs and the progress bar of
 // the progress windows.
 
+#include <span>
+#include <string>
+#include <vector>
+
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 #include "platform/window_conventions.h"
 
@@ -39,5 +45,27 @@ struct StaminaGauge {
   void Build(QWidget* parent, int left, int top, int width, int textLeft, int textWidth);
   void Show();
 };
+
+// What the job and training dialogs share, where both put it: the heading
+// and "何をしますか？" on their bands beside the drop-down list, the picture,
+// 体力 with the stamina gauge and the activity's stamina cost, and the start
+// and cancel buttons.
+struct ChoiceDialog {
+  QLabel* heading;
+  QLabel* prompt;
+  QComboBox* list;
+  QLabel* picture;
+  QLabel* staminaCaption;
+  QLabel* staminaCost;
+  QPushButton* start;
+  QPushButton* cancel;
+};
+// `bands` are the dialog's three Shape1; the picture is `pictureForm`'s Image1(0).
+ChoiceDialog BuildChoiceDialog(QWidget* dialog, std::span<platform::Shape*, 3> bands, const char* heading,
+                               int pictureForm, const char* start, StaminaGauge& stamina);
+
+// Fills a dialog's list with `names` and selects the first, quietly: the
+// dialog then runs its own choice of it.
+void FillChoiceList(QComboBox* list, const std::vector<std::string>& names);
 
 }  // namespace koratsu

@@ -2,6 +2,7 @@
 
 #include "life/windows/knowledge_list_window.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
@@ -162,9 +163,12 @@ TEST_F(KnowledgeListWindowTest, StaysOnScreenForAPictureOnRequest) {
   Form29* list = Open();
   ASSERT_NE(list, nullptr);
   ProcessEvents(200);
-  list->SubWindow()->move(main.centralWidget() ? 300 : 300, 0);
-  const QRect frame = main.frameGeometry();
-  std::printf("main window %dx%d+%d+%d\n", frame.width(), frame.height(), frame.x(), frame.y());
+  QMdiSubWindow* frame = list->SubWindow();
+  frame->resize(Form29::kWidth, 240);
+  frame->move(frame->mdiArea()->viewport()->width() - Form29::kWidth, 0);
+  ProcessEvents(100);
+  const QRect window = main.frameGeometry();
+  std::printf("main window %dx%d+%d+%d\n", window.width(), window.height(), window.x(), window.y());
   ProcessEvents(wait);
 }
 

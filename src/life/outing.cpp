@@ -1,6 +1,7 @@
 #include "life/outing.h"
 
 #include "clock/tick.h"
+#include "life/activity_windows.h"
 #include "state/game_state.h"
 #include "state/money.h"
 #include "ui/forms.h"
@@ -113,14 +114,9 @@ bool StartOuting() {
     return false;
   }
   g.SanpoAnimFrame = 0;
-  g.KoudouMode = kOutingMode;
-  g.StatusText = g.SanpoPendingStatus[1];
-  g.StatusDetail = g.SanpoPendingStatus[0];
-  g.KoudouMinutesTotal = g.KoudouMinutesLeft;
-  SetMinutesPerStep(g.KoudouMinutesTotal);
   AddKingaku(-g.KoudouCost);
-  ui::Unload(form::kOuting);
-  ui::Show(form::kOutingProgress, ui::Modeless);
+  StartTimedActivity(kOutingMode, g.SanpoPendingStatus[1], g.SanpoPendingStatus[0], g.KoudouMinutesLeft,
+                     form::kOuting, form::kOutingProgress);
   return true;
 }
 

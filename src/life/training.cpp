@@ -1,6 +1,7 @@
 #include "life/training.h"
 
 #include "clock/tick.h"
+#include "life/activity_windows.h"
 #include "life/experience.h"
 #include "life/points_gained.h"
 #include "state/game_state.h"
@@ -70,15 +71,9 @@ bool StartSyugyou(int row) {
   }
   g.Stamina -= course.Stamina;
   g.SyugyouOn = 1;
-  g.KoudouMode = kSyugyouMode;
-  g.StatusText = course.StatusText;
-  g.StatusDetail = course.StatusDetail;
-  g.KoudouMinutesLeft = course.Minutes;
-  g.KoudouMinutesTotal = g.KoudouMinutesLeft;
-  SetMinutesPerStep(g.KoudouMinutesTotal);
   AddKingaku(-course.Fee);
-  ui::Unload(form::kTraining);
-  ui::Show(form::kTrainingProgress, ui::Modeless);
+  StartTimedActivity(kSyugyouMode, course.StatusText, course.StatusDetail, course.Minutes, form::kTraining,
+                     form::kTrainingProgress);
   return true;
 }
 

@@ -51,16 +51,6 @@ class TrainingEndTest : public ClockTest {
     EndSyugyou();
   }
 
-  // The windows shown and closed by the game, in order: "+27" shown, "-65" unloaded.
-  std::vector<std::string> Windows() const {
-    std::vector<std::string> windows;
-    for (const UiEvent& e : ui.Events()) {
-      if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
-      if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
-    }
-    return windows;
-  }
-
   ScriptedRandom draws;
   std::vector<std::pair<double, bool>> atPoints;  // KoudouMode and the training's window, at Form27
   std::vector<std::pair<int, int>> rows;          // the rows the points window opened with

@@ -1,12 +1,8 @@
 #include "life/windows/activity_controls.h"
 
-#include <QSignalBlocker>
-
 #include "life/activity_windows.h"
-#include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/pictures.h"
-#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 
@@ -18,7 +14,6 @@ constexpr unsigned kGaugeFrame = 0x404040;
 constexpr unsigned kStaminaBar = 0x30C030;
 constexpr int kGaugeHeight = 210;
 constexpr int kTextHeight = 270;
-constexpr unsigned kCostColor = 0x0000C0;
 
 QFont BoldFont() {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
@@ -55,6 +50,31 @@ QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width
   return label;
 }
 
+DialogTop BuildDialogTop(QWidget* dialog, const char* heading, std::array<QLabel*, 2>& captions,
+                         platform::Shape*& headingBand, platform::Shape*& promptBand, int pictureForm,
+                         const char* pictureControl) {
+  captions[0] = BandCaption(dialog, headingBand, heading, 120, 120, 5160, 360);
+  captions[1] = BandCaption(dialog, promptBand, "何をしますか？", 120, 600, 1560, 360);
+  auto* list = new QComboBox(dialog);
+  platform::Place(list, 1800, 600, 3480, 360);
+  list->setMaxVisibleItems(12);
+  platform::MakeDropDown(list);
+  auto* picture = new QLabel(dialog);
+  platform::Place(picture, 120, 1080, 960, 960);
+  picture->setPixmap(platform::FormPicture(pictureForm, QString::fromUtf8(pictureControl)));
+  return {list, picture};
+}
+
+void StartAndCancelButtons(QWidget* dialog, const char* start, int top, QPushButton*& startButton,
+                           QPushButton*& cancelButton) {
+  startButton = new QPushButton(QString::fromUtf8(start), dialog);
+  platform::Place(startButton, 2760, top, 1200, 390);
+  startButton->setDefault(true);
+  cancelButton = new QPushButton(QStringLiteral("やめる"), dialog);
+  platform::Place(cancelButton, 4080, top, 1200, 390);
+  cancelButton->setAutoDefault(false);
+}
+
 void GaugeBar::Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor) {
   fullWidth = width;
   frame = new platform::Shape(parent, kGaugeFrame);
@@ -83,43 +103,6 @@ void StaminaGauge::Show() {
   const GameState& g = State();
   text->setText(QString::fromStdString(StaminaGaugeText()));
   gauge.Show(g.Stamina.Num(), g.StaminaMax.Num());
-}
-
-ChoiceDialog BuildChoiceDialog(QWidget* dialog, std::span<platform::Shape*, 3> bands, const char* heading,
-                               int pictureForm, const char* start, StaminaGauge& stamina) {
-  ChoiceDialog d{};
-  d.heading = BandCaption(dialog, bands[0], heading, 120, 120, 5160, 360);
-  d.prompt = BandCaption(dialog, bands[1], "何をしますか？", 120, 600, 1560, 360);
-  d.list = new QComboBox(dialog);
-  platform::Place(d.list, 1800, 600, 3480, 360);
-  d.list->setMaxVisibleItems(12);
-  platform::MakeDropDown(d.list);
-
-  d.picture = new QLabel(dialog);
-  platform::Place(d.picture, 120, 1080, 960, 960);
-  d.picture->setPixmap(platform::FormPicture(pictureForm, QStringLiteral("Image1(0)")));
-
-  d.staminaCaption = BandCaption(dialog, bands[2], "体力", 1200, 2205, 780, 300);
-  stamina.Build(dialog, 2100, 2250, 1500, 3660, 720);
-  d.staminaCost = new QLabel(dialog);
-  platform::Place(d.staminaCost, 4440, 2220, 840, 270);
-  QPalette cost = d.staminaCost->palette();
-  cost.setColor(QPalette::WindowText, platform::VbColor(kCostColor));
-  d.staminaCost->setPalette(cost);
-
-  d.start = new QPushButton(platform::Q(start), dialog);
-  platform::Place(d.start, 2760, 2760, 1200, 390);
-  d.start->setDefault(true);
-  d.cancel = new QPushButton(QStringLiteral("やめる"), dialog);
-  platform::Place(d.cancel, 4080, 2760, 1200, 390);
-  d.cancel->setAutoDefault(false);
-  return d;
-}
-
-void FillChoiceList(QComboBox* list, const std::vector<std::string>& names) {
-  QSignalBlocker quiet(list);
-  for (const std::string& name : names) list->addItem(platform::Q(name));
-  list->setCurrentIndex(0);
 }
 
 }  // namespace koratsu

@@ -3,9 +3,7 @@
 // panels, the stamina gauge of the activity dialogs and the progress bar of
 // the progress windows.
 
-#include <span>
-#include <string>
-#include <vector>
+#include <array>
 
 #include <QComboBox>
 #include <QFrame>
@@ -23,6 +21,22 @@ QLabel* BandCaption(QWidget* parent, platform::Shape*& band, const char* text, i
 // A sunken panel (the designs' Picture1) and a text in it, at twips inside it.
 QFrame* SunkenPanel(QWidget* parent, int left, int top, int width, int height);
 QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width, bool bold = false);
+
+// The top of an activity dialog: the heading and "何をしますか？" on their
+// bands (`captions` and `bands`, in that order) beside the drop-down list of
+// choices, and the picture at the left under them.
+struct DialogTop {
+  QComboBox* list;
+  QLabel* picture;
+};
+DialogTop BuildDialogTop(QWidget* dialog, const char* heading, std::array<QLabel*, 2>& captions,
+                         platform::Shape*& headingBand, platform::Shape*& promptBand, int pictureForm,
+                         const char* pictureControl);
+
+// A dialog's start button (the default) and its cancel button やめる, side
+// by side at the bottom right, `top` twips down.
+void StartAndCancelButtons(QWidget* dialog, const char* start, int top, QPushButton*& startButton,
+                           QPushButton*& cancelButton);
 
 // A bar in its frame: the frame shows the whole, the bar the part, the
 // outline the frame's edge over both.
@@ -45,27 +59,5 @@ struct StaminaGauge {
   void Build(QWidget* parent, int left, int top, int width, int textLeft, int textWidth);
   void Show();
 };
-
-// What the job and training dialogs share, where both put it: the heading
-// and "何をしますか？" on their bands beside the drop-down list, the picture,
-// 体力 with the stamina gauge and the activity's stamina cost, and the start
-// and cancel buttons.
-struct ChoiceDialog {
-  QLabel* heading;
-  QLabel* prompt;
-  QComboBox* list;
-  QLabel* picture;
-  QLabel* staminaCaption;
-  QLabel* staminaCost;
-  QPushButton* start;
-  QPushButton* cancel;
-};
-// `bands` are the dialog's three Shape1; the picture is `pictureForm`'s Image1(0).
-ChoiceDialog BuildChoiceDialog(QWidget* dialog, std::span<platform::Shape*, 3> bands, const char* heading,
-                               int pictureForm, const char* start, StaminaGauge& stamina);
-
-// Fills a dialog's list with `names` and selects the first, quietly: the
-// dialog then runs its own choice of it.
-void FillChoiceList(QComboBox* list, const std::vector<std::string>& names);
 
 }  // namespace koratsu

@@ -3,8 +3,6 @@
 #include <QSignalBlocker>
 
 #include "life/windows/activity_controls.h"
-#include "platform/controls.h"
-#include "platform/pictures.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -65,16 +63,10 @@ Form25::Form25() : Form({.pauseClock = true}) {
   setWindowTitle(QStringLiteral("外に出かける"));
   platform::SetFixedClientSize(this, 5400, 3540);
 
-  Label3[0] = BandCaption(this, Shape1[0], "== 外へ出かけます  ==", 120, 120, 5160, 360);
-  Label3[1] = BandCaption(this, Shape1[1], "何をしますか？", 120, 600, 1560, 360);
-  Combo1[0] = new QComboBox(this);
-  platform::Place(Combo1[0], 1800, 600, 3480, 360);
-  Combo1[0]->setMaxVisibleItems(10);
-  platform::MakeDropDown(Combo1[0]);
-
-  Image1[14] = new QLabel(this);
-  platform::Place(Image1[14], 120, 1080, 960, 960);
-  Image1[14]->setPixmap(platform::FormPicture(form::kOuting, QStringLiteral("Image1(14)")));
+  const DialogTop top =
+      BuildDialogTop(this, "== 外へ出かけます  ==", Label3, Shape1[0], Shape1[1], form::kOuting, "Image1(14)");
+  Combo1[0] = top.list;
+  Image1[14] = top.picture;
 
   for (int kind = 1; kind < static_cast<int>(Frame2.size()); ++kind) {
     const OutingFrame& design = kFrames[kind - 1];
@@ -106,12 +98,7 @@ Form25::Form25() : Form({.pauseClock = true}) {
   Line1[1] = new platform::Shape(this, kUnderline);
   platform::Place(Line1[1], 3240, 2760, 2040, 15);
 
-  Command1 = new QPushButton(QStringLiteral("決定"), this);
-  platform::Place(Command1, 2760, 3000, 1200, 390);
-  Command1->setDefault(true);
-  Command2 = new QPushButton(QStringLiteral("やめる"), this);
-  platform::Place(Command2, 4080, 3000, 1200, 390);
-  Command2->setAutoDefault(false);
+  StartAndCancelButtons(this, "決定", 3000, Command1, Command2);
 
   connect(Combo1[0], &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

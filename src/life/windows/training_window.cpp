@@ -1,7 +1,6 @@
 #include "life/windows/training_window.h"
 
 #include "life/training.h"
-#include "platform/controls.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -11,25 +10,8 @@ namespace koratsu {
 
 using platform::Q;
 
-Form39::Form39() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
-  setWindowTitle(QStringLiteral("修行を行います"));
-  platform::SetFixedClientSize(this, 5400, 3300);
-
-  const ChoiceDialog d =
-      BuildChoiceDialog(this, Shape1, "== どの修行を行いますか？  ==", form::kTraining, "修行する", stamina_);
-  Label3 = {d.heading, d.prompt};
-  Combo1[0] = d.list;
-  Image1[0] = d.picture;
-  Label2[2] = d.staminaCaption;
-  Label1[6] = d.staminaCost;
-  Command3 = d.start;
-  Command2 = d.cancel;
-  Shape12[0] = stamina_.gauge.frame;
-  Shape2[0] = stamina_.gauge.bar;
-  Shape11[0] = stamina_.gauge.outline;
-  Label10[0] = stamina_.text;
-
-  Picture1 = SunkenPanel(this, 1200, 1080, 4080, 600);
+Form39::Form39()
+    : ActivityChoiceDialog("修行を行います", "== どの修行を行いますか？  ==", form::kTraining, "修行する", 600) {
   Label1[2] = new QLabel(Picture1);
   platform::Place(Label1[2], 120, 45, 3840, 480);
   Label1[2]->setWordWrap(true);
@@ -38,22 +20,14 @@ Form39::Form39() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
   Label1[1] = PanelText(this, "", 1920, 1800, 1260);
   Label1[4] = PanelText(this, "費用", 3300, 1800, 600, true);
   Label1[3] = PanelText(this, "", 3900, 1800, 1380);
-
-  connect(Combo1[0], &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
 void Form39::Form_Load() {
-  platform::FillHeadingBars(Shape1);
+  OpenSyugyou();
   const GameState& g = State();
   std::vector<std::string> names;
   for (long long r = 0; r < g.SyugyouCount.Index(); ++r) names.push_back(g.SyugyouCourse[r].Name.Str());
-  OpenSyugyou();
-  FillChoiceList(Combo1[0], names);
-  Combo1_Click();
-  stamina_.Show();
-  Command3->setFocus();
+  ShowChoices(names);
 }
 
 void Form39::Combo1_Click() {
@@ -67,8 +41,6 @@ void Form39::Combo1_Click() {
 }
 
 void Form39::Command3_Click() { StartSyugyou(Combo1[0]->currentIndex()); }
-
-void Form39::Command2_Click() { Unload(); }
 
 namespace {
 const bool registered = platform::RegisterForm<Form39>(form::kTraining);

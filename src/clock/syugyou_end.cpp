@@ -1,9 +1,30 @@
 // The end of a training: experience and the trained ability.
 
 #include "clock/phases.h"
+#include "life/training.h"
+#include "ui/forms.h"
+#include "ui/ui.h"
 
 namespace koratsu {
 
-void EndSyugyou() {}
+namespace {
+
+constexpr int kSyugyouMode = 4;
+
+}  // namespace
+
+void EndSyugyou() {
+  if (!ActivityTimeUp(kSyugyouMode)) return;
+  GameState& g = State();
+  // Time stops before the gains: a level-up window opens with no activity
+  // running, while the training's window is still open.
+  g.MinutesPerStep = 0;
+  g.KoudouMode = 0;
+  SyugyouGains(g.SyugyouKind);
+  StopTimedActivity(form::kTrainingProgress);
+  // The window opens also when nothing rose, and says so.
+  g.FormSlot[form::kPointsGained].Param = 1;
+  ui::Show(form::kPointsGained, ui::Modal);
+}
 
 }  // namespace koratsu

@@ -1,7 +1,9 @@
 #include "life/activity_windows.h"
 
+#include "clock/tick.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
+#include "ui/ui.h"
 
 namespace koratsu {
 
@@ -22,6 +24,19 @@ void ActivityWindowClosed(WindowPlace place) {
 
 std::string HalfDayHour(const Value& hour) {
   return hour >= 12 ? Join("午後 ", hour - 12) : Join("午前 ", hour);
+}
+
+void StartTimedActivity(int mode, const Value& statusText, const Value& statusDetail, const Value& minutes,
+                        int dialog, int progressWindow) {
+  GameState& g = State();
+  g.KoudouMode = mode;
+  g.StatusText = statusText;
+  g.StatusDetail = statusDetail;
+  g.KoudouMinutesLeft = minutes;
+  g.KoudouMinutesTotal = minutes;
+  SetMinutesPerStep(g.KoudouMinutesTotal);
+  ui::Unload(dialog);
+  ui::Show(progressWindow, ui::Modeless);
 }
 
 std::string StaminaGaugeText() {

@@ -29,6 +29,12 @@ void ActivityWindowClosed(WindowPlace place);
 // The hour as the windows show it: "午前 0" at 0:05, "午後 11" at 23:00.
 std::string HalfDayHour(const Value& hour);
 
+// The start of a timed activity chosen in `dialog`: it runs as `mode` for
+// `minutes` with its two status texts, the dialog closes and the activity's
+// `progressWindow` opens.
+void StartTimedActivity(int mode, const Value& statusText, const Value& statusDetail, const Value& minutes,
+                        int dialog, int progressWindow);
+
 // The stamina gauge's text: the whole stamina, "/" and the maximum ("5/25").
 std::string StaminaGaugeText();
 

@@ -1,6 +1,7 @@
 #include "life/arubaito.h"
 
 #include "clock/tick.h"
+#include "life/activity_windows.h"
 #include "state/game_state.h"
 #include "state/money.h"
 #include "ui/forms.h"
@@ -58,14 +59,8 @@ bool StartArubaito(int row) {
   g.Stamina -= job.Stamina;
   AdvanceTutorial(kTutorialJobStart);
   g.ArubaitoOn = 1;
-  g.KoudouMode = kArubaitoMode;
-  g.StatusText = job.StatusText;
-  g.StatusDetail = job.StatusDetail;
-  g.KoudouMinutesLeft = job.Minutes;
-  g.KoudouMinutesTotal = job.Minutes;
-  SetMinutesPerStep(g.KoudouMinutesTotal);
-  ui::Unload(form::kArubaito);
-  ui::Show(form::kArubaitoProgress, ui::Modeless);
+  StartTimedActivity(kArubaitoMode, job.StatusText, job.StatusDetail, job.Minutes, form::kArubaito,
+                     form::kArubaitoProgress);
   return true;
 }
 

@@ -10,13 +10,6 @@ namespace koratsu {
 
 namespace {
 
-struct Ability {
-  const char* name;
-  Value GameState::*value;
-  Value GameState::*cap;
-};
-
-// By ResultLineField in ability mode.
 constexpr Ability kAbilities[] = {
     {"画力", &GameState::Garyoku, &GameState::GaryokuMax},
     {"教養", &GameState::Kyouyou, &GameState::KyouyouMax},
@@ -24,12 +17,6 @@ constexpr Ability kAbilities[] = {
     {"知能", &GameState::Tinou, &GameState::TinouMax},
     {"創造力", &GameState::Souzouryoku, &GameState::SouzouryokuMax},
 };
-
-const Ability* AbilityOf(const Value& field) {
-  for (int a = 0; a < static_cast<int>(std::size(kAbilities)); ++a)
-    if (field == a) return &kAbilities[a];
-  return nullptr;
-}
 
 void CapAbilities() {
   GameState& g = State();
@@ -46,6 +33,12 @@ void CapKnowledge(const Value& item) {
 rec::ResultLine& Line(int row) { return State().ResultLine[row]; }
 
 }  // namespace
+
+const Ability* AbilityOf(const Value& field) {
+  for (int a = 0; a < static_cast<int>(std::size(kAbilities)); ++a)
+    if (field == a) return &kAbilities[a];
+  return nullptr;
+}
 
 bool PointsGainedKnowledgeMode() { return State().FormSlot[form::kPointsGained].Param == 0; }
 

@@ -7,9 +7,20 @@
 
 #include <string>
 
+#include "state/game_state.h"
 #include "state/value.h"
 
 namespace koratsu {
+
+// The abilities by their number in an ability row: 0 画力, 1 教養, 2 発想力,
+// 3 知能, 4 創造力, each with its cap.
+struct Ability {
+  const char* name;
+  Value GameState::*value;
+  Value GameState::*cap;
+};
+// None for a number outside the five.
+const Ability* AbilityOf(const Value& field);
 
 // The timer's steps that pass before the first point moves.
 constexpr int kPointsGainedWait = 4;

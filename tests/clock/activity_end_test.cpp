@@ -83,15 +83,6 @@ class ActivityEndTest : public ClockTest {
       if (e.kind == UiEvent::Sound) sounds.push_back(e.number);
     return sounds;
   }
-  // The windows shown and closed by the game, in order: "+34" shown, "-33" unloaded.
-  std::vector<std::string> Windows() const {
-    std::vector<std::string> windows;
-    for (const UiEvent& e : ui.Events()) {
-      if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
-      if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
-    }
-    return windows;
-  }
 
   ScriptedRandom draws;
   std::vector<std::pair<std::string, bool>> atPoints;  // KoudouMode and the job window, at Form27

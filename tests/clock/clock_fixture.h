@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "clock/tick.h"
 #include "state/game_state.h"
 #include "state/random.h"
@@ -63,6 +66,16 @@ class ClockTest : public ::testing::Test {
       ++events;
     }
     return events;
+  }
+
+  // The windows shown and closed by the game, in order: "+34" shown, "-33" unloaded.
+  std::vector<std::string> Windows() const {
+    std::vector<std::string> windows;
+    for (const UiEvent& e : ui.Events()) {
+      if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
+      if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
+    }
+    return windows;
   }
 
   FreshState fresh;

@@ -3,6 +3,7 @@
 #include "life/activity_windows.h"
 #include "platform/controls.h"
 #include "platform/placement.h"
+#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 
@@ -60,6 +61,31 @@ QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   if (bold) label->setFont(BoldFont());
   return label;
+}
+
+DialogTop BuildDialogTop(QWidget* dialog, const char* heading, std::array<QLabel*, 2>& captions,
+                         platform::Shape*& headingBand, platform::Shape*& promptBand, int pictureForm,
+                         const char* pictureControl) {
+  captions[0] = BandCaption(dialog, headingBand, heading, 120, 120, 5160, 360);
+  captions[1] = BandCaption(dialog, promptBand, "何をしますか？", 120, 600, 1560, 360);
+  auto* list = new QComboBox(dialog);
+  platform::Place(list, 1800, 600, 3480, 360);
+  list->setMaxVisibleItems(12);
+  platform::MakeDropDown(list);
+  auto* picture = new QLabel(dialog);
+  platform::Place(picture, 120, 1080, 960, 960);
+  picture->setPixmap(platform::FormPicture(pictureForm, QString::fromUtf8(pictureControl)));
+  return {list, picture};
+}
+
+void StartAndCancelButtons(QWidget* dialog, const char* start, int top, QPushButton*& startButton,
+                           QPushButton*& cancelButton) {
+  startButton = new QPushButton(QString::fromUtf8(start), dialog);
+  platform::Place(startButton, 2760, top, 1200, 390);
+  startButton->setDefault(true);
+  cancelButton = new QPushButton(QStringLiteral("やめる"), dialog);
+  platform::Place(cancelButton, 4080, top, 1200, 390);
+  cancelButton->setAutoDefault(false);
 }
 
 void GaugeBar::Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor) {

@@ -5,8 +5,10 @@
 
 #include <array>
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 #include "life/activity_windows.h"
 #include "platform/window_conventions.h"
@@ -26,6 +28,22 @@ QLabel* BandCaption(QWidget* parent, platform::Shape*& band, const char* text, i
 // A sunken panel (the designs' Picture1) and a text in it, at twips inside it.
 QFrame* SunkenPanel(QWidget* parent, int left, int top, int width, int height);
 QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width, bool bold = false);
+
+// The top of an activity dialog: the heading and "何をしますか？" on their
+// bands (`captions` and `bands`, in that order) beside the drop-down list of
+// choices, and the picture at the left under them.
+struct DialogTop {
+  QComboBox* list;
+  QLabel* picture;
+};
+DialogTop BuildDialogTop(QWidget* dialog, const char* heading, std::array<QLabel*, 2>& captions,
+                         platform::Shape*& headingBand, platform::Shape*& promptBand, int pictureForm,
+                         const char* pictureControl);
+
+// A dialog's start button (the default) and its cancel button やめる, side
+// by side at the bottom right, `top` twips down.
+void StartAndCancelButtons(QWidget* dialog, const char* start, int top, QPushButton*& startButton,
+                           QPushButton*& cancelButton);
 
 // A bar in its frame: the frame shows the whole, the bar the part, the
 // outline the frame's edge over both.

@@ -2,17 +2,16 @@
 // rectangle the game draws from, and the rooms put together with the real
 // rules, so that figures are seen where they walk and hidden where they leave.
 
-#include <QDir>
 #include <QImage>
 #include <QString>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "life/equipment.h"
+#include "qtsupport/screenshot.h"
 #include "roomview/compose.h"
 #include "roomview/sheet_layout.h"
 #include "roomview/walking.h"
@@ -239,31 +238,27 @@ TEST_F(RoomScene, TheHouseWithFourAssistants) {
   for (int i = 1; i <= 4; ++i) EXPECT_GE(Visible(i), 60) << "figure " << i << " back in the room";
 }
 
-// Writes pictures of the rooms for the documentation when KORATSU_ROOM_SHOTS
-// names a folder; otherwise there is nothing to do.
+// Not a test: the rooms put together for the documentation, twice their
+// size: a new game's apartment or the house with four assistants at work.
 TEST_F(RoomScene, WritesPicturesOfTheRoomsOnRequest) {
-  const char* folder = std::getenv("KORATSU_ROOM_SHOTS");
-  if (!folder) GTEST_SKIP() << "set KORATSU_ROOM_SHOTS to a folder to write the pictures";
-  const QDir out(QString::fromLocal8Bit(folder));
-  auto save = [&](const char* name) {
-    const QImage frame = ToImage(Frame());
-    ASSERT_TRUE(frame.scaled(frame.size() * 2).save(out.filePath(name))) << name;
-  };
+  const testing::Screenshot shot({"room-apartment-frame", "room-house-frame"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   // A new game: the player walks to his desk and starts to draw.
   g().LifeStatus = 2;
   WalkAll(1);
   for (int n = 0; n < 5; ++n) MoveFigures();
-  save("room-apartment-frame.png");
-
-  // The house, all equipment bought, four assistants at work.
-  MoveHouse();
-  for (int k = 0; k < 4; ++k) {
-    g().AsiDesk[k] = k + 3;
-    g().Figure[k + 1].Picture = k + 1;
-    WalkAll(5);
+  if (shot.Is("room-house-frame")) {
+    // All equipment bought.
+    MoveHouse();
+    for (int k = 0; k < 4; ++k) {
+      g().AsiDesk[k] = k + 3;
+      g().Figure[k + 1].Picture = k + 1;
+      WalkAll(5);
+    }
+    for (int n = 0; n < 5; ++n) MoveFigures();
   }
-  for (int n = 0; n < 5; ++n) MoveFigures();
-  save("room-house-frame.png");
+  const QImage frame = ToImage(Frame());
+  shot.Save(frame.scaled(frame.size() * 2));
 }
 
 }  // namespace

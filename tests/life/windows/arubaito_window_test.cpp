@@ -8,14 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
-#include <QTimer>
 
 #include "life/windows/activity_progress_window.h"
 #include "life/windows/arubaito_end_window.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
@@ -146,27 +142,15 @@ TEST_F(ArubaitoWindowTest, TheJobEndedWindowPaysOnceAsItOpens) {
   EXPECT_TRUE(main.Timer1->isActive());
 }
 
-// Keeps a started game with the job dialog, or a job under way, on screen
-// for a while, for a picture taken from outside (under Xvfb):
-// KORATSU_JOB_SCREEN=dialog or progress. Without it there is nothing to do.
-TEST_F(ArubaitoWindowTest, StaysOnScreenForAPictureOnRequest) {
-  const char* scene = std::getenv("KORATSU_JOB_SCREEN");
-  if (!scene) GTEST_SKIP() << "set KORATSU_JOB_SCREEN to dialog or progress";
-  const char* seconds = std::getenv("KORATSU_JOB_SCREEN_SECONDS");
-  const int wait = 1000 * (seconds ? std::atoi(seconds) : 6);
-  ClearGameState();
-  main.move(0, 0);
-  main.GameOn();
-  g().PlayerSei = "新人";
+// Not a test: a started game with the job dialog (arubaito) or a job under
+// way (arubaito-progress), for the documentation.
+TEST_F(ArubaitoWindowTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"arubaito", "arubaito-progress"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "新人");
   g().Stamina = 18.5;
-  g().CaptionRefresh = 1;
-  main.Timer1_Timer();
-  ProcessEvents(200);
-  const QRect frame = main.frameGeometry();
-  std::printf("main window %dx%d+%d+%d\n", frame.width(), frame.height(), frame.x(), frame.y());
-  if (std::string(scene) == "dialog") {
-    QTimer::singleShot(wait, [] { ui::Unload(form::kArubaito); });
-    ui::Show(form::kArubaito, ui::Modal);
+  if (shot.Is("arubaito")) {
+    shot.TakeOverModal(form::kArubaito, main);
     return;
   }
   ui::Show(form::kArubaito, ui::Modeless);
@@ -177,7 +161,7 @@ TEST_F(ArubaitoWindowTest, StaysOnScreenForAPictureOnRequest) {
   // An hour and a half of work, then the clock stops short of the job's end.
   for (int slice = 0; slice < 500 && g().KoudouMinutesLeft > 90; ++slice) ProcessEvents(10);
   main.Timer1->stop();
-  ProcessEvents(wait);
+  shot.Take(main);
 }
 
 }  // namespace

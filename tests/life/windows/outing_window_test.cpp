@@ -6,12 +6,8 @@
 #include <QCloseEvent>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-
-#include <QTimer>
-
 #include "life/windows/activity_progress_window.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
@@ -138,31 +134,17 @@ TEST_F(OutingWindowTest, TheDepartmentStoreIsRefusedAYenShortAndGoesWithTheWhole
   EXPECT_EQ(progress->Label1[0]->text(), QStringLiteral("買い物をしています"));
 }
 
-// Keeps a started game with the outing dialog on screen for a while, for a
-// picture taken from outside (under Xvfb): KORATSU_OUTING_SCREEN=1.
-// Without it there is nothing to do.
-TEST_F(OutingWindowTest, StaysOnScreenForAPictureOnRequest) {
-  if (!std::getenv("KORATSU_OUTING_SCREEN")) GTEST_SKIP() << "set KORATSU_OUTING_SCREEN to 1";
-  const char* seconds = std::getenv("KORATSU_OUTING_SCREEN_SECONDS");
-  const int wait = 1000 * (seconds ? std::atoi(seconds) : 6);
-  ClearGameState();
-  main.move(0, 0);
-  main.GameOn();
-  g().PlayerSei = "新人";
-  g().CaptionRefresh = 1;
-  main.Timer1_Timer();
-  main.Timer1->stop();
-  ProcessEvents(200);
-  const QRect frame = main.frameGeometry();
-  std::printf("main window %dx%d+%d+%d\n", frame.width(), frame.height(), frame.x(), frame.y());
-  QTimer::singleShot(300, [] {
-    if (auto* dialog = platform::Forms().Find<Form25>(form::kOuting)) {
-      dialog->Combo1[0]->setCurrentIndex(2);  // watching sport
-      dialog->Option1[14]->click();           // ｻｯｶｰ
-    }
+// Not a test: a started game with the outing dialog, a football match
+// chosen, for the documentation (outing).
+TEST_F(OutingWindowTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"outing"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "新人");
+  shot.TakeOverModal(form::kOuting, main, [](Form& form) {
+    auto& dialog = static_cast<Form25&>(form);
+    dialog.Combo1[0]->setCurrentIndex(2);  // watching sport
+    dialog.Option1[14]->click();           // ｻｯｶｰ
   });
-  QTimer::singleShot(wait, [] { ui::Unload(form::kOuting); });
-  ui::Show(form::kOuting, ui::Modal);
 }
 
 }  // namespace

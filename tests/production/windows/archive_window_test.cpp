@@ -1,9 +1,6 @@
 #include "production/windows/archive_window.h"
 
-#include <cstdlib>
-
 #include <QMdiArea>
-#include <QTimer>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
@@ -11,6 +8,7 @@
 #include "production/archive.h"
 #include "production/archive_records.h"
 #include "production/windows/game_scene.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "state/money.h"
@@ -329,14 +327,18 @@ TEST_F(ArchiveWindowTest, TheWidestTextsFitTheirCells) {
 namespace koratsu {
 namespace {
 
-// Not a test: keeps the archive on screen over a game's main window, showing
-// a serial with several volumes, for a picture (docs/archive.png) when
-// KORATSU_ARCHIVE_SCREEN is set.
-TEST(ArchiveScreen, StaysOnScreenForAPictureOnRequest) {
-  if (!std::getenv("KORATSU_ARCHIVE_SCREEN")) GTEST_SKIP() << "set KORATSU_ARCHIVE_SCREEN to take a picture";
+// Not a test: the archive over a game's main window, showing a serial with
+// several volumes, for the documentation (archive), or with that work's card
+// over it (archive-card).
+TEST(ArchiveScreen, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"archive", "archive-card"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   testing::RunningGame game;
   MDIForm1& main = game.main;
   GameState& g = game.g();
+  g.CaptionRefresh = 1;
+  main.Timer1_Timer();
+  main.Timer1->stop();
   g.FormSlot[form::kInfoPanel].Redraw = 1;
 
   const long long first = AddWork(g, "はじめの一枚", 9, "70/05/12");
@@ -380,18 +382,13 @@ TEST(ArchiveScreen, StaysOnScreenForAPictureOnRequest) {
     if (platform::Form* panel = platform::Forms().Find(form::kInfoPanel); panel && panel->SubWindow())
       panel->SubWindow()->move(0, area.height() - panel->SubWindow()->height());
   }
-  // KORATSU_ARCHIVE_SCREEN_ROW shows another row: 0 an own work, 2 a requested one-shot.
-  const char* row = std::getenv("KORATSU_ARCHIVE_SCREEN_ROW");
-  archive->List1->setCurrentRow(row ? std::atoi(row) : static_cast<int>(serial));
-  const char* seconds = std::getenv("KORATSU_ARCHIVE_SCREEN_SECONDS");
-  const int shown = 1000 * (seconds ? std::atoi(seconds) : 6);
-  // KORATSU_ARCHIVE_SCREEN=card shows the selected work's card over it.
-  if (std::string(std::getenv("KORATSU_ARCHIVE_SCREEN")) != "card") {
-    testing::ProcessEvents(shown);
+  archive->List1->setCurrentRow(static_cast<int>(serial));
+  if (shot.Is("archive")) {
+    shot.Take(main);
     return;
   }
-  QTimer::singleShot(shown, [] { platform::Forms().Unload(form::kWorkCard); });
-  testing::DoubleClickRow(archive->List1, archive->List1->currentRow());
+  shot.TakeOverModal(form::kWorkCard, main, {},
+                     [archive] { testing::DoubleClickRow(archive->List1, archive->List1->currentRow()); });
 }
 
 }  // namespace

@@ -2,10 +2,6 @@
 
 #include "production/windows/schedule_window.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -13,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/colors.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
@@ -245,43 +242,30 @@ TEST_F(ScheduleWindowTest, CancelAndTheCloseBoxDropTheEdits) {
   }
 }
 
-// Not a test: keeps a game with three works on screen for a picture taken
-// from outside (under Xvfb), KORATSU_SCHEDULE_SCREEN=schedule (this window),
-// working (the working window over the game) or completion (the completion
-// window beside the room). Without it there is nothing to do.
-TEST_F(ScheduleWindowTest, StaysOnScreenForAPictureOnRequest) {
-  const char* scene = std::getenv("KORATSU_SCHEDULE_SCREEN");
-  if (!scene) GTEST_SKIP() << "set KORATSU_SCHEDULE_SCREEN to schedule, working or completion";
-  const char* seconds = std::getenv("KORATSU_SCHEDULE_SCREEN_SECONDS");
-  const int wait = 1000 * (seconds ? std::atoi(seconds) : 6);
-  ClearGameState();
-  main.move(0, 0);
-  main.GameOn();
-  g().PlayerSei = "漫画家";
+// Not a test: a game with three works, for the documentation: this window
+// (schedule), the working window over the game (working) or the completion
+// window beside the room (completion).
+TEST_F(ScheduleWindowTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"schedule", "working", "completion"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "漫画家");
   g().Stamina = 17.6;
   ThreeWorks();
   g().SlotKanseido[2] = 96;
   g().SlotKanseido[5] = 21.4;
   g().SlotsInUse = 3;
-  g().CaptionRefresh = 1;
-  main.Timer1_Timer();
-  ProcessEvents(200);
-  const QRect frame = main.frameGeometry();
-  std::printf("main window %dx%d+%d+%d\n", frame.width(), frame.height(), frame.x(), frame.y());
-  const std::string which = scene;
-  if (which == "schedule") {
-    QTimer::singleShot(wait, [] { ui::Unload(form::kSchedule); });
-    ui::Show(form::kSchedule, ui::Modal);
+  if (shot.Is("schedule")) {
+    shot.TakeOverModal(form::kSchedule, main);
     return;
   }
-  if (which == "completion") main.MKanseido_Click();
+  if (shot.Is("completion")) main.MKanseido_Click();
   g().GameHour = 14;
   main.MSigotosuru_Click();
   // A few hours of work, then the clock stops where it is.
   for (int slice = 0; slice < 300 && g().GameHour < 17; ++slice) ProcessEvents(10);
   main.Timer1->stop();
-  if (which == "completion") ui::Unload(form::kWorking);
-  ProcessEvents(wait);
+  if (shot.Is("completion")) ui::Unload(form::kWorking);
+  shot.Take(main);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "production/windows/settings_editor_window.h"
 
-#include <cstdlib>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +8,7 @@
 #include "platform/pictures.h"
 #include "production/new_manga.h"
 #include "production/windows/new_manga_choice_window.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
@@ -302,20 +301,18 @@ TEST_F(SettingsEditorWindowTest, TheCommandPlansAndStartsAWorkOrLeavesWithNothin
   main.Timer1->stop();
 }
 
-// Not a test: keeps the editor on screen over a game's main window, with
-// three settings and the candidate list scrolled, for a picture
-// (docs/settings-editor.png) when KORATSU_EDITOR_SCREEN is set.
-TEST(SettingsEditorScreen, StaysOnScreenForAPictureOnRequest) {
-  if (!std::getenv("KORATSU_EDITOR_SCREEN")) GTEST_SKIP() << "set KORATSU_EDITOR_SCREEN to take a picture";
+// Not a test: the editor over a game's main window, with three settings and
+// the candidate list scrolled, for the documentation (settings-editor).
+TEST(SettingsEditorScreen, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"settings-editor"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   testing::FreshState state;
   testing::QtUiScope qt;
   MDIForm1 main;
   main.show();
-  ClearGameState();
-  main.GameOn();
+  testing::Screenshot::Settle();
+  testing::StartSceneGame(main, "漫画家");
   GameState& g = state.g();
-  g.PlayerSei = "漫画家";
-  main.Timer1->stop();
   // Knowledge gathered over a few part-time jobs.
   const int gathered[][2] = {{0, 9}, {2, 6}, {5, 12}, {7, 15}, {9, 8}, {13, 4}, {18, 11}, {24, 7}, {31, 5}, {40, 10}};
   for (const auto& [item, points] : gathered) g.KnowledgeItem[item].Point = points;
@@ -337,8 +334,7 @@ TEST(SettingsEditorScreen, StaysOnScreenForAPictureOnRequest) {
   Press(editor->Label10[6]);
   Press(editor->Image1[1]);
   editor->Command1->setFocus();
-  const char* seconds = std::getenv("KORATSU_EDITOR_SCREEN_SECONDS");
-  testing::ProcessEvents(1000 * (seconds ? std::atoi(seconds) : 6));
+  shot.Take(main);
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "platform/colors.h"
 #include "production/windows/finished_work_window.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/clock_timer.h"
 #include "shell/windows/main_window.h"
@@ -166,26 +164,24 @@ TEST_F(TitleWindowTest, OnlyAValidTitleClosesItAndTheWorkGoesOn) {
   EXPECT_EQ(g().SlotsInUse, 0);
 }
 
-// Keeps the title window of a finished work on screen for a while, for a
-// picture taken from outside (under Xvfb): KORATSU_TITLE_SCREEN=1. Without it
-// there is nothing to do.
-TEST_F(TitleWindowTest, StaysOnScreenForAPictureOnRequest) {
-  if (!std::getenv("KORATSU_TITLE_SCREEN")) GTEST_SKIP() << "set KORATSU_TITLE_SCREEN to take a picture";
+// Not a test: the title window of a finished work over the game, named, for
+// the documentation (title-window).
+TEST_F(TitleWindowTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"title-window"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   MDIForm1 main;
   main.show();
+  testing::Screenshot::Settle();
   main.GameOn();
+  main.Timer1->stop();
   g().PlayerSei = "漫画家";
   main.SetCaption(shell::DateCaption());
   main.SetStatusLine("仕事中");
   AddClassLists();
   g().ProductionSlot[3].SettingPoints[2] = 42;
-  QTimer::singleShot(0, [] {
-    if (auto* form = platform::Forms().Find<Form7>(form::kWorkTitle)) form->Text1->setText(QStringLiteral("青空ストライカー"));
+  shot.TakeOverModal(form::kWorkTitle, main, [](Form& form) {
+    static_cast<Form7&>(form).Text1->setText(QStringLiteral("青空ストライカー"));
   });
-  const char* seconds = std::getenv("KORATSU_TITLE_SCREEN_SECONDS");
-  QTimer::singleShot(1000 * (seconds ? std::atoi(seconds) : 6), [] { platform::Forms().Unload(form::kWorkTitle); });
-  ui::Show(form::kWorkTitle, ui::Modal);
-  main.Timer1->stop();
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 // The game-over window (Form51) and the ending (Form17), offscreen.
 
-#include <cstdlib>
-#include <string>
-
 #include <QApplication>
 #include <QTimer>
 #include <QCloseEvent>
@@ -12,6 +9,7 @@
 #include "publishing/game_end.h"
 #include "publishing/windows/ending_window.h"
 #include "publishing/windows/game_over_window.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/about_box.h"
 #include "shell/windows/main_window.h"
@@ -145,22 +143,20 @@ TEST_F(GameEndWindowsTest, TheEndingFromTheTricksWindowEndsTheRunningGame) {
   ExpectTitleScreen();
 }
 
-// Not a test: keeps the game over (KORATSU_GAME_END_SCREEN=gameover) or the
-// ending, scrolled half way (ending), on screen for a picture taken from
-// outside (under Xvfb). Without it there is nothing to do.
-TEST_F(GameEndWindowsTest, StaysOnScreenForAPictureOnRequest) {
-  const char* scene = std::getenv("KORATSU_GAME_END_SCREEN");
-  if (!scene) GTEST_SKIP() << "set KORATSU_GAME_END_SCREEN to gameover or ending";
-  const int form = std::string(scene) == "ending" ? form::kEnding : form::kGameOver;
+// Not a test: the game over (picture gameover) or the ending, scrolled half
+// way (ending), for the documentation.
+TEST_F(GameEndWindowsTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"gameover", "ending"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   g().GameOverCause = 2;
-  QTimer::singleShot(8000, [form] { ui::Unload(form); });
-  if (form == form::kEnding) {
-    QTimer::singleShot(0, [] {
-      if (auto* ending = platform::Forms().Find<Form17>(form::kEnding))
-        for (int event = 0; event < 120; ++event) ending->Timer1_Timer();
-    });
+  if (shot.Is("gameover")) {
+    shot.TakeOverModal(form::kGameOver, main);
+    return;
   }
-  ui::Show(form, ui::Modal);
+  shot.TakeOverModal(form::kEnding, main, [](Form& form) {
+    auto& ending = static_cast<Form17&>(form);
+    for (int event = 0; event < 120; ++event) ending.Timer1_Timer();
+  });
 }
 
 }  // namespace

@@ -5,13 +5,10 @@
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "platform/pictures.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "roomview/sheet_layout.h"
 #include "roomview/walking.h"
@@ -142,23 +139,17 @@ TEST_F(RoomViewTest, ClosingItLeavesTheSpritesAsTheyWere) {
   EXPECT_TRUE(g().FormSlot[form::kRoomView].Open == 1);
 }
 
-// Keeps a new game's room on screen for a while, for a picture taken from
-// outside (under Xvfb) when KORATSU_ROOM_SCREEN is set. (The house's picture
-// comes from a game played through the studio's windows: see
-// StudioWindowsTest.) Without it there is nothing to do.
-TEST_F(RoomViewTest, StaysOnScreenForAPictureOnRequest) {
-  if (!std::getenv("KORATSU_ROOM_SCREEN")) GTEST_SKIP() << "set KORATSU_ROOM_SCREEN to keep the room on screen";
-  ClearGameState();
-  main->GameOn();
-  g().PlayerSei = "漫画家";
+// Not a test: a new game's room, the player at his desk, for the
+// documentation (room-apartment). The house's picture comes from a game
+// played through the studio's windows: see StudioWindowsTest.
+TEST_F(RoomViewTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"room-apartment"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(*main, "漫画家");
   g().LifeStatus = 2;
-  for (int n = 0; n < 30; ++n) MoveFigures();
   // No activity runs, so the clock leaves the figures alone: they are moved here.
-  QTimer steps;
-  QObject::connect(&steps, &QTimer::timeout, [] { MoveFigures(); });
-  steps.start(120);
-  const char* seconds = std::getenv("KORATSU_ROOM_SCREEN_SECONDS");
-  ProcessEvents(1000 * (seconds ? std::atoi(seconds) : 6));
+  for (int n = 0; n < 30; ++n) MoveFigures();
+  shot.Take(*main);
 }
 
 }  // namespace

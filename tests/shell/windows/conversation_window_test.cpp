@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "clock/phases.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "ui/forms.h"
 #include "ui/talk.h"
@@ -111,6 +113,20 @@ TEST_F(ConversationWindowTest, ShownWithNoLinesItClosesAtOnce) {
   EXPECT_FALSE(platform::Forms().IsLoaded(form::kConversation));
   EXPECT_EQ(g().TalkLineIndex, Value(0));
   EXPECT_TRUE(main.Timer1->isActive());
+}
+
+// Not a test: the warning of low stamina over a game, for the documentation
+// (conversation).
+TEST_F(ConversationWindowTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"conversation"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "漫画太郎");
+  g().Stamina = 4.8;
+  g().FormSlot[form::kInfoPanel].Redraw = 1;
+  shot.TakeOverModal(
+      form::kConversation, main,
+      [](Form& form) { static_cast<Form21&>(form).Command1->click(); },  // the whole line at once
+      [] { LowStaminaCheck(); });
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/twips.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "state/money.h"
@@ -199,6 +200,20 @@ TEST_F(InfoPanelTest, ClosingItLetsTheWindowMenuOpenItAgain) {
   panel = Open();
   WaitForRedraw();
   EXPECT_EQ(panel->MoneyText->text(), QStringLiteral("3円"));
+}
+
+// Not a test: the panel beside the room of a game some way in, for the
+// documentation (panel).
+TEST_F(InfoPanelTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"panel"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "漫画太郎");
+  g().Kingaku = 268000;
+  g().Level = 3;
+  g().Experience = 120;
+  g().Stamina = 19.5;
+  g().FormSlot[form::kInfoPanel].Redraw = 1;
+  shot.Take(main);
 }
 
 }  // namespace

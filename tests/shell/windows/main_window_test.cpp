@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/game_flow.h"
 #include "shell/windows/message_boxes.h"
@@ -215,6 +216,13 @@ TEST_F(MainWindowTest, TimerEventsDuringARunningTickDoNothing) {
   main->Timer1->stop();
   EXPECT_TRUE(script.Done());
   EXPECT_GT(ticks, 1);  // and the clock goes on after it
+}
+
+// Not a test: the title screen, for the documentation (title).
+TEST_F(MainWindowTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"title"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  shot.Take(*main);
 }
 
 }  // namespace

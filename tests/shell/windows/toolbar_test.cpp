@@ -2,12 +2,14 @@
 // look, hover texts, the commands, and keeping exactly one of them.
 
 #include <QApplication>
+#include <QCursor>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include "platform/form.h"
 #include "platform/twips.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/game_flow.h"
 #include "shell/windows/main_window.h"
@@ -213,6 +215,24 @@ TEST_F(ToolbarTest, TheFloatingWindowsSaveAndLoadWaitForTheEndOfTheTutorial) {
   main->SetTutorialMenus(false);
   EXPECT_TRUE(Floating()->BSave[0]->isEnabled());
   EXPECT_TRUE(Floating()->BSave[33]->isEnabled());
+}
+
+// Not a test: a game in progress, the pointer resting on the toolbar's button
+// for a new work, for the documentation (toolbar).
+TEST_F(ToolbarTest, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"toolbar"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  StartGame();
+  g().CaptionRefresh = 1;
+  main->Timer1_Timer();
+  main->Timer1->stop();
+  ui::Unload(form::kInfoPanel);
+  const ToolImage* button = Docked(3);
+  QCursor::setPos(button->mapToGlobal(button->rect().center()));
+  testing::Screenshot::Settle();
+  main->Timer1_Timer();  // the status line follows the pointer
+  main->Timer1->stop();
+  shot.Take(*main);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/form.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
@@ -59,8 +60,9 @@ TEST(WindowFrames, NoWindowAsksForAMinimiseOrMaximiseButton) {
 }
 
 // How far a window's frame centre lies from the main window's frame centre,
-// in pixels, once the desktop has drawn its frame.
-void Report(const std::string& name, QWidget* window, const QWidget* main) {
+// in pixels, once the desktop has drawn its frame; and the window's picture
+// over the main window when it is the one asked for.
+void Report(const std::string& name, QWidget* window, const QWidget* main, const testing::Screenshot& shot) {
   ProcessEvents(400);
   const QRect outer = main->frameGeometry();
   const QRect own = window->frameGeometry();
@@ -70,49 +72,53 @@ void Report(const std::string& name, QWidget* window, const QWidget* main) {
               static_cast<unsigned long long>(window->winId()), own.x(), own.y(), own.width(), own.height(),
               window->geometry().x(), window->geometry().y(), window->width(), window->height(), dx, dy);
   std::fflush(stdout);
-  if (const char* hold = std::getenv("KORATSU_FRAME_HOLD"); hold && std::string(hold) == name)
-    ProcessEvents(2500);
+  if (shot.Is(name)) shot.Take(*main);
 }
 
 // Prints where the quit box, the message box, the name window, the about
 // box and the tutorial windows sit, relative to the main window's frame.
 // Run with QT_QPA_PLATFORM=xcb and KORATSU_FRAME_PROBE=1 under xvfb-run with a
-// window manager; KORATSU_FRAME_HOLD=Form40 (for one) keeps that window on
-// screen for two and a half seconds, for a picture.
+// window manager; asked for the picture of one of them (Form40, for one),
+// it takes it.
 TEST(WindowFrames, ReportsWhereTheDialogsSitOnRequest) {
-  if (!std::getenv("KORATSU_FRAME_PROBE")) GTEST_SKIP() << "set KORATSU_FRAME_PROBE under a window manager";
+  const testing::Screenshot shot({form::Name(form::kMDIForm1), form::Name(form::kYesNo), form::Name(form::kMessage),
+                                  form::Name(form::kAbout), form::Name(form::kTutorialStartEnd),
+                                  form::Name(form::kNewGame), form::Name(form::kTutorialGuide)});
+  if (!std::getenv("KORATSU_FRAME_PROBE") && !shot.Asked())
+    GTEST_SKIP() << "set KORATSU_FRAME_PROBE under a window manager, or " << shot.Hint();
   testing::FreshState state;
   testing::QtUiScope qt;
   MDIForm1 main;
   main.show();
   ProcessEvents(600);
-  Report(form::Name(form::kMDIForm1), &main, &main);
+  Report(form::Name(form::kMDIForm1), &main, &main, shot);
 
   ModalScript script;
   script
       .When(form::kYesNo,
             [&](Form& form) {
-              Report(form::Name(form::kYesNo), &form, &main);
+              Report(form::Name(form::kYesNo), &form, &main, shot);
               static_cast<Form40&>(form).Command1[1]->click();
             })
       .When(form::kMessage,
             [&](Form& form) {
-              Report(form::Name(form::kMessage), &form, &main);
+              Report(form::Name(form::kMessage), &form, &main, shot);
               static_cast<Form42&>(form).Command1[0]->click();
             })
       .When(form::kAbout,
             [&](Form& form) {
-              Report(form::Name(form::kAbout), &form, &main);
+              Report(form::Name(form::kAbout), &form, &main, shot);
               platform::Forms().Unload(form::kAbout);
             })
       .When(form::kTutorialStartEnd,
             [&](Form& form) {
-              Report(form::Name(form::kTutorialStartEnd), &form, &main);
+              Report(form::Name(form::kTutorialStartEnd), &form, &main, shot);
               static_cast<Form38&>(form).Command1->click();
             })
       .When(form::kNewGame, [&](Form& form) {
-        Report(form::Name(form::kNewGame), &form, &main);
-        if (Form* guide = platform::Forms().Find(form::kTutorialGuide)) Report(form::Name(form::kTutorialGuide), guide, &main);
+        Report(form::Name(form::kNewGame), &form, &main, shot);
+        if (Form* guide = platform::Forms().Find(form::kTutorialGuide))
+          Report(form::Name(form::kTutorialGuide), guide, &main, shot);
         static_cast<Form3&>(form).Command2->click();
       });
   main.close();  // the quit question

@@ -1,30 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "state/game_state.h"
 #include "state/shared_ops.h"
 #include "support/fresh_state.h"
-#include "support/scripted_ui.h"
 
 namespace koratsu {
 namespace {
 
-using testing::ScriptedUi;
-using testing::UiEvent;
-
 class SharedOpsTest : public ::testing::Test {
  protected:
   GameState& g() { return fresh_.g(); }
-  std::vector<int> Sounds() const {
-    std::vector<int> out;
-    for (const UiEvent& e : ui_.Events())
-      if (e.kind == UiEvent::Sound) out.push_back(e.number);
-    return out;
-  }
   testing::FreshState fresh_;
-  ScriptedUi ui_;
 };
 
 TEST_F(SharedOpsTest, DateStringPadsMonthAndDayAndShortensTheYear) {

@@ -62,7 +62,7 @@ class Portrait {
     p_.end();
     Shading();
     Face();
-    art::PortraitFrame(image_, Darker(low, 0.55), Lighter(high, 1.1));
+    art::BevelFrame(image_, Darker(low, 0.55), Lighter(high, 1.1));
     return image_;
   }
 

@@ -100,17 +100,6 @@ void Twinkle(QImage& image, int x, int y) {
              {{'t', kTwinkle}, {'w', kWhite}, {'W', kWhite}});
 }
 
-void Frame(QImage& image) {
-  QPainter p;
-  art::BeginPixelPainter(p, image);
-  p.setPen(QColor(0x28, 0x40, 0x78));
-  p.drawRect(0, 0, kSize - 1, kSize - 1);
-  p.setPen(QColor(0xf0, 0xf8, 0xff));
-  p.drawLine(1, 1, kSize - 2, 1);
-  p.drawLine(1, 1, 1, kSize - 2);
-  p.end();
-}
-
 QImage LevelUpPicture() {
   QImage image(kSize, kSize, QImage::Format_ARGB32);
   Sky(image);
@@ -120,7 +109,7 @@ QImage LevelUpPicture() {
   Twinkle(image, 7, 8);
   Twinkle(image, 41, 6);
   Twinkle(image, 40, 24);
-  Frame(image);
+  art::BevelFrame(image, QColor(0x28, 0x40, 0x78), QColor(0xf0, 0xf8, 0xff));
   return image;
 }
 

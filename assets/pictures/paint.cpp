@@ -89,6 +89,18 @@ QImage PictureFromRows(int width, int height, std::initializer_list<const char*>
   return image;
 }
 
+void BevelFrame(QImage& image, const QColor& dark, const QColor& light) {
+  QPainter p;
+  BeginPixelPainter(p, image);
+  const int w = image.width(), h = image.height();
+  p.setPen(dark);
+  p.drawRect(0, 0, w - 1, h - 1);
+  p.setPen(light);
+  p.drawLine(1, 1, w - 2, 1);
+  p.drawLine(1, 1, 1, h - 2);
+  p.end();
+}
+
 void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
                   const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset) {
   QPainterPath path;

@@ -43,6 +43,9 @@ void Stamp(QImage& image, int x, int y, std::initializer_list<const char*> rows,
 QImage PictureFromRows(int width, int height, std::initializer_list<const char*> rows,
                        const std::map<char, QColor>& colours);
 
+// A one-pixel frame round the picture, lit on its top and left inner edge.
+void BevelFrame(QImage& image, const QColor& dark, const QColor& light);
+
 // A text with a thick outline and a hard shadow, drawn without antialiasing.
 void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
                   const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset);

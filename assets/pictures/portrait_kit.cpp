@@ -68,16 +68,4 @@ QImage Backdrop(int width, int height, std::initializer_list<QColor> colours) {
   return image;
 }
 
-void PortraitFrame(QImage& image, const QColor& dark, const QColor& light) {
-  QPainter p;
-  BeginPixelPainter(p, image);
-  const int w = image.width(), h = image.height();
-  p.setPen(dark);
-  p.drawRect(0, 0, w - 1, h - 1);
-  p.setPen(light);
-  p.drawLine(1, 1, w - 2, 1);
-  p.drawLine(1, 1, 1, h - 2);
-  p.end();
-}
-
 }  // namespace koratsu::assets::art

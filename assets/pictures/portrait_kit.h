@@ -1,7 +1,7 @@
 #pragma once
 // Tools the portraits share (the speakers of the conversations, the
 // assistants): flat shapes drawn first, then rims and shade put on them by
-// colour, and a framed backdrop.
+// colour, and a backdrop (framed with art::BevelFrame).
 
 #include <QColor>
 #include <QImage>
@@ -38,8 +38,5 @@ void Ellipse(QPainter& p, const QColor& colour, int x, int y, int w, int h);
 
 // A portrait's picture, its background a run of colours from top to bottom.
 QImage Backdrop(int width, int height, std::initializer_list<QColor> colours);
-
-// A one-pixel frame round the picture, lit on its top and left inner edge.
-void PortraitFrame(QImage& image, const QColor& dark, const QColor& light);
 
 }  // namespace koratsu::assets::art

@@ -42,8 +42,6 @@ void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside
 
 QImage Backdrop(std::initializer_list<QColor> colours) { return art::Backdrop(kPortrait, kPortrait, colours); }
 
-void Frame(QImage& image, const QColor& dark, const QColor& light) { art::PortraitFrame(image, dark, light); }
-
 // ---------------------------------------------------------------- the editor
 
 const QColor kEditorHair(0x2c, 0x24, 0x2a);
@@ -112,7 +110,7 @@ QImage Editor(bool mouthOpen) {
     art::Stamp(image, 26, 35, {".lllll.", "lwwwwwl", "lmmmmml", "lmtttml", ".lllll."},
                {{'l', kLip}, {'w', kTeeth}, {'m', kMouth}, {'t', kTongue}});
   }
-  Frame(image, QColor(0x40, 0x48, 0x68), QColor(0xe8, 0xf0, 0xff));
+  art::BevelFrame(image, QColor(0x40, 0x48, 0x68), QColor(0xe8, 0xf0, 0xff));
   return image;
 }
 
@@ -180,7 +178,7 @@ QImage President(bool mouthOpen) {
   // The bow tie and the watch chain.
   art::Stamp(image, 24, 50, {"rr.....rr", "rrrkkkrrr", "rrrkkkrrr", "rr.....rr"}, face);
   art::Stamp(image, 38, 54, {"o....", ".o..o", "..oo."}, face);
-  Frame(image, QColor(0x70, 0x50, 0x20), QColor(0xff, 0xf4, 0xd0));
+  art::BevelFrame(image, QColor(0x70, 0x50, 0x20), QColor(0xff, 0xf4, 0xd0));
   return image;
 }
 

@@ -1,6 +1,5 @@
 #include "pictures/room_art.h"
 
-#include <QImageWriter>
 #include <algorithm>
 #include <cmath>
 
@@ -145,11 +144,6 @@ void Box(Canvas& c, double u0, double u1, double v0, double v1, double z0, doubl
   FaceAtU(c, u0, v0, v1, z0, z1, colors.left);
   FaceAtV(c, v1, u0, u1, z0, z1, colors.right);
   TopFace(c, u0, u1, v0, v1, z1, colors.top);
-}
-
-bool SaveBmp24(const QImage& image, const QString& path) {
-  QImageWriter writer(path, "BMP");
-  return writer.write(image.convertToFormat(QImage::Format_RGB888));
 }
 
 }  // namespace koratsu::assets::roomart

@@ -86,7 +86,4 @@ void TopFace(Canvas& c, double u0, double u1, double v0, double v1, double z, Co
 void FaceAtU(Canvas& c, double u, double v0, double v1, double z0, double z1, Color color);
 void FaceAtV(Canvas& c, double v, double u0, double u1, double z0, double z1, Color color);
 
-// Writes a picture as a 24-bit BMP; false when it cannot.
-bool SaveBmp24(const QImage& image, const QString& path);
-
 }  // namespace koratsu::assets::roomart

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "generator/registry.h"
+#include "pictures/paint.h"
 #include "pictures/room_scene.h"
 
 namespace koratsu::assets::roomart {
@@ -470,9 +471,9 @@ void DrawForegroundPiece(Canvas& c, int house) {
 
 namespace {
 
-const bool heya1 = RegisterAsset("Graphic/Heya1.bmp", [](const QString& path) { return SaveBmp24(RoomPicture(0), path); });
-const bool heya2 = RegisterAsset("Graphic/Heya2.bmp", [](const QString& path) { return SaveBmp24(RoomPicture(1), path); });
-const bool heya3 = RegisterAsset("Graphic/Heya3.bmp", [](const QString& path) { return SaveBmp24(RoomPicture(2), path); });
+const bool heya1 = RegisterAsset("Graphic/Heya1.bmp", [](const QString& path) { return art::SaveBmp(RoomPicture(0), path); });
+const bool heya2 = RegisterAsset("Graphic/Heya2.bmp", [](const QString& path) { return art::SaveBmp(RoomPicture(1), path); });
+const bool heya3 = RegisterAsset("Graphic/Heya3.bmp", [](const QString& path) { return art::SaveBmp(RoomPicture(2), path); });
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "generator/registry.h"
+#include "pictures/paint.h"
 #include "pictures/room_people.h"
 #include "pictures/room_scene.h"
 
@@ -53,8 +54,8 @@ const Sheets& SpriteSheets() {
 
 namespace {
 
-const bool colour = RegisterAsset("Graphic/GraphicC.bmp", [](const QString& path) { return SaveBmp24(SpriteSheets().colour, path); });
-const bool mask = RegisterAsset("Graphic/GraphicM.bmp", [](const QString& path) { return SaveBmp24(SpriteSheets().mask, path); });
+const bool colour = RegisterAsset("Graphic/GraphicC.bmp", [](const QString& path) { return art::SaveBmp(SpriteSheets().colour, path); });
+const bool mask = RegisterAsset("Graphic/GraphicM.bmp", [](const QString& path) { return art::SaveBmp(SpriteSheets().mask, path); });
 
 }  // namespace
 

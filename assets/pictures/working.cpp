@@ -135,7 +135,7 @@ void Chair(Canvas& c) {
 }
 
 void DeskBehind(Canvas& c) {
-  const Color top = Rgb(198, 146, 92), front = Rgb(160, 110, 66), dark = Rgb(112, 74, 42);
+  const Color front = Rgb(160, 110, 66), dark = Rgb(112, 74, 42);
   // The drawer unit at the far end, the leg at the near one, and the shade under the desk.
   for (int y = 32; y < kHeight; ++y)
     for (int x = 33; x < kWidth; ++x) c.Plot(x, y, Shade(c.At(x, y), y < 36 ? 0.72 : 0.82));
@@ -148,7 +148,6 @@ void DeskBehind(Canvas& c) {
   c.Rect(50, 45, 13, 1, Rgb(90, 60, 36));
   c.Rect(34, 31, 2, 15, front);
   c.Rect(35, 31, 1, 15, dark);
-  (void)top;
 }
 
 void DeskTop(Canvas& c, const Pose& pose) {

@@ -10,10 +10,6 @@ namespace {
 
 namespace sheet = koratsu::sheet;
 
-constexpr Color kInk = Rgb(40, 28, 30);        // outlines
-constexpr Color kEye = Rgb(34, 26, 38);
-constexpr Color kBlush = Rgb(236, 150, 140);
-constexpr Color kWhite = Rgb(246, 246, 240);
 constexpr Color kGlass = Rgb(90, 96, 120);
 
 const PersonLook kLooks[sheet::kPersonCount] = {
@@ -214,14 +210,14 @@ class Painter {
       // Eyes look to the right.
       const int eyeRow = top + 5 + (p.lookDown ? 1 : 0);
       if (p.eyesClosed) {
-        Px(x0 + 4, eyeRow + 1, kEye), Px(x0 + 5, eyeRow + 1, kEye);
-        Px(x0 + 7, eyeRow + 1, kEye), Px(x0 + 8, eyeRow + 1, kEye);
+        Px(x0 + 4, eyeRow + 1, kPersonEye), Px(x0 + 5, eyeRow + 1, kPersonEye);
+        Px(x0 + 7, eyeRow + 1, kPersonEye), Px(x0 + 8, eyeRow + 1, kPersonEye);
         Px(x0 + 6, top + 8, Rgb(170, 80, 80));  // a yawn
       } else {
-        Px(x0 + 5, eyeRow, kEye), Px(x0 + 5, eyeRow + 1, kEye);
-        Px(x0 + 8, eyeRow, kEye), Px(x0 + 8, eyeRow + 1, kEye);
+        Px(x0 + 5, eyeRow, kPersonEye), Px(x0 + 5, eyeRow + 1, kPersonEye);
+        Px(x0 + 8, eyeRow, kPersonEye), Px(x0 + 8, eyeRow + 1, kPersonEye);
       }
-      Px(x0 + 8, top + 7 + (p.lookDown ? 1 : 0), kBlush);
+      Px(x0 + 8, top + 7 + (p.lookDown ? 1 : 0), kPersonBlush);
       if (look_.glasses) {
         Row(x0 + 4, x0 + 9, eyeRow - 1, kGlass);
         Px(x0 + 4, eyeRow, kGlass);
@@ -268,8 +264,8 @@ class Painter {
     Px(x0 + 3, top + 1, hairLight), Px(x0 + 4, top + 1, hairLight), Px(x0 + 2, top + 2, hairLight);
     Px(x0 + 8, top + 2, hairDark), Px(x0 + 9, top + 3, hairDark);
     if (look_.headband) {
-      Row(x0, x0 + 9, top + 3, kWhite);
-      if (p.view == View::Back) Px(x0 + 1, top + 4, kWhite), Px(x0 + 1, top + 5, kWhite);  // the knot's tails
+      Row(x0, x0 + 9, top + 3, kHeadband);
+      if (p.view == View::Back) Px(x0 + 1, top + 4, kHeadband), Px(x0 + 1, top + 5, kHeadband);  // the knot's tails
     }
   }
 
@@ -281,7 +277,7 @@ QImage Frame(const PersonLook& look, const Pose& pose, bool mirrored) {
   Canvas c(sheet::kFrameWidth, sheet::kFrameHeight);
   Painter(c, look).Person(pose);
   if (mirrored) c.Mirror();
-  c.Outline(kInk);
+  c.Outline(kPersonOutline);
   return c.Image();
 }
 

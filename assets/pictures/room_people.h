@@ -6,6 +6,12 @@
 
 namespace koratsu::assets::roomart {
 
+// What every person is drawn with, whatever his look.
+constexpr Color kPersonOutline = Rgb(40, 28, 30);
+constexpr Color kPersonEye = Rgb(34, 26, 38);
+constexpr Color kPersonBlush = Rgb(236, 150, 140);
+constexpr Color kHeadband = Rgb(246, 246, 240);
+
 struct PersonLook {
   Color skin, hair, top, bottom, shoes;
   enum Hair { Spiky, Long, Messy, Bob, Neat } hairStyle;

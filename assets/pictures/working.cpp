@@ -26,10 +26,7 @@ constexpr int kWidth = 64;
 constexpr int kHeight = 48;
 constexpr int kFrames = 6;
 
-constexpr Color kInk = Rgb(40, 28, 30);  // outlines, as the room's people have
-constexpr Color kBand = Rgb(246, 246, 240);
-constexpr Color kEye = Rgb(34, 26, 38);
-constexpr Color kBlush = Rgb(236, 150, 140);
+constexpr Color kInk = roomart::kPersonOutline;  // his outline, and the ink on the page
 constexpr Color kPaper = Rgb(252, 250, 242);
 constexpr Color kPen = Rgb(44, 44, 56);
 constexpr Color kLampLight = Rgb(255, 236, 160);
@@ -258,16 +255,16 @@ Canvas Player(const Pose& pose) {
   const int spikes[][2] = {{1, 0}, {2, -1}, {4, -1}, {5, -2}, {7, -1}, {8, -2}, {10, -1}, {11, 0}, {-1, 2}, {-1, 5}};
   for (const auto& s : spikes) c.Plot(hx + s[0], hy + s[1], hair);
   c.Plot(hx + 5, hy + 1, hairLight), c.Plot(hx + 6, hy + 1, hairLight), c.Plot(hx + 4, hy + 2, hairLight);
-  for (int x = 0; x <= 12; ++x) c.Plot(hx + x, hy + 4, x < 3 ? Shade(kBand, 0.88) : kBand);
-  c.Plot(hx - 1, hy + 4, kBand), c.Plot(hx - 2, hy + 5, kBand), c.Plot(hx - 3, hy + 6, kBand);
-  c.Plot(hx - 1, hy + 5, Shade(kBand, 0.85)), c.Plot(hx - 2, hy + 7, Shade(kBand, 0.85));
+  for (int x = 0; x <= 12; ++x) c.Plot(hx + x, hy + 4, x < 3 ? Shade(roomart::kHeadband, 0.88) : roomart::kHeadband);
+  c.Plot(hx - 1, hy + 4, roomart::kHeadband), c.Plot(hx - 2, hy + 5, roomart::kHeadband), c.Plot(hx - 3, hy + 6, roomart::kHeadband);
+  c.Plot(hx - 1, hy + 5, Shade(roomart::kHeadband, 0.85)), c.Plot(hx - 2, hy + 7, Shade(roomart::kHeadband, 0.85));
   c.Rect(hx + 4, hy + 6, 2, 3, skinShade);  // the ear
   c.Plot(hx + 5, hy + 7, Shade(skin, 0.7));
   // Eyes on the page: lower while he bends over it.
   const int eyeRow = hy + 7 + lean;
   c.Plot(hx + 9, eyeRow - 2, hair), c.Plot(hx + 10, eyeRow - 2, hair);  // the brow
-  c.Plot(hx + 10, eyeRow, kEye), c.Plot(hx + 10, eyeRow + 1, kEye);
-  c.Plot(hx + 10, hy + 10, kBlush), c.Plot(hx + 11, hy + 10, kBlush);
+  c.Plot(hx + 10, eyeRow, roomart::kPersonEye), c.Plot(hx + 10, eyeRow + 1, roomart::kPersonEye);
+  c.Plot(hx + 10, hy + 10, roomart::kPersonBlush), c.Plot(hx + 11, hy + 10, roomart::kPersonBlush);
   c.Plot(hx + 11, hy + 11, Shade(skin, 0.68));  // the mouth
 
   // The drawing arm: shoulder, elbow, and the hand with its pen.

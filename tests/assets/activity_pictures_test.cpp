@@ -4,7 +4,6 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "qtsupport/generated_pictures.h"
@@ -22,16 +21,9 @@ TEST(ActivityPicturesTest, AreSquareScenesOfTheSizeTheWindowsShowThemAt) {
   for (const std::string& path : kPictures) {
     QImage picture = testing::Generated(path);
     ASSERT_FALSE(picture.isNull()) << path;
-    std::set<QRgb> colours;
-    int seeThrough = 0;
-    for (int y = 0; y < picture.height(); ++y)
-      for (int x = 0; x < picture.width(); ++x) {
-        seeThrough += qAlpha(picture.pixel(x, y)) != 255;
-        colours.insert(picture.pixel(x, y));
-      }
-    EXPECT_EQ(seeThrough, 0) << path << ": a scene fills its frame";
+    EXPECT_EQ(testing::OpaquePixels(picture), 64 * 64) << path << ": a scene fills its frame";
     // Shaded scenes, not flat boxes.
-    EXPECT_GE(colours.size(), 40u) << path;
+    EXPECT_GE(testing::Colours(picture).size(), 40u) << path;
   }
 }
 

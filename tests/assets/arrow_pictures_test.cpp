@@ -41,8 +41,7 @@ TEST(ArrowPicturesTest, FourOpaqueArrowsAndTheirPressedFacesMoveOnePixelWithoutT
     QImage pressed = Arrow(up + 1);
     ASSERT_FALSE(raised.isNull());
     ASSERT_FALSE(pressed.isNull());
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 16; ++x) ASSERT_EQ(qAlpha(raised.pixel(x, y)), 255) << "opaque";
+    EXPECT_EQ(testing::OpaquePixels(raised), 16 * 16);
     EXPECT_EQ(pressed.copy(3, 3, 12, 12), raised.copy(2, 2, 12, 12)) << "ImageS(" << up + 1 << ")";
     // The raised button has a light top-left edge and a dark bottom-right one.
     EXPECT_GT(qGray(raised.pixel(0, 5)), 240);

@@ -13,17 +13,11 @@
 namespace koratsu {
 namespace {
 
+using testing::Colours;
 using testing::Generated;
 
 // The purchase window's picture of equipment row i.
 std::string ItemPicture(int i) { return form::PicturePath(form::kEquipment, "Image1(" + std::to_string(i) + ")"); }
-
-std::set<QRgb> Colours(const QImage& image, const QRect& area) {
-  std::set<QRgb> out;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) out.insert(image.pixel(x, y) & 0xFFFFFFu);
-  return out;
-}
 
 TEST(StudioPicturesTest, HaveTheirSizes) {
   testing::ExpectGeneratedSizes({
@@ -48,7 +42,7 @@ TEST(StudioPicturesTest, EachPortraitIsTheSamePersonAsItsFigure) {
   for (int p = 1; p <= 4; ++p) {
     const QImage portrait = Generated("Graphic/Human" + std::to_string(p) + ".bmp");
     ASSERT_FALSE(portrait.isNull());
-    const std::set<QRgb> colours = Colours(portrait, portrait.rect());
+    const std::set<QRgb> colours = Colours(portrait);
     int shared[5] = {};
     for (int q = 0; q <= 4; ++q) {
       for (QRgb c : Colours(sheet, QRect(sheet::kPersonStride * q, 0, sheet::kPersonStride, sheet::kPersonBlockHeight)))
@@ -66,10 +60,7 @@ TEST(StudioPicturesTest, TheEquipmentPicturesStandOnClearGround) {
   for (int i = 0; i < 5; ++i) {
     const QImage picture = Generated(ItemPicture(i));
     ASSERT_FALSE(picture.isNull());
-    int opaque = 0;
-    for (int y = 0; y < picture.height(); ++y)
-      for (int x = 0; x < picture.width(); ++x) opaque += qAlpha(picture.pixel(x, y)) == 255;
-    EXPECT_GT(opaque, 48 * 48 / 4) << i;
+    EXPECT_GT(testing::OpaquePixels(picture), 48 * 48 / 4) << i;
     EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << i;  // transparent round it, for the white list and the bar
   }
 }

@@ -9,7 +9,6 @@
 
 #include "platform/app_setup.h"
 #include "platform/form.h"
-#include "production/archive.h"
 #include "production/windows/archive_window.h"
 #include "shell/windows/qt_ui.h"
 #include "state/game_state.h"

@@ -56,13 +56,13 @@ void Screenshot::Take(const QWidget& window) const {
     if (other->isVisible()) area |= other->frameGeometry();
   QScreen* screen = window.screen();
   area &= screen->geometry();
-  const QPixmap picture = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-  EXPECT_TRUE(picture.save(QString::fromStdString(Path(asked_)))) << Path(asked_);
+  Save(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage());
 }
 
 void Screenshot::Save(const QImage& picture) const {
   if (!Asked()) return;
-  EXPECT_TRUE(picture.save(QString::fromStdString(Path(asked_)))) << Path(asked_);
+  const std::string path = Path(asked_);
+  EXPECT_TRUE(picture.save(QString::fromStdString(path))) << path;
 }
 
 void Screenshot::TakeOverModal(int form, const QWidget& window, const std::function<void(platform::Form&)>& prepare,

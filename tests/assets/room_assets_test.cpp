@@ -3,7 +3,6 @@
 // rules, so that figures are seen where they walk and hidden where they leave.
 
 #include <QImage>
-#include <QString>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "life/equipment.h"
+#include "qtsupport/generated_pictures.h"
 #include "qtsupport/screenshot.h"
 #include "roomview/compose.h"
 #include "roomview/sheet_layout.h"
@@ -26,7 +26,7 @@ namespace {
 namespace sheet = koratsu::sheet;
 
 QImage LoadPicture(const char* name) {
-  return QImage(QString(KORATSU_BUILD_DIR "/Graphic/") + name).convertToFormat(QImage::Format_RGB32);
+  return testing::Generated(std::string("Graphic/") + name).convertToFormat(QImage::Format_RGB32);
 }
 
 PixelBuffer ToBuffer(const QImage& image) {

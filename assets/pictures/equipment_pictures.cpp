@@ -1,4 +1,4 @@
-// The purchase window's pictures of the five items (48 × 48, Form19's
+// The purchase window's pictures of the five items (48 × 48, its
 // Image1(0) to Image1(4)): copier, fax, computer, scanner and printer, the
 // same machines that stand in the room, drawn larger and outlined so that
 // they read on the list's white and on its selection bar.

@@ -1,7 +1,5 @@
 #include "pictures/paint.h"
 
-#include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -99,20 +97,6 @@ void BevelFrame(QImage& image, const QColor& dark, const QColor& light) {
   p.drawLine(1, 1, w - 2, 1);
   p.drawLine(1, 1, 1, h - 2);
   p.end();
-}
-
-void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
-                  const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset) {
-  QPainterPath path;
-  path.addText(baseline, font, text);
-  QPen pen(outline, outlineWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  painter.save();
-  painter.translate(shadowOffset);
-  painter.strokePath(path, QPen(shadow, outlineWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.fillPath(path, shadow);
-  painter.restore();
-  painter.strokePath(path, pen);
-  painter.fillPath(path, fill);
 }
 
 }  // namespace koratsu::assets::art

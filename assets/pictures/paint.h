@@ -46,8 +46,4 @@ QImage PictureFromRows(int width, int height, std::initializer_list<const char*>
 // A one-pixel frame round the picture, lit on its top and left inner edge.
 void BevelFrame(QImage& image, const QColor& dark, const QColor& light);
 
-// A text with a thick outline and a hard shadow, drawn without antialiasing.
-void OutlinedText(QPainter& painter, QPointF baseline, const QFont& font, const QString& text, const QColor& fill,
-                  const QColor& outline, int outlineWidth, const QColor& shadow, QPoint shadowOffset);
-
 }  // namespace koratsu::assets::art

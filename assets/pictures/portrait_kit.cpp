@@ -4,6 +4,20 @@
 
 namespace koratsu::assets::art {
 
+namespace {
+
+// True where (x, y) lies in `image` and has the colour `first` or one of `others`.
+bool OfColour(const QImage& image, int x, int y, const QColor& first, std::initializer_list<QColor> others) {
+  if (!image.rect().contains(x, y)) return false;
+  QColor c = image.pixelColor(x, y);
+  if (c == first) return true;
+  for (const QColor& other : others)
+    if (c == other) return true;
+  return false;
+}
+
+}  // namespace
+
 void ShadeWhere(QImage& image, const QRect& area, const QColor& from, const QColor& to,
                 const std::function<double(int, int)>& where) {
   QRect r = area.intersected(image.rect());
@@ -12,15 +26,6 @@ void ShadeWhere(QImage& image, const QRect& area, const QColor& from, const QCol
       if (image.pixelColor(x, y) != from) continue;
       if (Dither(x, y, where(x, y))) image.setPixelColor(x, y, to);
     }
-}
-
-bool OfColour(const QImage& image, int x, int y, const QColor& first, std::initializer_list<QColor> others) {
-  if (!image.rect().contains(x, y)) return false;
-  QColor c = image.pixelColor(x, y);
-  if (c == first) return true;
-  for (const QColor& other : others)
-    if (c == other) return true;
-  return false;
 }
 
 void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside, const QColor& outline) {

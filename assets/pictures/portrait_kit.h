@@ -18,9 +18,6 @@ namespace koratsu::assets::art {
 void ShadeWhere(QImage& image, const QRect& area, const QColor& from, const QColor& to,
                 const std::function<double(int, int)>& where);
 
-// True where (x, y) lies in `image` and has the colour `first` or one of `others`.
-bool OfColour(const QImage& image, int x, int y, const QColor& first, std::initializer_list<QColor> others);
-
 // Every pixel of `fill` that touches a pixel of another colour than the ones
 // in `inside` gets the `outline` colour: a one-pixel rim drawn after the shapes.
 void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside, const QColor& outline);

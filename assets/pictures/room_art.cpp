@@ -46,12 +46,6 @@ void Canvas::Plot(int x, int y, Color c) {
   image_.setPixel(lx, ly, c | 0xFF000000u);
 }
 
-void Canvas::Erase(int x, int y) {
-  const int lx = x - originX_, ly = y - originY_;
-  if (lx < 0 || ly < 0 || lx >= image_.width() || ly >= image_.height()) return;
-  image_.setPixel(lx, ly, 0);
-}
-
 bool Canvas::Opaque(int x, int y) const {
   const int lx = x - originX_, ly = y - originY_;
   if (lx < 0 || ly < 0 || lx >= image_.width() || ly >= image_.height()) return false;

@@ -49,7 +49,6 @@ class Canvas {
   long Dropped() const { return dropped_; }
 
   void Plot(int x, int y, Color c);
-  void Erase(int x, int y);
   bool Opaque(int x, int y) const;
   Color At(int x, int y) const;
 

@@ -1,5 +1,5 @@
 #pragma once
-// The player in the settings editor (Form5), as the scenarios play it.
+// The player in the settings editor, as the scenarios play it.
 
 namespace koratsu::testing {
 

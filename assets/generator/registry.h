@@ -3,7 +3,7 @@
 //
 //   static const bool registered = RegisterAsset("Graphic/kabe.bmp", [](const QString& path) {
 //     QImage image = ...;
-//     return SaveBmp(image, path);
+//     return art::SaveBmp(image, path);
 //   });
 
 #include <functional>

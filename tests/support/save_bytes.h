@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for tests that save and load games: a game's save file as bytes,
-// where two of them first differ, and a file of the running test's own.
+// where two of them first differ, files read and written whole, and a file
+// or a folder of the running test's own.
 
 #include <filesystem>
 #include <string>

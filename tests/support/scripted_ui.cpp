@@ -185,15 +185,15 @@ void ScriptedUi::PlaySound(int kind) {
 }
 
 std::optional<std::string> ScriptedUi::ChooseSaveFile(const ui::FileDialogRequest& request) {
-  events_.push_back({UiEvent::SaveDialog, request.title});
-  if (fileAnswers_.empty()) return std::nullopt;
-  auto answer = fileAnswers_.front();
-  fileAnswers_.pop_front();
-  return answer;
+  return FileAnswer(UiEvent::SaveDialog, request.title);
 }
 
 std::optional<std::string> ScriptedUi::ChooseOpenFile(const ui::FileDialogRequest& request) {
-  events_.push_back({UiEvent::OpenDialog, request.title});
+  return FileAnswer(UiEvent::OpenDialog, request.title);
+}
+
+std::optional<std::string> ScriptedUi::FileAnswer(UiEvent::Kind dialog, const std::string& title) {
+  events_.push_back({dialog, title});
   if (fileAnswers_.empty()) return std::nullopt;
   auto answer = fileAnswers_.front();
   fileAnswers_.pop_front();

@@ -119,6 +119,8 @@ class ScriptedUi : public ui::Ui {
   bool clockRunning_ = false;
 
   void Closed(int form);
+  // Records a file dialog and gives the next scripted answer (none once they ran out).
+  std::optional<std::string> FileAnswer(UiEvent::Kind dialog, const std::string& title);
 };
 
 }  // namespace koratsu::testing

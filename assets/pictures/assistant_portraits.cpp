@@ -4,7 +4,6 @@
 // chest up in front of a soft backdrop.
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <string>
 
@@ -67,11 +66,7 @@ class Portrait {
   }
 
  private:
-  void Polygon(const QColor& colour, std::initializer_list<QPoint> points) {
-    p_.setPen(Qt::NoPen);
-    p_.setBrush(colour);
-    p_.drawPolygon(QPolygon(QList<QPoint>(points)));
-  }
+  void Polygon(const QColor& colour, std::initializer_list<QPoint> points) { art::Polygon(p_, colour, points); }
   void Fill(const QColor& colour, int x, int y, int w, int h) { p_.fillRect(x, y, w, h, colour); }
   void Ellipse(const QColor& colour, int x, int y, int w, int h) { art::Ellipse(p_, colour, x, y, w, h); }
 

@@ -67,6 +67,12 @@ void Ellipse(QPainter& p, const QColor& colour, int x, int y, int w, int h) {
   p.drawEllipse(x, y, w, h);
 }
 
+void Polygon(QPainter& p, const QColor& colour, std::initializer_list<QPoint> points) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawPolygon(QPolygon(QList<QPoint>(points)));
+}
+
 QImage Backdrop(int width, int height, std::initializer_list<QColor> colours) {
   QImage image(width, height, QImage::Format_ARGB32);
   VerticalGradient(image, image.rect(), colours);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPoint>
 #include <QRect>
 
 #include <functional>
@@ -30,8 +31,9 @@ void ShadeRightContour(QImage& image, const QRect& area, const QColor& from, con
 // Shade to the right of `edge`, dithered over `soft` pixels before it.
 double Band(int x, int edge, int soft);
 
-// A filled ellipse without an outline.
+// A filled ellipse and a filled polygon, without an outline.
 void Ellipse(QPainter& p, const QColor& colour, int x, int y, int w, int h);
+void Polygon(QPainter& p, const QColor& colour, std::initializer_list<QPoint> points);
 
 // A portrait's picture, its background a run of colours from top to bottom.
 QImage Backdrop(int width, int height, std::initializer_list<QColor> colours);

@@ -34,6 +34,7 @@ const QColor kShirtShade(0xc4, 0xc8, 0xd8);
 using art::Band;
 using art::ShadeWhere;
 using art::Ellipse;
+using art::Polygon;
 using art::ShadeRightContour;
 
 void Rim(QImage& image, const QColor& fill, std::initializer_list<QColor> inside) {
@@ -59,10 +60,8 @@ QImage Editor(bool mouthOpen) {
   art::BeginPixelPainter(p, image);
   // Shoulders in a suit, the shirt's collar and the tie.
   Ellipse(p, kSuit, 2, 47, 57, 30);
-  p.setBrush(kShirt);
-  p.drawPolygon(QPolygon({QPoint(22, 46), QPoint(38, 46), QPoint(30, 60)}));
-  p.setBrush(kTie);
-  p.drawPolygon(QPolygon({QPoint(28, 49), QPoint(32, 49), QPoint(33, 58), QPoint(30, 61), QPoint(27, 58)}));
+  Polygon(p, kShirt, {{22, 46}, {38, 46}, {30, 60}});
+  Polygon(p, kTie, {{28, 49}, {32, 49}, {33, 58}, {30, 61}, {27, 58}});
   p.fillRect(28, 47, 5, 3, kTieShade);
   // Neck, ears and face.
   p.fillRect(24, 38, 13, 10, kSkin);
@@ -73,8 +72,7 @@ QImage Editor(bool mouthOpen) {
   Ellipse(p, kEditorHair, 15, 6, 31, 18);
   p.fillRect(15, 14, 4, 11, kEditorHair);
   p.fillRect(42, 14, 4, 11, kEditorHair);
-  p.setBrush(kSkin);
-  p.drawPolygon(QPolygon({QPoint(25, 19), QPoint(43, 16), QPoint(43, 21), QPoint(19, 22)}));
+  Polygon(p, kSkin, {{25, 19}, {43, 16}, {43, 21}, {19, 22}});
   p.end();
 
   Rim(image, kSkin, {kCheek, kSkinDeep});
@@ -131,8 +129,7 @@ QImage President(bool mouthOpen) {
   art::BeginPixelPainter(p, image);
   // A black coat over a white shirt, a red bow tie and a gold watch chain.
   Ellipse(p, kCoat, 1, 48, 59, 30);
-  p.setBrush(kShirt);
-  p.drawPolygon(QPolygon({QPoint(21, 47), QPoint(39, 47), QPoint(34, 61), QPoint(26, 61)}));
+  Polygon(p, kShirt, {{21, 47}, {39, 47}, {34, 61}, {26, 61}});
   p.fillRect(24, 47, 13, 4, kSkin);
   // A round face, ears and grey sideburns.
   Ellipse(p, kSkin, 13, 25, 6, 9);

@@ -24,7 +24,7 @@ QString& Folder() {
 void ReportOnce(const QString& path, const char* what) {
   static std::set<QString> reported;
   if (reported.insert(path).second)
-    koratsu::LogLine(std::string("picture ") + what + ": " + ToStd(path));
+    LogLine(std::string("picture ") + what + ": " + ToStd(path));
 }
 
 // A BMP cut short can still load as a picture of its full size with garbage

@@ -44,6 +44,7 @@ class OffscreenUi : public ui::Ui {
   void Unload(int) override {}
   bool IsLoaded(int) override { return false; }
   void CallForm(int, std::string_view) override {}
+  void SetControlText(int, std::string_view, const std::string&) override {}
   void SetClockRunning(bool) override {}
   void GameSpeedChange() override {}
   void ChangeKoukaon() override {}

@@ -40,6 +40,8 @@ void PressTutorialWindowButton(MainScreen& screen) {
     screen.SetTutorialMenus(true);
     return;
   }
+  // The end window closes before the game ends, as at the start: its unload
+  // may start the clock again, and the title screen stops it.
   ui::Unload(form::kTutorialStartEnd);
   State().TutorialStage = 0;
   ReturnToTitle(screen, form::kTutorialStartEnd);

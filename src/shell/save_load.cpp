@@ -14,7 +14,6 @@
 #include "shell/settings.h"
 #include "shell/world_setup.h"
 #include "state/log.h"
-#include "state/shared_ops.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 

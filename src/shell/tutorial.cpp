@@ -3,7 +3,6 @@
 #include "shell/game_flow.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
-#include "ui/tutorial_stages.h"
 #include "ui/ui.h"
 
 namespace koratsu::shell {

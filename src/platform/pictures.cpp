@@ -8,7 +8,6 @@
 #include <QtEndian>
 
 #include "platform/qt_strings.h"
-
 #include "state/log.h"
 #include "ui/forms.h"
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "support/full_tables.h"
+
 namespace koratsu::bench {
 
 namespace {
@@ -28,20 +30,7 @@ void FillToCapacity(GameState& g, int textEvery) {
   // Prices are money, not values.
   for (auto& work : g.ComicsVolume)
     for (auto& volume : work) volume.Price = Money::FromNumber(410);
-  g.AsiCount = 65;
-  g.PollArtistCount = 32;
-  g.AssetRankCount = 257;
-  g.ComicCount = 257;
-  g.NovelCount = 65;
-  g.FigureCount = 257;
-  g.OtherMangaCount = 65;
-  g.SanpoCount = 65;
-  g.ArubaitoCount = 65;
-  g.SyugyouCount = 65;
-  g.TiItemCount = 257;
-  g.MangaCount = 641;
-  g.MagazineCount = 65;
-  g.RoomItemSpriteCount = 257;
+  testing::SetCountsToCapacity(g);
 }
 
 }  // namespace koratsu::bench

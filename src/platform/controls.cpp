@@ -34,20 +34,22 @@ class KeyRefusal : public QObject {
   }
 };
 
-class DropDownHabits : public KeyRefusal {
+// The list opens whenever the box gets the focus.
+class OpenOnFocus : public QObject {
  public:
-  using KeyRefusal::KeyRefusal;
+  using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::FocusIn) return KeyRefusal::eventFilter(watched, event);
-    auto* box = static_cast<QComboBox*>(watched);
-    // Opened after the focus change has settled, or the popup steals the
-    // focus back while it is still being given.
-    QTimer::singleShot(0, box, [box] {
-      if (box->hasFocus() && box->isVisible()) box->showPopup();
-    });
-    return false;
+    if (event->type() == QEvent::FocusIn) {
+      auto* box = static_cast<QComboBox*>(watched);
+      // Opened after the focus change has settled, or the popup steals the
+      // focus back while it is still being given.
+      QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus() && box->isVisible()) box->showPopup();
+      });
+    }
+    return QObject::eventFilter(watched, event);
   }
 };
 
@@ -56,7 +58,8 @@ class DropDownHabits : public KeyRefusal {
 void MakeDropDown(QComboBox* box) {
   box->setEditable(false);
   box->setFocusPolicy(Qt::StrongFocus);
-  box->installEventFilter(new DropDownHabits(box));
+  box->installEventFilter(new OpenOnFocus(box));
+  RefuseTyping(box);
 }
 
 void RefuseTyping(QWidget* control) {

@@ -3,22 +3,24 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include "platform/qt_strings.h"
+
 namespace koratsu::platform {
 
-std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDialogRequest& request, bool save) {
-  QFileDialog dialog(parent, QString::fromStdString(request.title));
-  QString filter = QString::fromStdString(request.filter);
+std::optional<std::string> ChooseFile(QWidget* parent, const ui::FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent, Q(request.title));
+  QString filter = Q(request.filter);
   dialog.setNameFilter(filter);
   if (save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+    dialog.setDefaultSuffix(Q(request.defaultExt));
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
   if (!request.folder.empty()) dialog.setDirectory(QFile::decodeName(request.folder.c_str()));
-  if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+  if (!request.fileName.empty()) dialog.selectFile(Q(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }

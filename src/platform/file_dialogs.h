@@ -13,6 +13,6 @@ namespace koratsu::platform {
 // The chosen file's path, or nothing when the player cancelled. The dialog
 // opens in the request's folder. A save dialog adds the default extension and
 // asks before replacing a file; an open dialog takes only a file that exists.
-std::optional<std::string> ChooseFile(QWidget* parent, const koratsu::ui::FileDialogRequest& request, bool save);
+std::optional<std::string> ChooseFile(QWidget* parent, const ui::FileDialogRequest& request, bool save);
 
 }  // namespace koratsu::platform

@@ -31,11 +31,9 @@ std::vector<FormRegistration>& Attempts() {
   return attempts;
 }
 
-std::string FormName(int form) { return form::Name(form); }
-
 void ReportMissing(int form) {
   static std::set<int> reported;
-  if (reported.insert(form).second) koratsu::LogLine(FormName(form) + " missing: no window of that number");
+  if (reported.insert(form).second) LogLine(form::Name(form) + " missing: no window of that number");
 }
 
 Qt::WindowFlags DialogFlags(const FormTraits& traits) {
@@ -62,14 +60,14 @@ bool Form::Call(std::string_view) { return false; }
 
 void Form::ServeRefreshRequests() {
   QPointer<Form> self(this);
-  auto& slot = koratsu::State().FormSlot[number_];
+  auto& slot = State().FormSlot[number_];
   if (slot.Rebuild == 1) {
     slot.Rebuild = 0;
     slot.Redraw = 1;
     Rebuild();
     if (!self) return;
   }
-  auto& now = koratsu::State().FormSlot[number_];
+  auto& now = State().FormSlot[number_];
   if (now.Redraw == 1) {
     now.Redraw = 0;
     Redraw();
@@ -110,11 +108,11 @@ FormHost& Forms() {
 bool RegisterFormClass(int form, const std::type_info& type, std::function<Form*()> make) {
   Attempts().push_back({form, &type, false});
   if (form < 1 || form > FormHost::kMaxForm) {
-    koratsu::LogLine(FormName(form) + " cannot be registered: window numbers run from 1 to 128");
+    LogLine(form::Name(form) + " cannot be registered: window numbers run from 1 to 128");
     return false;
   }
   if (!Registry().emplace(form, std::move(make)).second) {
-    koratsu::LogLine(FormName(form) + " registered twice: the first class stays");
+    LogLine(form::Name(form) + " registered twice: the first class stays");
     return false;
   }
   Attempts().back().accepted = true;
@@ -137,7 +135,7 @@ Form* FormHost::Find(int form) const {
 
 Form* FormHost::Load(int form) {
   if (form < 1 || form > kMaxForm) {
-    koratsu::LogLine(FormName(form) + " cannot be loaded: window numbers run from 1 to 128");
+    LogLine(form::Name(form) + " cannot be loaded: window numbers run from 1 to 128");
     return nullptr;
   }
   if (Form* loaded = Find(form)) return loaded;
@@ -152,10 +150,10 @@ Form* FormHost::Load(int form) {
   Attach(window);
 
   const FormTraits& traits = window->traits_;
-  koratsu::GameState& g = koratsu::State();
+  GameState& g = State();
   if (traits.centre && traits.kind != FormKind::Child) CentreOverMainWindow(window);
   if (traits.trackOpen) g.FormSlot[form].Open = 1;
-  if (traits.pauseClock) koratsu::ui::PauseClock();
+  if (traits.pauseClock) ui::PauseClock();
   if (traits.servesRefresh) {
     window->refreshTimer_ = new QTimer(window);
     window->refreshTimer_->setInterval(kRefreshInterval);
@@ -181,7 +179,7 @@ void FormHost::Attach(Form* form) {
 void FormHost::Show(int form, int mode) {
   QPointer<Form> window = Load(form);
   if (!window) return;
-  if (mode != koratsu::ui::Modal || window->traits_.kind == FormKind::Child || window->execDepth_ > 0 ||
+  if (mode != ui::Modal || window->traits_.kind == FormKind::Child || window->execDepth_ > 0 ||
       window->Frame()->isVisible()) {
     ShowModeless(window);
     return;
@@ -213,9 +211,9 @@ void FormHost::Unload(int form) {
   const FormTraits traits = window->traits_;
   QPointer<Form> guard(window);
   window->Form_Unload();
-  koratsu::GameState& g = koratsu::State();
+  GameState& g = State();
   if (traits.trackOpen) g.FormSlot[form].Open = 0;
-  if (traits.pauseClock || traits.resumeClockOnUnload) koratsu::ui::ResumeClock();
+  if (traits.pauseClock || traits.resumeClockOnUnload) ui::ResumeClock();
   if (traits.resumeRequestOnUnload) g.ResumeRequest = 1;
   if (Find(form) == window) loaded_[static_cast<size_t>(form)] = nullptr;
   if (guard) Dispose(guard);
@@ -240,10 +238,10 @@ void FormHost::UnloadAll() {
 void FormHost::Call(int form, std::string_view method) {
   Form* window = Find(form);
   if (!window) {
-    koratsu::LogLine(FormName(form) + "." + std::string(method) + " called while the window is not loaded");
+    LogLine(form::Name(form) + "." + std::string(method) + " called while the window is not loaded");
     return;
   }
-  if (!window->Call(method)) koratsu::LogLine(FormName(form) + " has no method " + std::string(method));
+  if (!window->Call(method)) LogLine(form::Name(form) + " has no method " + std::string(method));
 }
 
 }  // namespace koratsu::platform

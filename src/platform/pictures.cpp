@@ -8,7 +8,6 @@
 #include <QtEndian>
 
 #include "platform/qt_strings.h"
-
 #include "state/log.h"
 #include "ui/forms.h"
 
@@ -24,7 +23,7 @@ QString& Folder() {
 void ReportOnce(const QString& path, const char* what) {
   static std::set<QString> reported;
   if (reported.insert(path).second)
-    koratsu::LogLine(std::string("picture ") + what + ": " + ToStd(path));
+    LogLine(std::string("picture ") + what + ": " + ToStd(path));
 }
 
 // A BMP cut short can still load as a picture of its full size with garbage

@@ -18,7 +18,7 @@ bool SoundPlayer::AudioAvailable() { return !QMediaDevices::audioOutputs().isEmp
 void SoundPlayer::Play(int kind) {
   static const char* const files[] = {"Sound/Gold.wav", "Sound/Up.wav"};
   if (kind < 0 || kind > 1) return;
-  if (koratsu::State().Koukaon == 2) return;
+  if (State().Koukaon == 2) return;
   // Without a device QSoundEffect fails without a word and claims to play.
   if (!AudioAvailable()) return;
   auto& effect = effects_[static_cast<size_t>(kind)];

@@ -6,22 +6,11 @@
 
 namespace koratsu {
 
-namespace {
-
-// The slot the next AddSprite takes, or -1 when every slot is in use.
-long long LowestFreeSpriteSlot(GameState& g) {
-  for (long long slot = 0; slot < static_cast<long long>(g.Sprite.Capacity()); ++slot)
-    if (g.Sprite[slot].Used == 0) return slot;
-  return -1;
-}
-
-}  // namespace
-
 void AddPerson(const Value& /*name*/, const Value& kind, const Value& /*spare*/) {
   GameState& g = State();
   // The figure remembers the slot its sprite really takes. In the world set-up
   // that is the slot right after the furniture.
-  long long slot = LowestFreeSpriteSlot(g);
+  long long slot = LowestFreeSpriteSlot();
   if (slot < 0) {
     LogLine("AddPerson: the sprite table is full; the figure is not added");
     return;

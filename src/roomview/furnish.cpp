@@ -52,11 +52,9 @@ void Place(GameState& g, const sheet::Placement (&pieces)[N], Keep (*role)(std::
 
 long long AddRoomItem(const sheet::Placement& piece) {
   GameState& g = State();
-  bool free = false;
-  for (const rec::Sprite& s : g.Sprite) free = free || s.Used == 0;
   // A picture the room-item list cannot hold would outlive a move.
   const long long listed = g.RoomItemSpriteCount.Index();
-  if (!free || listed < 0 || listed >= static_cast<long long>(g.RoomItem.Capacity())) {
+  if (LowestFreeSpriteSlot() < 0 || listed < 0 || listed >= static_cast<long long>(g.RoomItem.Capacity())) {
     LogLine("AddRoomItem: the sprite table or the room-item list is full; a picture of the room is left out");
     return -1;
   }

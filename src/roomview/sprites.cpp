@@ -18,13 +18,19 @@ void RebuildDrawList(GameState& g) {
 
 }  // namespace
 
+long long LowestFreeSpriteSlot() {
+  const GameState& g = State();
+  for (long long slot = 0; slot < kSpriteSlots; ++slot)
+    if (g.Sprite[slot].Used == 0) return slot;
+  return -1;
+}
+
 void AddSprite(const Value& x, const Value& y, const Value& srcX, const Value& srcY,
                const Value& width, const Value& height, const Value& depthOffset) {
   GameState& g = State();
   g.SpareSpriteFlag = 0;
-  for (long long slot = 0; slot < kSpriteSlots; ++slot) {
+  if (long long slot = LowestFreeSpriteSlot(); slot >= 0) {
     rec::Sprite& s = g.Sprite[slot];
-    if (s.Used != 0) continue;
     s.X = x;
     s.Y = y;
     s.SrcX = srcX;
@@ -35,7 +41,6 @@ void AddSprite(const Value& x, const Value& y, const Value& srcX, const Value& s
     s.Depth = y.Num() + depthOffset.Num() + static_cast<double>(slot) / 1000;
     s.Used = 1;
     g.SpriteLast = slot;
-    break;
   }
   RebuildDrawList(g);
 }

@@ -21,20 +21,21 @@ namespace koratsu::save {
 namespace {
 
 // What a read replaced, so that a read that fails can be taken back whole.
+// A journal that is off keeps nothing.
 class Journal {
  public:
   // `items`: about how many values the read will replace.
-  Journal(GameState& g, std::size_t items)
-      : begin_(reinterpret_cast<const char*>(&g)), end_(begin_ + sizeof(GameState)) {
-    values_.reserve(items);
+  Journal(GameState& g, bool on, std::size_t items)
+      : begin_(reinterpret_cast<const char*>(&g)), end_(begin_ + sizeof(GameState)), on_(on) {
+    if (on_) values_.reserve(items);
   }
 
   // Call before `value` takes what the file holds.
   void Keep(Value* value) {
-    if (InState(value)) values_.push_back({value, std::move(*value)});
+    if (on_ && InState(value)) values_.push_back({value, std::move(*value)});
   }
   void Keep(Money* money) {
-    if (InState(money)) moneys_.push_back({money, *money});
+    if (on_ && InState(money)) moneys_.push_back({money, *money});
   }
 
   // Puts back every value as it was, bit for bit, the latest first.
@@ -60,6 +61,7 @@ class Journal {
 
   const char* begin_;
   const char* end_;
+  bool on_;
   std::vector<Kept<Value>> values_;
   std::vector<Kept<Money>> moneys_;
 };
@@ -71,8 +73,7 @@ class Reader {
   // A saved game has fewer items than half its bytes.
   Reader(GameState& g, std::string_view bytes, OnFailure onFailure)
       : data_(bytes),
-        journal_(g, onFailure == OnFailure::kTakeBack ? std::min<std::size_t>(bytes.size() / 2, 1 << 20) : 0),
-        keep_(onFailure == OnFailure::kTakeBack) {}
+        journal_(g, onFailure == OnFailure::kTakeBack, std::min<std::size_t>(bytes.size() / 2, 1 << 20)) {}
 
   bool Line(int kind, std::span<const Slot> slots, long long i, long long j) {
     kind_ = kind;
@@ -147,7 +148,7 @@ class Reader {
     if (slot.money) {
       Money amount;
       if (!ReadMoney(raw, amount)) return Fail(slot, Quoted(raw) + " is not an amount");
-      if (keep_) journal_.Keep(slot.money);
+      journal_.Keep(slot.money);
       *slot.money = amount;
       return true;
     }
@@ -162,7 +163,7 @@ class Reader {
       if (!ReadNumber(raw, number)) return Fail(slot, Quoted(raw) + " is not a number");
       value = Value(number);
     }
-    if (keep_) journal_.Keep(slot.value);
+    journal_.Keep(slot.value);
     *slot.value = std::move(value);
     return true;
   }
@@ -176,7 +177,6 @@ class Reader {
   std::string text_;
   std::string error_;
   Journal journal_;
-  bool keep_;
 };
 
 // Larger than any saved game, small enough to hold in memory.

@@ -3,8 +3,9 @@
 
 namespace koratsu::shell {
 
-// Presses on the about box's picture: kGate left presses, then kOtherPresses
-// presses of any other button, then left presses up to kFinal.
+// Presses on the about box's picture: kAboutGate left presses, then
+// kAboutOtherPresses presses of any other button, then left presses up to
+// kAboutFinal.
 constexpr int kAboutGate = 4;
 constexpr int kAboutOtherPresses = 2;
 constexpr int kAboutFinal = 7;

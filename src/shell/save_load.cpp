@@ -14,7 +14,6 @@
 #include "shell/settings.h"
 #include "shell/world_setup.h"
 #include "state/log.h"
-#include "state/shared_ops.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 
@@ -44,6 +43,7 @@ class OffscreenUi : public ui::Ui {
   void Unload(int) override {}
   bool IsLoaded(int) override { return false; }
   void CallForm(int, std::string_view) override {}
+  void SetControlText(int, std::string_view, const std::string&) override {}
   void SetClockRunning(bool) override {}
   void GameSpeedChange() override {}
   void ChangeKoukaon() override {}

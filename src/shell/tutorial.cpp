@@ -3,7 +3,6 @@
 #include "shell/game_flow.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
-#include "ui/tutorial_stages.h"
 #include "ui/ui.h"
 
 namespace koratsu::shell {
@@ -40,6 +39,8 @@ void PressTutorialWindowButton(MainScreen& screen) {
     screen.SetTutorialMenus(true);
     return;
   }
+  // The end window closes before the game ends, as at the start: its unload
+  // may start the clock again, and the title screen stops it.
   ui::Unload(form::kTutorialStartEnd);
   State().TutorialStage = 0;
   ReturnToTitle(screen, form::kTutorialStartEnd);

@@ -48,9 +48,8 @@ class Ui {
   virtual void CallForm(int form, std::string_view method) = 0;
   // Sets the text of one control of window `form`, named as the window's
   // design names it ("Label1(1)"), loading the window first when it is not:
-  // how a notice is filled before it is shown. Does nothing where no window
-  // is ever shown.
-  virtual void SetControlText(int /*form*/, std::string_view /*control*/, const std::string& /*text*/) {}
+  // how a notice is filled before it is shown.
+  virtual void SetControlText(int form, std::string_view control, const std::string& text) = 0;
 
   // Starts or stops the main window's clock timer.
   virtual void SetClockRunning(bool running) = 0;

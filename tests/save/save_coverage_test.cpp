@@ -16,6 +16,7 @@
 #include "save/reader.h"
 #include "save/writer.h"
 #include "state/game_state.h"
+#include "support/full_tables.h"
 
 namespace koratsu {
 namespace {
@@ -98,20 +99,7 @@ void FillEveryWord(GameState& g) {
   std::int64_t scaled = 1;
   for (auto& work : g.ComicsVolume)
     for (auto& volume : work) volume.Price = Money::FromScaled(scaled++);
-  g.AsiCount = 65;
-  g.PollArtistCount = 32;
-  g.AssetRankCount = 257;
-  g.ComicCount = 257;
-  g.NovelCount = 65;
-  g.FigureCount = 257;
-  g.OtherMangaCount = 65;
-  g.SanpoCount = 65;
-  g.ArubaitoCount = 65;
-  g.SyugyouCount = 65;
-  g.TiItemCount = 257;
-  g.MangaCount = 641;
-  g.MagazineCount = 65;
-  g.RoomItemSpriteCount = 257;
+  testing::SetCountsToCapacity(g);
 }
 
 TEST(SaveCoverageTest, EveryValueButTheUnsavedWorkingValuesComesBack) {

@@ -34,13 +34,6 @@ class CommandsTest : public ::testing::Test {
   CommandsTest() { g().GameActive = 1; }
   GameState& g() { return state.g(); }
 
-  std::vector<int> ClockSwitches() const {
-    std::vector<int> out;
-    for (const UiEvent& e : ui.Events())
-      if (e.kind == UiEvent::Clock) out.push_back(e.number);
-    return out;
-  }
-
   testing::FreshState state;
   testing::ScriptedUi ui;
   ChildrenScreen screen;
@@ -76,7 +69,7 @@ TEST_F(CommandsTest, TheActivityRuleRefusesOnlyDuringAnOutingAJobOrTraining) {
       shell::RunCommand(activity.command, screen);
       if (c.refusal) {
         EXPECT_EQ(ui.Messages(), std::vector<std::string>{c.refusal});
-        EXPECT_EQ(ClockSwitches(), (std::vector<int>{0, 1}));  // paused around the box
+        EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1}));  // paused around the box
         EXPECT_TRUE(ui.Shown().empty());
         EXPECT_EQ(g().KoudouMode, c.mode);
         EXPECT_EQ(g().MinutesPerStep, Value(7));
@@ -90,7 +83,7 @@ TEST_F(CommandsTest, TheActivityRuleRefusesOnlyDuringAnOutingAJobOrTraining) {
       EXPECT_EQ(g().MinutesPerStep, Value(work ? 30 : 0));
       EXPECT_EQ(g().SigotoOn, Value(work ? 1 : 0));
       if (work) {
-        EXPECT_EQ(ClockSwitches(), std::vector<int>{1});
+        EXPECT_EQ(ui.ClockSwitches(), std::vector<int>{1});
       }
       for (const UiEvent& e : ui.Events()) {
         if (e.kind == UiEvent::Show) {

@@ -45,7 +45,7 @@ Form17::Form17() : Form({.removeCloseItem = true, .pauseClock = true}) {
   Text1->setFont(font);
   platform::SetBackground(Text1->viewport(), platform::kWhite);
   QStringList lines;
-  for (const char* line : EndingLines()) lines << QString::fromUtf8(line);
+  for (const char* line : EndingLines()) lines << platform::Q(line);
   Text1->setPlainText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 
   Command1 = new QPushButton(QStringLiteral("閉じる"), this);

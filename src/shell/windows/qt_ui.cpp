@@ -81,13 +81,13 @@ void QtUi::CallForm(int form, std::string_view method) {
 void QtUi::SetControlText(int form, std::string_view control, const std::string& text) {
   platform::Form* window = platform::Forms().Load(form);
   if (!window) return;  // the host has logged the missing window
-  const QString name = QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+  const QString name = Q(control);
   if (auto* label = window->findChild<QLabel*>(name)) {
     label->setText(Q(text));
   } else if (auto* button = window->findChild<QAbstractButton*>(name)) {
     button->setText(Q(text));
   } else {
-    LogLine("Form" + std::to_string(form) + " has no control " + std::string(control));
+    LogLine(form::Name(form) + " has no control " + std::string(control));
   }
 }
 

@@ -8,7 +8,6 @@
 #include "qtsupport/window_testing.h"
 #include "ui/forms.h"
 #include "ui/talk.h"
-#include "shell/tutorial.h"
 #include "ui/tutorial_stages.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/new_game_window.h"

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -34,7 +36,32 @@ class KeyRefusal : public QObject {
   }
 };
 
-// The list opens whenever the box gets the focus.
+// The open list takes no key either: not even Enter or an arrow picks an
+// entry there. Esc alone goes through, closing the list with the choice as
+// it was.
+class OpenListKeyRefusal : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) return false;
+    // Asked first whether a key is a shortcut: it is not, and the list's own
+    // handling of it (Enter picks the entry) never runs.
+    if (type == QEvent::ShortcutOverride) {
+      event->accept();
+      return true;
+    }
+    QApplication::beep();
+    return true;
+  }
+};
+
+// The list opens when the focus comes to the box from elsewhere (a click,
+// Tab): not when it comes back from the box's own list as that closes, nor
+// with its window as that is activated again.
 class OpenOnFocus : public QObject {
  public:
   using QObject::QObject;
@@ -42,12 +69,15 @@ class OpenOnFocus : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
-      auto* box = static_cast<QComboBox*>(watched);
-      // Opened after the focus change has settled, or the popup steals the
-      // focus back while it is still being given.
-      QTimer::singleShot(0, box, [box] {
-        if (box->hasFocus() && box->isVisible()) box->showPopup();
-      });
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        auto* box = static_cast<QComboBox*>(watched);
+        // Opened after the focus change has settled, or the popup steals the
+        // focus back while it is still being given.
+        QTimer::singleShot(0, box, [box] {
+          if (box->hasFocus() && box->isVisible()) box->showPopup();
+        });
+      }
     }
     return QObject::eventFilter(watched, event);
   }
@@ -60,6 +90,8 @@ void MakeDropDown(QComboBox* box) {
   box->setFocusPolicy(Qt::StrongFocus);
   box->installEventFilter(new OpenOnFocus(box));
   RefuseTyping(box);
+  // Installed after the list's own filter, so asked before it.
+  box->view()->installEventFilter(new OpenListKeyRefusal(box));
 }
 
 void RefuseTyping(QWidget* control) {

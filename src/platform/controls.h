@@ -8,9 +8,10 @@ class QWidget;
 
 namespace koratsu::platform {
 
-// A drop-down list as the game's windows use it: its list opens whenever it
-// gets the focus, and a key pressed on it beeps and changes nothing (the
-// choice is made with the mouse, in the open list).
+// A drop-down list as the game's windows use it: its list opens when the
+// focus comes to it from elsewhere (not when it comes back from the list),
+// and a key pressed on the box or in the open list beeps and changes nothing
+// (the choice is made with the mouse, in the open list; Esc closes it).
 void MakeDropDown(QComboBox* box);
 
 // A control that takes no typing: every key but Tab beeps and changes

@@ -1,12 +1,16 @@
-#include <QComboBox>
-#include <QKeyEvent>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 #include "platform/controls.h"
+#include "qtsupport/window_testing.h"
 
 namespace koratsu {
 namespace {
@@ -34,6 +38,60 @@ TEST(DropDownTest, KeysChangeNothing) {
   }
   EXPECT_EQ(box.currentIndex(), 1);
   EXPECT_FALSE(box.isEditable());
+}
+
+// A dialog with a button, which has the focus first, and a drop-down list.
+class DropDownDialog : public ::testing::Test {
+ protected:
+  DropDownDialog() {
+    box->addItems({QStringLiteral("ａ"), QStringLiteral("ｂ"), QStringLiteral("ｃ"), QStringLiteral("ｄ")});
+    platform::MakeDropDown(box);
+    box->move(0, 40);
+    dialog.show();
+    button->setFocus();
+    testing::ProcessEvents();
+  }
+
+  QDialog dialog;
+  QPushButton* button = new QPushButton(QStringLiteral("決定"), &dialog);
+  QComboBox* box = new QComboBox(&dialog);
+};
+
+TEST_F(DropDownDialog, OpensWhenTheFocusComesAndLetsGoOfAPickedEntry) {
+  EXPECT_FALSE(testing::ListOpen(box)) << "not before the list has the focus";
+  testing::ClickIntoList(box);
+  ASSERT_TRUE(testing::ListOpen(box));
+  testing::ClickListEntry(box, 2);
+  EXPECT_EQ(box->currentIndex(), 2);
+  testing::ProcessEvents(50);
+  EXPECT_FALSE(testing::ListOpen(box)) << "the focus came back from the list: it stays closed";
+  EXPECT_TRUE(box->hasFocus());
+
+  button->setFocus(Qt::TabFocusReason);
+  box->setFocus(Qt::TabFocusReason);
+  testing::ProcessEvents();
+  EXPECT_TRUE(testing::ListOpen(box)) << "Tab onto the list opens it again";
+}
+
+TEST_F(DropDownDialog, TheOpenListTakesNoKeysButEsc) {
+  testing::ClickIntoList(box);
+  ASSERT_TRUE(testing::ListOpen(box));
+  QWidget* list = box->view();
+  for (int key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter, Qt::Key_End, Qt::Key_Tab, Qt::Key_A}) {
+    QKeyEvent shortcut(QEvent::ShortcutOverride, key, Qt::NoModifier);
+    QApplication::sendEvent(list, &shortcut);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(list, &press);
+    testing::ProcessEvents();
+    EXPECT_TRUE(testing::ListOpen(box)) << key;
+  }
+  EXPECT_EQ(box->currentIndex(), 0);
+
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(list, &escape);
+  testing::ProcessEvents(50);
+  EXPECT_FALSE(testing::ListOpen(box));
+  EXPECT_EQ(box->currentIndex(), 0);
 }
 
 }  // namespace

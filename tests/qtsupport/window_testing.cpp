@@ -1,8 +1,11 @@
 #include "qtsupport/window_testing.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -112,5 +115,28 @@ void ProcessEvents(int milliseconds) {
     QApplication::processEvents(QEventLoop::AllEvents, 5);
   } while (clock.elapsed() < milliseconds);
 }
+
+void ClickIntoList(QComboBox* box) {
+  box->window()->activateWindow();
+  box->setFocus(Qt::MouseFocusReason);
+  ProcessEvents();
+}
+
+void ClickListEntry(QComboBox* box, int row) {
+  QAbstractItemView* view = box->view();
+  QWidget* target = view->viewport();
+  const QRect entry = view->visualRect(view->model()->index(row, box->modelColumn()));
+  const QPointF at(target->width() / 2, entry.center().y());
+  const QPointF global = target->mapToGlobal(at);
+  QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+  ProcessEvents();
+}
+
+bool ListOpen(const QComboBox* box) { return box->view()->isVisible(); }
 
 }  // namespace koratsu::testing

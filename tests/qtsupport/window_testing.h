@@ -10,6 +10,7 @@
 #include "platform/form.h"
 #include "shell/windows/qt_ui.h"
 
+class QComboBox;
 class QTimer;
 
 namespace koratsu::testing {
@@ -68,5 +69,13 @@ constexpr int kFirstTestForm = 100;
 
 // Lets Qt handle what is pending (deferred deletions, paint, timers due).
 void ProcessEvents(int milliseconds = 0);
+
+// The player's mouse on a drop-down list: the focus comes to it from a click,
+// as it does when the player clicks it (the list opens); then entry `row` of
+// the open list is clicked.
+void ClickIntoList(QComboBox* box);
+void ClickListEntry(QComboBox* box, int row);
+// Whether the list of `box` is open.
+bool ListOpen(const QComboBox* box);
 
 }  // namespace koratsu::testing

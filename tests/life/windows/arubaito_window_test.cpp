@@ -119,6 +119,29 @@ TEST_F(ArubaitoWindowTest, ARefusalKeepsTheDialogAndAStartOpensTheJobsWindow) {
   EXPECT_EQ(progress->Shape[0]->width(), progress->Shape10[0]->width()) << "a full bar at the start";
 }
 
+TEST_F(ArubaitoWindowTest, AJobPickedInTheListIsTheOneStarted) {
+  g().Stamina = 20;
+  ModalScript script;
+  script.When(form::kArubaito, [&](Form& form) {
+    auto& dialog = static_cast<Form32&>(form);
+    QComboBox* list = dialog.Combo1[0];
+    testing::ClickIntoList(list);
+    ASSERT_TRUE(testing::ListOpen(list));
+    testing::ClickListEntry(list, 6);  // the employment office
+    ProcessEvents(100);
+    EXPECT_FALSE(testing::ListOpen(list)) << "the list lets go of the picked entry";
+    EXPECT_EQ(dialog.Label1[6]->text(), QStringLiteral("-2ﾎﾟｲﾝﾄ"));
+    dialog.Command3->click();
+  });
+  ui::Show(form::kArubaito, ui::Modal);
+  ProcessEvents();
+  EXPECT_TRUE(script.Done());
+  EXPECT_FALSE(ui::IsLoaded(form::kArubaito));
+  EXPECT_EQ(g().KoudouMode, 3);
+  EXPECT_EQ(g().ArubaitoKind, 7);
+  EXPECT_EQ(g().Stamina, 18);
+}
+
 TEST_F(ArubaitoWindowTest, TheJobEndedWindowPaysOnceAsItOpens) {
   g().Kingaku = 100;
   g().ArubaitoPayChosen = 50000;

@@ -17,15 +17,8 @@ namespace koratsu::save {
 // file could carry back (a text that is not a number, more rows than its table).
 Result SaveFileBytes(const GameState& g, std::string& bytes);
 
-// Writes the file for `g` in place of what `path` held. The file is written
-// to a new file beside it, put on the disk and then renamed over `path`, so
-// that a failure at any step leaves `path` as it was (and removes the new
-// file). A path that is a link has the file it names replaced; a new file
-// gets the permissions the process gives new files, a replaced one keeps its own.
+// Writes the file for `g` in place of what `path` held, as ReplaceFile does
+// (replace_file.h): a failure at any step leaves `path` as it was.
 Result WriteSaveFile(const GameState& g, const std::string& path);
-
-// The names tried, in this order, for the new file beside `target`. Each is
-// created only when nothing stands there yet, never through a link.
-std::string TemporaryPath(const std::string& target, int attempt);
 
 }  // namespace koratsu::save

@@ -6,6 +6,7 @@
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "save/busy_game.h"
+#include "save/replace_file.h"
 #include "save/writer.h"
 #include "state/game_state.h"
 #include "support/save_bytes.h"
@@ -43,6 +45,22 @@ using testing::WriteAll;
 using testing::TempFolder;
 
 fs::perms Permissions(const fs::path& path) { return fs::status(path).permissions() & fs::perms::all; }
+
+// The number of a process that has ended.
+pid_t EndedProcess() {
+  pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+// The name of the new file a save of `target` by `process` would try first.
+std::string TemporaryNameOf(const fs::path& target, pid_t process) {
+  std::string name = fs::path(save::TemporaryPath(target.string(), 0)).filename().string();
+  std::string own = "-" + std::to_string(::getpid()) + "-";
+  name.replace(name.find(own), own.size(), "-" + std::to_string(process) + "-");
+  return name;
+}
 
 // The process's mask, set for the life of the scope.
 class MaskScope {
@@ -174,6 +192,68 @@ TEST_F(SaveReplaceTest, ThroughALinkTheFileItNamesIsReplacedAndTheLinkStays) {
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadAll(real), SavedBytes(*game));
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"game.krt", "link.krt"}));
+}
+
+TEST_F(SaveReplaceTest, ANameAsLongAsTheSystemAllowsSaves) {
+  const std::string names[] = {
+      std::string(251, 'x') + ".krt",
+      [] {
+        std::string name;
+        for (int i = 0; i < 83; ++i) name += "漫";
+        return name + ".krt";
+      }(),
+  };
+  for (const std::string& name : names) {
+    TempFolder own;
+    save::Result written = save::WriteSaveFile(*game, (own / name).string());
+    ASSERT_TRUE(written) << written.error;
+    EXPECT_EQ(ReadAll(own / name), SavedBytes(*game));
+    EXPECT_EQ(own.Names(), std::vector<std::string>{name});
+  }
+}
+
+TEST_F(SaveReplaceTest, ThroughALinkToAFileNotYetThereThatFileIsWrittenAndTheLinkStays) {
+  fs::path link = folder / "link.krt";
+  fs::create_symlink("hop.krt", link);
+  fs::create_symlink(folder / "game.krt", folder / "hop.krt");
+  save::Result written = save::WriteSaveFile(*game, link.string());
+  ASSERT_TRUE(written) << written.error;
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_TRUE(fs::is_symlink(folder / "hop.krt"));
+  EXPECT_EQ(ReadAll(folder / "game.krt"), SavedBytes(*game));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"game.krt", "hop.krt", "link.krt"}));
+}
+
+TEST_F(SaveReplaceTest, LinksThatLeadRoundInACircleAreRefusedAndNothingIsMade) {
+  fs::create_symlink("b.krt", folder / "a.krt");
+  fs::create_symlink("a.krt", folder / "b.krt");
+  save::Result written = save::WriteSaveFile(*game, (folder / "a.krt").string());
+  EXPECT_FALSE(written);
+  EXPECT_NE(written.error, "");
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a.krt", "b.krt"}));
+}
+
+TEST_F(SaveReplaceTest, ASaveRemovesWhatAKilledSaveOfTheSameFileLeftAndNothingElse) {
+  fs::path target = folder / "game.krt";
+  WriteAll(target, "the previous game");
+  std::string leftover = TemporaryNameOf(target, EndedProcess());
+  WriteAll(folder / leftover, "half a game");
+  const std::string kept[] = {
+      TemporaryNameOf(target, ::getppid()),                   // a save still running
+      TemporaryNameOf(folder / "other.krt", EndedProcess()),  // another file's
+      "game.krt.bak",
+      leftover + ".bak",
+  };
+  for (const std::string& name : kept) WriteAll(folder / name, "someone else's");
+  std::string folderInTheWay = TemporaryNameOf(target, EndedProcess());
+  fs::create_directory(folder / folderInTheWay);
+
+  save::Result written = save::WriteSaveFile(*game, target.string());
+  ASSERT_TRUE(written) << written.error;
+  EXPECT_FALSE(fs::exists(folder / leftover));
+  for (const std::string& name : kept) EXPECT_EQ(ReadAll(folder / name), "someone else's") << name;
+  EXPECT_TRUE(fs::is_directory(folder / folderInTheWay));
+  EXPECT_EQ(ReadAll(target), SavedBytes(*game));
 }
 
 }  // namespace

@@ -1,0 +1,85 @@
+// The pictures of the publishing windows (posting, contest result, feature,
+// fan letter, notices, offers, awards), as the build drew them.
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "qtsupport/generated_pictures.h"
+#include "ui/forms.h"
+
+namespace koratsu {
+namespace {
+
+using testing::Generated;
+
+struct Picture {
+  int form;
+  std::string control;
+  QSize size;
+  std::string Path() const { return form::PicturePath(form, control); }
+};
+
+const std::vector<Picture>& Pictures() {
+  static const std::vector<Picture> pictures = {
+      {form::kPostingAnimation, "Picture1", {285, 69}},
+      {form::kPostingAnimation, "Image1", {32, 32}},
+      {form::kContestArticle, "Image1", {288, 176}},
+      {form::kContestArticle, "MouseIcon", {32, 32}},
+      {form::kFeaturedArticle, "Image1", {120, 160}},
+      {form::kFanLetter, "Image1", {120, 90}},
+      {form::kFeeNotice, "Image1", {64, 64}},
+      {form::kVeryPopular, "Image1", {64, 64}},
+      {form::kComicsMilestone, "Image1", {64, 64}},
+      {form::kCongratulation, "Image1", {64, 64}},
+      {form::kBigGain, "Image1", {64, 64}},
+      {form::kAccident, "Image1(0)", {96, 72}},
+      {form::kAccident, "Image1(1)", {96, 72}},
+      {form::kSerialMilestone, "Image2(0)", {96, 72}},
+      {form::kSerialMilestone, "Image2(1)", {96, 72}},
+      {form::kSerialMilestone, "Image2(2)", {96, 72}},
+      {form::kSerialMilestone, "Image2(3)", {96, 72}},
+  };
+  return pictures;
+}
+
+TEST(PublishingPicturesTest, EachHasItsSizeAndShowsSomething) {
+  for (const Picture& p : Pictures()) {
+    const QImage image = Generated(p.Path());
+    ASSERT_FALSE(image.isNull()) << p.Path();
+    EXPECT_EQ(image.size(), p.size) << p.Path();
+    EXPECT_GT(testing::OpaquePixels(image), image.width() * image.height() / 4) << p.Path();
+  }
+}
+
+// A window that picks one of several pictures by a mode shows a different one for each.
+TEST(PublishingPicturesTest, PicturesAWindowChoosesBetweenDiffer) {
+  const std::vector<std::vector<std::string>> groups = {
+      {"Image1(0)", "Image1(1)"},
+      {"Image2(0)", "Image2(1)", "Image2(2)", "Image2(3)"},
+  };
+  const int forms[] = {form::kAccident, form::kSerialMilestone};
+  for (std::size_t g = 0; g < groups.size(); ++g)
+    for (std::size_t i = 0; i < groups[g].size(); ++i)
+      for (std::size_t j = i + 1; j < groups[g].size(); ++j)
+        EXPECT_NE(Generated(form::PicturePath(forms[g], groups[g][i])),
+                  Generated(form::PicturePath(forms[g], groups[g][j])))
+            << forms[g] << " " << groups[g][i] << " " << groups[g][j];
+}
+
+// The envelope flies over the street and the hand points over the spread:
+// both are clear round their shape.
+TEST(PublishingPicturesTest, TheEnvelopeAndThePointerAreClearRoundTheirShape) {
+  for (const std::string& path : {form::PicturePath(form::kPostingAnimation, "Image1"),
+                                  form::PicturePath(form::kContestArticle, "MouseIcon")}) {
+    const QImage image = Generated(path);
+    ASSERT_FALSE(image.isNull()) << path;
+    EXPECT_EQ(qAlpha(image.pixel(image.width() - 1, 0)), 0) << path;
+    EXPECT_EQ(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0) << path;
+  }
+}
+
+}  // namespace
+}  // namespace koratsu

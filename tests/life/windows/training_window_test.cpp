@@ -71,6 +71,7 @@ TEST_F(TrainingWindowTest, OpensOnTheFirstCourseAndStartsOnlyWhenMoneyAndStamina
         g().Stamina = 6;
         dialog->Command3->click();
       });
+  main.Timer1->setInterval(60 * 60 * 1000);  // no tick may take the resume request before it is read
   main.SetClockRunning(true);
   ui::Show(form::kTraining, ui::Modal);
   ProcessEvents();

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <numbers>
 #include <utility>
+#include <vector>
 
+#include "pictures/paint.h"
 #include "pictures/scene_kit.h"
 #include "ui/forms.h"
 
@@ -68,17 +70,17 @@ QImage Ink() {
   s.Line(36, 27, 37, 26, Rgb(90, 96, 130));
   s.Rect(52, 16, 5, 1, Rgb(120, 126, 160));
   s.Plot(31, 39, Rgb(120, 126, 160));
-  // The bottle on its side, its mouth in the pool.
-  s.Sprite(Outlined(26, 18, [](Scene& b) {
-             b.Polygon({{3, 2}, {19, 2}, {19, 15}, {3, 15}}, Rgb(70, 90, 120));
-             b.Rect(4, 3, 14, 3, Rgb(140, 170, 200));
-             b.Rect(4, 11, 14, 3, Rgb(40, 52, 70));
-             b.Rect(8, 6, 8, 5, Rgb(236, 230, 210));
-             b.Rect(9, 8, 6, 1, Rgb(200, 50, 50));
-             b.Rect(19, 5, 5, 8, Rgb(30, 30, 40));
-             b.Rect(19, 5, 5, 1, Rgb(90, 90, 110));
+  // The bottle on its side, its mouth in the pool: dark glass, a label, the cap rolled away.
+  s.Sprite(Outlined(28, 20, [](Scene& b) {
+             b.Blob(16, 10, 10, 8, Rgb(60, 74, 104));
+             b.Rect(7, 6, 18, 1, Rgb(150, 176, 210));
+             b.Rect(12, 7, 8, 6, Rgb(236, 230, 210));
+             b.Rect(13, 9, 6, 1, Rgb(200, 50, 50));
+             b.Rect(1, 7, 6, 6, Rgb(40, 48, 66));
+             b.Rect(1, 7, 6, 1, Rgb(110, 124, 150));
            }),
-           60, 8);
+           56, 6);
+  s.Sprite(Outlined(8, 8, [](Scene& c) { c.Blob(4, 4, 3, 3, Rgb(40, 40, 52)); }), 84, 4);
   // The pen, dropped beside the page.
   s.Thick(70, 62, 90, 48, 2, Rgb(60, 60, 72));
   s.Line(70, 62, 74, 59, Rgb(200, 200, 210));
@@ -86,42 +88,60 @@ QImage Ink() {
   return s.Image();
 }
 
-QImage Fire() {
-  Scene s(kWidth, kHeight);
-  s.Gradient(0, 0, kWidth, kHeight, {Rgb(30, 20, 30), Rgb(60, 30, 34), Rgb(110, 44, 30)});
-  // Smoke rolling up.
-  for (int i = 0; i < 7; ++i)
-    s.Blob(20 + i * 10 + (i % 2) * 4, 10 + (i % 3) * 3, 10, 7, Rgb(80, 72, 78), 21 + static_cast<std::uint32_t>(i));
-  // The heap of pages, charred at their edges.
-  s.Polygon({{8, 66}, {20, 52}, {50, 48}, {78, 54}, {90, 66}}, kPaper);
-  for (int i = 0; i < 5; ++i) s.Line(16 + i * 12, 58 - i % 2 * 3, 28 + i * 12, 56 + i % 2 * 2, Rgb(200, 196, 186));
-  for (int x = 8; x < 91; ++x)
-    for (int y = 46; y < 67; ++y)
-      if (s.At(x, y) == (kPaper | 0xFF000000u) && Noise(x, y, 5) < (y < 56 ? 0.55 : 0.12))
-        s.Plot(x, y, Noise(x, y, 6) > 0.5 ? Rgb(40, 30, 30) : Rgb(110, 70, 40));
-  // The flames: tongues of different heights, white at the core, red at the tips.
-  for (int x = 10; x < 88; ++x) {
-    const double t = (x - 10) / 78.0;
-    const double height = (28 + 14 * std::sin(t * std::numbers::pi) * 1.2) * (0.7 + 0.3 * std::sin(x * 0.9)) +
-                          6 * std::sin(x * 0.37 + 1);
-    const int base = 60;
-    for (int y = base - static_cast<int>(height); y < base; ++y) {
-      const double up = static_cast<double>(base - y) / height;
-      const double core = std::abs(t - 0.5) * 2;
-      const double heat = (1 - up) * (1 - 0.6 * core);
-      Color c = Rgb(200, 40, 24);
-      if (heat > 0.62) c = Rgb(255, 250, 200);
-      else if (heat > 0.45) c = Rgb(255, 220, 80);
-      else if (heat > 0.25) c = Rgb(250, 150, 40);
-      else if (heat > 0.1) c = Rgb(232, 90, 30);
-      s.Plot(x, y, c);
+// A flame of tongues rising from `base`: each tongue {centre, half width, height}.
+struct Tongue {
+  double x, half, height;
+};
+
+void Flame(Scene& s, const std::vector<Tongue>& tongues, int base, double scale, Color c) {
+  for (const Tongue& t : tongues) {
+    const double half = t.half * scale, height = t.height * scale;
+    for (int x = static_cast<int>(t.x - half); x <= static_cast<int>(t.x + half); ++x) {
+      const double side = std::abs(x + 0.5 - t.x) / half;
+      if (side > 1) continue;
+      const int top = base - static_cast<int>(height * std::pow(1 - side, 1.4));
+      for (int y = top; y < base; ++y) s.Plot(x, y, c);
     }
   }
-  // Sparks and the glow on the floor.
-  for (int i = 0; i < 16; ++i)
-    s.Plot(8 + static_cast<int>(Noise(i, 0, 9) * 80), 4 + static_cast<int>(Noise(i, 1, 9) * 30),
-           i % 2 ? Rgb(255, 200, 80) : Rgb(250, 120, 40));
-  s.Gradient(0, 66, kWidth, 6, {Rgb(140, 60, 30), Rgb(80, 36, 26)});
+}
+
+QImage Fire() {
+  Scene s(kWidth, kHeight);
+  // A dark room: the wall, the floor boards, and the fire's glow on both.
+  s.Gradient(0, 0, kWidth, 56, {Rgb(34, 22, 30), Rgb(52, 30, 36)});
+  for (int y = 56; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) s.Plot(x, y, (y - 56) % 5 == 0 ? Rgb(40, 24, 20) : Rgb(70, 42, 32));
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const double glow = std::max(0.0, 1 - std::hypot((x - 48) / 1.3, y - 48.0) / 46);
+      const double level = glow * 3;
+      const int step = static_cast<int>(level) + (art::Dither(x, y, level - std::floor(level)) ? 1 : 0);
+      if (step > 0) s.Plot(x, y, Mix(s.At(x, y), Rgb(250, 120, 50), step * 0.16));
+    }
+  // Smoke rolling up from the flames.
+  for (int i = 0; i < 6; ++i)
+    s.Blob(26 + i * 9 + (i % 2) * 3, 9 + (i % 3) * 3, 9, 6, Rgb(86, 76, 84), 21 + static_cast<std::uint32_t>(i));
+  // The flames: red at the edges, white at the heart.
+  const std::vector<Tongue> tongues = {{28, 9, 20}, {36, 9, 32}, {45, 11, 44}, {55, 9, 36},
+                                       {64, 9, 24}, {41, 5, 30}, {51, 6, 40}, {70, 5, 14}};
+  constexpr int base = 60;
+  Flame(s, tongues, base, 1.0, Rgb(212, 52, 30));
+  Flame(s, tongues, base, 0.84, Rgb(246, 130, 36));
+  Flame(s, tongues, base, 0.62, Rgb(252, 204, 70));
+  Flame(s, tongues, base, 0.36, Rgb(255, 246, 196));
+  // Sparks flying off.
+  for (int i = 0; i < 14; ++i)
+    s.Plot(20 + static_cast<int>(Noise(i, 0, 9) * 56), 6 + static_cast<int>(Noise(i, 1, 9) * 26),
+           i % 2 ? Rgb(255, 210, 90) : Rgb(250, 130, 40));
+  // The pages in front, curling and charred where the fire has them.
+  const Color edge = Rgb(250, 150, 60), char_ = Rgb(40, 28, 26);
+  s.Polygon({{20, 66}, {30, 56}, {52, 58}, {46, 68}}, kPaper);
+  s.Polygon({{44, 67}, {56, 55}, {78, 58}, {74, 68}}, Rgb(236, 232, 220));
+  s.Polygon({{30, 68}, {38, 60}, {62, 62}, {58, 69}}, kPaper);
+  for (int i = 0; i < 3; ++i) s.Line(36 + i * 7, 63 + i % 2, 42 + i * 7, 63 + i % 2, Rgb(170, 168, 176));
+  s.Line(30, 56, 52, 58, char_), s.Line(31, 57, 40, 58, edge);
+  s.Line(56, 55, 78, 58, char_), s.Line(60, 56, 72, 57, edge);
+  s.Line(38, 60, 62, 62, char_), s.Line(44, 61, 56, 62, edge);
   s.Frame();
   return s.Image();
 }

@@ -113,10 +113,11 @@ QImage HeroBust(int width, int height, const HeroLook& look, bool mirrored) {
   const QImage flat = s.Image();
   auto outside = [&](int x, int y) { return !flat.rect().contains(x, y) || qAlpha(flat.pixel(x, y)) != 255; };
   const int rim = width >= 40 ? 2 : 1;
+  const double sheen = width >= 30 ? 1.9 : width >= 20 ? 1.3 : 1.0;  // the smallest would go grey
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       if ((flat.pixel(x, y) & 0xFFFFFFu) == (hair & 0xFFFFFFu) && y < 0.3 * h && (outside(x - 1, y - 1) || outside(x - rim, y - rim)))
-        s.Plot(x, y, Shade(hair, 1.9));
+        s.Plot(x, y, Shade(hair, sheen));
   ShadeOf(s, hair, Shade(hair, 0.7), [](double u, double) { return Ramp(u, 0.66, 0.8); });
   s.Outline(kInk);
   return mirrored ? s.Image().mirrored(true, false) : s.Image();

@@ -61,8 +61,12 @@ QImage FansCharacter() {
     const Color body = Rgb(255, 226, 120);
     s.Polygon({{7, 11}, {9, 2}, {14, 8}}, body);
     s.Polygon({{20, 8}, {25, 2}, {27, 11}}, body);
-    s.Thick(27, 22, 31, 16, 2, body);
-    s.Blob(17, 17, 12, 10, body);
+    s.Polygon({{9.5, 8}, {10, 4}, {12, 7}}, Rgb(250, 160, 160));
+    s.Polygon({{22, 7}, {24.5, 4}, {25, 8}}, Rgb(250, 160, 160));
+    s.Thick(27, 22, 31, 16, 2, Rgb(240, 196, 96));
+    s.Oval(17, 17, 12, 10, Rgb(240, 196, 96));
+    s.Oval(16, 16, 10.5, 8.5, body);
+    s.Oval(12, 12, 3, 2, Rgb(255, 246, 200));
     s.Rect(11, 15, 2, 3, kInk);
     s.Rect(21, 15, 2, 3, kInk);
     s.Plot(11, 15, kWhite), s.Plot(21, 15, kWhite);

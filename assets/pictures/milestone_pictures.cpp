@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "pictures/scene_kit.h"
 #include "ui/forms.h"
@@ -37,22 +38,31 @@ QImage Tenth() {
       s.Plot(x, y, streamers[k % 4]);
       s.Plot(x + 1, y, Shade(streamers[k % 4], 0.8));
     }
-  // The ball, its two halves swung open on their string.
-  s.Rect(47, 0, 2, 4, Rgb(120, 90, 60));
-  s.Sprite(Outlined(50, 18, [](Scene& b) {
-             b.Polygon({{24, 2}, {4, 2}, {8, 10}, {16, 14}, {24, 13}}, kGold);
-             b.Polygon({{26, 2}, {46, 2}, {42, 10}, {34, 14}, {26, 13}}, kRed);
-             b.Rect(5, 2, 19, 2, Shade(kGold, 1.3));
-             b.Rect(26, 2, 20, 2, Shade(kRed, 1.3));
-             b.Rect(16, 8, 8, 5, Shade(kGold, 0.78));
-             b.Rect(34, 8, 8, 5, Shade(kRed, 0.7));
+  // The ball, its two halves swung open on the hinge at the top.
+  s.Rect(47, 0, 2, 6, Rgb(120, 90, 60));
+  s.Sprite(Outlined(52, 30, [](Scene& b) {
+             constexpr double r = 11, open = 0.95;
+             for (int side = -1; side <= 1; side += 2) {
+               std::vector<Pt> half;
+               for (int k = 0; k <= 16; ++k) {
+                 const double phi = (side < 0 ? 0.5 : 1.5) * std::numbers::pi + k * std::numbers::pi / 16;
+                 const double x = r * std::cos(phi), y = r + r * std::sin(phi);
+                 const double a = -side * open;
+                 half.push_back({26 + x * std::cos(a) - y * std::sin(a), 6 + x * std::sin(a) + y * std::cos(a)});
+               }
+               b.Polygon(half, side < 0 ? kGold : kRed);
+               b.Line(26, 6, static_cast<int>(half.front().x), static_cast<int>(half.front().y), kRed);
+             }
+             for (int y = 0; y < 30; ++y)
+               for (int x = 0; x < 52; ++x)
+                 if ((x + y) % 5 == 0 && b.Opaque(x, y)) b.Plot(x, y, Shade(b.At(x, y), 1.3));
            }),
-           23, 3);
+           22, 0);
   // The banner hanging out of it.
-  s.InkBlock(34, 16, 28, 44, kWhite);
-  s.Rect(35, 17, 2, 42, Rgb(236, 232, 222));
-  s.Digits(38, 22, "10", kRed, 2);
-  s.Write(40, 40, QStringLiteral("回"), 16, kRed, 0);
+  s.InkBlock(35, 20, 26, 44, kWhite);
+  s.Rect(36, 21, 2, 42, Rgb(236, 232, 222));
+  s.Digits(38, 25, "10", kRed, 2);
+  s.Write(40, 43, QStringLiteral("回"), 16, kRed, 0);
   s.Confetti(2, 2, 92, 66, 50, 10);
   s.Frame();
   return s.Image();
@@ -100,10 +110,9 @@ QImage Fiftieth() {
   s.Rays(48, 30, 12, Rgb(80, 130, 220), Rgb(110, 160, 236));
   // Laurel branches curving up round the medal.
   for (int side = -1; side <= 1; side += 2)
-    for (int i = 0; i < 8; ++i) {
-      const double a = std::numbers::pi * (0.6 + i * 0.1);
-      const double x = 48 + side * 30 * std::cos(a - std::numbers::pi), y = 32 + 26 * std::sin(a - std::numbers::pi / 2);
-      s.Blob(x, y, 3.5, 2, Rgb(76, 160, 70));
+    for (int i = 0; i < 7; ++i) {
+      const double a = std::numbers::pi * (0.62 + i * 0.075);
+      s.Blob(48 - side * 27 * std::cos(std::numbers::pi - a), 32 + 24 * std::sin(a), 3.5, 2.2, Rgb(76, 160, 70));
     }
   // The ribbon tails.
   s.Polygon({{38, 40}, {48, 40}, {44, 68}, {40, 64}, {34, 68}}, kInk);

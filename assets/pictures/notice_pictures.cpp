@@ -65,7 +65,8 @@ QImage Popular() {
   Scene s(kSize, kSize);
   s.Gradient(0, 0, kSize, kSize, {Rgb(40, 26, 76), Rgb(76, 40, 110), Rgb(120, 56, 130)});
   // The spotlight falls on the volume.
-  s.TintPolygon({{22, 0}, {42, 0}, {54, 50}, {10, 50}}, 1.45, 0.6);
+  s.TintPolygon({{22, 0}, {42, 0}, {54, 50}, {10, 50}}, 1.22);
+  s.TintPolygon({{26, 0}, {38, 0}, {47, 50}, {17, 50}}, 1.15);
   s.Rect(20, 42, 24, 4, Rgb(170, 120, 200));
   s.Rect(20, 42, 24, 1, Rgb(220, 190, 240));
   s.InkBlock(21, 12, 22, 30, Rgb(250, 250, 250));
@@ -80,18 +81,24 @@ QImage Popular() {
   s.Heart(8, 30, Rgb(250, 140, 180));
   s.Twinkle(14, 6, kWhite, true);
   s.Twinkle(56, 40, kWhite);
-  // The crowd: heads and waving arms with light sticks.
-  const Color heads[] = {Rgb(30, 20, 40), Rgb(44, 30, 56), Rgb(36, 24, 46)};
-  for (int i = 0; i < 9; ++i) {
-    const int x = 2 + i * 7 + (i % 2);
-    if (i % 3 == 1) {
-      s.Thick(x + 4, 52, x + 6 + (i % 2) * 2, 44, 2, heads[1]);
-      s.Rect(x + 6 + (i % 2) * 2, 38, 2, 6, i % 2 ? Rgb(120, 240, 250) : Rgb(250, 130, 220));
+  // The crowd in two rows: heads in silhouette with the light on their
+  // tops, arms waving light sticks.
+  for (int row = 0; row < 2; ++row) {
+    const Color crowd = row == 0 ? Rgb(62, 42, 86) : Rgb(26, 18, 38);
+    const Color rim = row == 0 ? Rgb(160, 126, 200) : Rgb(104, 80, 140);
+    for (int i = 0; i < 9; ++i) {
+      const int x = (row == 0 ? 6 : 2) + i * 8 - (i % 2), y = (row == 0 ? 51 : 57) + (i % 3 == 1 ? -1 : 0);
+      if (row == 1 && i % 3 == 1) {
+        const int hand = x + 4;
+        s.Thick(x + 2, y + 2, hand, y - 8, 2, crowd);
+        s.Rect(hand, y - 15, 2, 7, i % 2 ? Rgb(120, 240, 250) : Rgb(250, 130, 220));
+        s.Plot(hand, y - 15, kWhite);
+      }
+      s.Oval(x, y, 4, 4.5, crowd);
+      for (int dx = -2; dx <= 2; ++dx) s.Plot(x + dx, y - 4 + (dx * dx) / 3, rim);
     }
-    s.Blob(x + 3, 53 + (i % 2), 4.5, 5, heads[i % 3]);
+    s.Rect(0, row == 0 ? 55 : 61, kSize, row == 0 ? 4 : 3, crowd);
   }
-  s.Rect(0, 57, kSize, 7, Rgb(30, 20, 40));
-  for (int i = 0; i < 10; ++i) s.Blob(i * 7, 59, 4, 4, Rgb(22, 14, 30));
   s.Frame();
   return s.Image();
 }

@@ -68,6 +68,14 @@ void Scene::Blob(double cx, double cy, double rx, double ry, Color body, std::ui
     }
 }
 
+void Scene::Oval(double cx, double cy, double rx, double ry, Color c) {
+  for (int y = static_cast<int>(cy - ry) - 1; y <= static_cast<int>(cy + ry) + 1; ++y)
+    for (int x = static_cast<int>(cx - rx) - 1; x <= static_cast<int>(cx + rx) + 1; ++x) {
+      const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+      if (dx * dx + dy * dy <= 1) Plot(x, y, c);
+    }
+}
+
 void Scene::Block(int x, int y, int w, int h, Color body) {
   Rect(x, y, w, h, body);
   Rect(x, y + h - 1, w, 1, Shade(body, 0.65));

@@ -41,6 +41,29 @@ const std::vector<Picture>& Pictures() {
       {form::kSerialMilestone, "Image2(1)", {96, 72}},
       {form::kSerialMilestone, "Image2(2)", {96, 72}},
       {form::kSerialMilestone, "Image2(3)", {96, 72}},
+      {form::kReturnsNotice, "Image1(0)", {64, 64}},
+      {form::kReturnsNotice, "Image1(1)", {64, 64}},
+      {form::kFriendship, "Image1(0)", {16, 16}},
+      {form::kFriendship, "Image1(1)", {16, 16}},
+      {form::kFriendship, "Image1(2)", {16, 16}},
+      {form::kFriendship, "Image1(3)", {16, 16}},
+      {form::kFriendship, "Image1(4)", {16, 16}},
+      {form::kComicsRelease, "Image1", {64, 88}},
+      {form::kMediaOffer, "Picture1(0)", {96, 72}},
+      {form::kMediaOffer, "Picture1(1)", {96, 72}},
+      {form::kMerchOffer, "Image1(0)", {64, 64}},
+      {form::kMerchOffer, "Image1(1)", {64, 64}},
+      {form::kMerchOffer, "Image1(2)", {64, 64}},
+      {form::kMerchOffer, "Image1(3)", {64, 64}},
+      {form::kMerchOffer, "Image1(4)", {64, 64}},
+      {form::kAward, "Picture1", {96, 96}},
+      {form::kAward, "Picture2", {96, 96}},
+      {form::kTrophies, "Picture2(5)", {48, 64}},
+      {form::kTrophies, "Image1(0)", {48, 64}},
+      {form::kTrophies, "Image1(1)", {48, 64}},
+      {form::kTrophies, "Image1(2)", {48, 64}},
+      {form::kTrophies, "Image1(3)", {48, 64}},
+      {form::kTrophies, "Image1(4)", {48, 64}},
   };
   return pictures;
 }
@@ -54,19 +77,28 @@ TEST(PublishingPicturesTest, EachHasItsSizeAndShowsSomething) {
   }
 }
 
-// A window that picks one of several pictures by a mode shows a different one for each.
+// A window that shows one of several pictures by a mode, a kind or a row
+// shows a different one for each; the trophy room's won cup differs from its
+// empty pedestal.
 TEST(PublishingPicturesTest, PicturesAWindowChoosesBetweenDiffer) {
-  const std::vector<std::vector<std::string>> groups = {
-      {"Image1(0)", "Image1(1)"},
-      {"Image2(0)", "Image2(1)", "Image2(2)", "Image2(3)"},
+  const struct {
+    int form;
+    std::vector<std::string> controls;
+  } groups[] = {
+      {form::kAccident, {"Image1(0)", "Image1(1)"}},
+      {form::kSerialMilestone, {"Image2(0)", "Image2(1)", "Image2(2)", "Image2(3)"}},
+      {form::kReturnsNotice, {"Image1(0)", "Image1(1)"}},
+      {form::kFriendship, {"Image1(0)", "Image1(1)", "Image1(2)", "Image1(3)", "Image1(4)"}},
+      {form::kMediaOffer, {"Picture1(0)", "Picture1(1)"}},
+      {form::kMerchOffer, {"Image1(0)", "Image1(1)", "Image1(2)", "Image1(3)", "Image1(4)"}},
+      {form::kAward, {"Picture1", "Picture2"}},
+      {form::kTrophies, {"Picture2(5)", "Image1(0)"}},
   };
-  const int forms[] = {form::kAccident, form::kSerialMilestone};
-  for (std::size_t g = 0; g < groups.size(); ++g)
-    for (std::size_t i = 0; i < groups[g].size(); ++i)
-      for (std::size_t j = i + 1; j < groups[g].size(); ++j)
-        EXPECT_NE(Generated(form::PicturePath(forms[g], groups[g][i])),
-                  Generated(form::PicturePath(forms[g], groups[g][j])))
-            << forms[g] << " " << groups[g][i] << " " << groups[g][j];
+  for (const auto& g : groups)
+    for (std::size_t i = 0; i < g.controls.size(); ++i)
+      for (std::size_t j = i + 1; j < g.controls.size(); ++j)
+        EXPECT_NE(Generated(form::PicturePath(g.form, g.controls[i])), Generated(form::PicturePath(g.form, g.controls[j])))
+            << form::Name(g.form) << " " << g.controls[i] << " " << g.controls[j];
 }
 
 // The envelope flies over the street and the hand points over the spread:

@@ -108,6 +108,17 @@ void Form40::Form_Load() {
   Command1[0]->setFocus();
 }
 
+// As in the desktop's own yes/no boxes, Y and N alone answer, as well as
+// with Alt.
+void Form40::keyPressEvent(QKeyEvent* event) {
+  constexpr Qt::KeyboardModifiers kHeld = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (!(event->modifiers() & kHeld)) {
+    if (event->key() == Qt::Key_Y) return Command1[0]->click();
+    if (event->key() == Qt::Key_N) return Command1[1]->click();
+  }
+  Form::keyPressEvent(event);
+}
+
 void Form40::SetMessage(const QString& text) { FitMessage(this, Label1, Command1, kYesNoDesign, text); }
 
 void Form40::Command1_Click(int index) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
@@ -48,6 +49,29 @@ TEST_F(MessageBoxTest, YesGivesSixAndNoSevenEachFromItsOwnBox) {
   EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 6);
   EXPECT_EQ(ui::AskYesNo("本当に引っ越しますか？"), 7);
   EXPECT_EQ(state.g().YesNoAnswer, Value(1));
+}
+
+TEST_F(MessageBoxTest, PlainYAndNAnswer) {
+  auto press = [](int key, Qt::KeyboardModifiers held = Qt::NoModifier) {
+    return [key, held](Form& form) {
+      QKeyEvent event(QEvent::KeyPress, key, held, QString());
+      QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &form, &event);
+    };
+  };
+  ModalScript script;
+  script.When(form::kYesNo, press(Qt::Key_Y))
+      .When(form::kYesNo, press(Qt::Key_N))
+      .When(form::kYesNo, press(Qt::Key_Y, Qt::ShiftModifier))
+      .When(form::kYesNo, [&](Form& form) {
+        press(Qt::Key_Y, Qt::ControlModifier)(form);  // not an answer
+        press(Qt::Key_A)(form);
+        EXPECT_TRUE(form.isVisible());
+        press(Qt::Key_N)(form);
+      });
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 6);
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 7);
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 6);
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 7);
 }
 
 TEST_F(MessageBoxTest, ABoxClosedWithoutItsButtonsCountsAsNo) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "roomview/sheet_layout.h"
+#include "roomview/walking.h"
 #include "state/game_state.h"
 #include "state/log.h"
 #include "state/random.h"
@@ -147,6 +148,8 @@ bool HireAssistant(const Value& page) {
     // A desk freed and seated again before the room moved on would still
     // carry the leaving mark, which would hide the newcomer for good.
     if (figure.Dir == kLeaving) figure.Dir = 0;
+    // Seen in the room at once, not only once the clock moves the figures.
+    ShowSeatedDesk(k);
     return true;
   }
   LogLine("HireAssistant: no free desk; the assistant is hired without one");

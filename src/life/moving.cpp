@@ -4,6 +4,7 @@
 
 #include "life/equipment.h"
 #include "roomview/furnish.h"
+#include "roomview/sheet_layout.h"
 #include "roomview/sprites.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
@@ -53,6 +54,10 @@ void MoveRoomIntoHouse() {
   player.X = kDoorX;
   player.Y = kDoorY;
   player.Depth = player.Y + g.Figure[0].Sprite / 1000;
+  // Standing at the door, seen at once: whatever he was doing in the old
+  // room (asleep in its bed he was hidden) stayed there.
+  player.SrcX = g.FigureSheetStride * g.Figure[0].Picture + sheet::kWalkColumn[0];
+  player.SrcY = sheet::kWalkRow[3];
   g.Figure[0].Place = 1;
 }
 

@@ -2,12 +2,19 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QSettings>
 
 #include "platform/qt_strings.h"
 
 namespace koratsu::platform {
 
 std::optional<std::string> ChooseFile(QWidget* parent, const ui::FileDialogRequest& request, bool save) {
+  // The dialog reads and writes a settings file of the toolkit's own (its
+  // history, the last folder) in the player's home; the game keeps nothing
+  // outside its saved games and says itself where a dialog opens. Pointed
+  // where no file can be made, the settings are neither read nor written.
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
   QFileDialog dialog(parent, Q(request.title));
   QString filter = Q(request.filter);
   dialog.setNameFilter(filter);

@@ -65,6 +65,7 @@ class Walker {
   void PlayerHouse();
   void AssistantDesk(int k);
   void ShowSeatedAssistant(int k);
+  void ShowNewcomer(int k);
   void ChooseDirection();
   void StopAtTarget();
   void Step();
@@ -193,6 +194,18 @@ void Walker::ShowSeatedAssistant(int k) {
   s_.SrcY = atDesk ? sheet::kPoseIdleRow[0] : sheet::kWalkRow[3];
 }
 
+// A desk just seated, shown before any update: a figure never placed stands
+// at the start of his way to the desk (the update goes on from there), and
+// any figure gets its newcomer's picture.
+void Walker::ShowNewcomer(int k) {
+  if (Place(0)) {
+    PutAt(kDeskRoutes[k].start);
+    s_.Depth = s_.Y + f_.Sprite / 1000;
+    f_.Place = 1;
+  }
+  ShowSeatedAssistant(k);
+}
+
 void Walker::ToDesk(Pixel start, Cell desk, int pose, Value& walking, Value& pieceFrame, const Value& pieceSprite,
                     int pieceX) {
   if (Place(0)) {
@@ -264,6 +277,14 @@ void Walker::Step() {
 bool DeskOccupied(const GameState& g, int k) { return g.AsiDesk[k] != -1; }
 
 }  // namespace
+
+void ShowSeatedDesk(int desk) {
+  GameState& g = State();
+  if (desk < 0 || desk > 3 || g.HouseKind != 1 || !DeskOccupied(g, desk)) return;
+  if (desk + 1 >= g.FigureCount.Index()) return;
+  rec::Figure& f = g.Figure[desk + 1];
+  Walker(g, f).ShowNewcomer(desk);
+}
 
 void MoveFigures() {
   GameState& g = State();

@@ -174,6 +174,11 @@ void Form5::Form_Load() {
   Timer1->start();
 }
 
+// The start unloads the editor from inside its own handler and opens the
+// schedule from there: the editor lives on until that returns, and its timer
+// would go on moving points by the schedule's arrows.
+void Form5::Form_Unload() { Timer1->stop(); }
+
 void Form5::BuildCandidateRows() {
   const long long count = State().CandidateCount.Index();
   for (long long r = 0; r < count; ++r) {

@@ -74,6 +74,7 @@ class Form5 : public platform::Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -30,6 +31,7 @@ class Form40 : public platform::Form {
 
  protected:
   void Form_Load() override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class Form42 : public platform::Form {

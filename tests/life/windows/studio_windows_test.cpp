@@ -111,6 +111,45 @@ class StudioWindowsTest : public ::testing::Test {
   std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
 };
 
+// Whether the room view's frame shows figure `figure`: it changes when the
+// figure is hidden.
+bool FigureSeen(Form1& view, GameState& g, int figure) {
+  const std::vector<std::uint32_t> shown = view.Graphic.pixels;
+  Value& source = g.Sprite[g.Figure[figure].Sprite].SrcY;
+  const Value kept = source;
+  source = sheet::kHiddenSourceY;
+  view.Timer1_Timer();
+  const bool seen = view.Graphic.pixels != shown;
+  source = kept;
+  view.Timer1_Timer();
+  return seen;
+}
+
+// With no activity under way the figures take no step; the player who moved
+// in and the assistant just hired are seen all the same.
+TEST_F(StudioWindowsTest, TheRoomShowsWhoMovedInAndWhoWasHiredBeforeTheClockRuns) {
+  g().Kingaku = 50000000;
+  g().LifeStatus = 3;
+  Walk(40);  // asleep in the apartment's bed, hidden in it
+  ASSERT_EQ(g().Sprite[g().Figure[0].Sprite].SrcY, Value(sheet::kHiddenSourceY));
+  g().LifeStatus = 1;
+  {
+    ModalScript script;
+    script.When(form::kYesNo, Yes);
+    main->MHikkosi_Click();
+  }
+  ASSERT_EQ(g().HouseKind, Value(1));
+  Form1* view = platform::Forms().Find<Form1>(form::kRoomView);
+  ASSERT_NE(view, nullptr);
+  ProcessEvents(100);
+  EXPECT_TRUE(FigureSeen(*view, g(), 0)) << "the player at the new room's door";
+
+  Hire(2);
+  ASSERT_NE(g().AsiDesk[0], Value(-1));
+  ProcessEvents(100);
+  EXPECT_TRUE(FigureSeen(*view, g(), 1)) << "the new assistant on his way to his desk";
+}
+
 // Asked for the picture equipment, hire or room-house (see Screenshot), the
 // play also takes it.
 TEST_F(StudioWindowsTest, TheStudioBuiltThroughItsWindows) {

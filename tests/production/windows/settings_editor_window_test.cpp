@@ -1,6 +1,7 @@
 #include "production/windows/settings_editor_window.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "platform/pictures.h"
 #include "production/new_manga.h"
 #include "production/windows/new_manga_choice_window.h"
+#include "production/windows/schedule_window.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
@@ -298,6 +300,43 @@ TEST_F(SettingsEditorWindowTest, TheCommandPlansAndStartsAWorkOrLeavesWithNothin
   EXPECT_EQ(g().KnowledgeItem[2].Point, 7);
   EXPECT_EQ(g().KnowledgeItem[3].Point, 3);
   EXPECT_EQ(g().FormSlot[form::kSettingsEditor].Mode, 0);
+  main.Timer1->stop();
+}
+
+TEST_F(SettingsEditorWindowTest, TheScheduleAfterTheStartMovesNothingOfTheClosedEditor) {
+  MDIForm1 main;
+  main.show();
+  int rises = 0;
+  ModalScript script;
+  script
+      .When(form::kSettingsEditor,
+            [&](Form& form) {
+              auto& editor = static_cast<Form5&>(form);
+              ASSERT_TRUE(editor.Timer1->isActive());
+              DoubleClick(editor.Label10[1]);  // 警察官, 7 points
+              Hold(editor.Image4[0], &editor, 5);
+              rises = qt.rises;
+              editor.Command1->click();  // the schedule opens from inside this handler
+            })
+      .When(form::kSchedule, [&](Form& form) {
+        auto& schedule = static_cast<Form15&>(form);
+        schedule.Timer1->stop();
+        const Value points = g().NewMangaSetting[0].Points;
+        const Value work = g().KnowledgeItem[2].PointWork;
+        // ▼ held over several of the editor's ticks, the editor not yet deleted.
+        Press(schedule.Image1[0]);
+        QElapsedTimer held;
+        held.start();
+        while (held.elapsed() < 4 * Form5::kTimerInterval) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        Release(schedule.Image1[0]);
+        EXPECT_EQ(g().NewMangaSetting[0].Points, points);
+        EXPECT_EQ(g().KnowledgeItem[2].PointWork, work);
+        EXPECT_EQ(qt.rises, rises) << "no rise sound from the closed editor";
+        form.Unload();
+      });
+  ui::Show(form::kSettingsEditor, ui::Modal);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(g().ProductionSlot[0].SettingPoints[0], 5);
   main.Timer1->stop();
 }
 

@@ -1,6 +1,7 @@
 #include "qtsupport/window_testing.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -111,6 +112,11 @@ void ProcessEvents(int milliseconds) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents(QEventLoop::AllEvents, 5);
   } while (clock.elapsed() < milliseconds);
+}
+
+void PressCloseBox(QWidget* window) {
+  QCloseEvent close;
+  QApplication::sendEvent(window, &close);
 }
 
 }  // namespace koratsu::testing

@@ -69,4 +69,7 @@ constexpr int kFirstTestForm = 100;
 // Lets Qt handle what is pending (deferred deletions, paint, timers due).
 void ProcessEvents(int milliseconds = 0);
 
+// The desktop's close request, as the close box or Alt+F4 sends it.
+void PressCloseBox(QWidget* window);
+
 }  // namespace koratsu::testing

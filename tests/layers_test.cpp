@@ -5,9 +5,11 @@
 //   state < ui < rules (clock production publishing life roomview save)
 //         < platform < windows (any */windows/) and shell < app
 //
-// A rule folder may include another rule folder's rules, never a window. The
-// plain C++ below the windows builds without Qt: outside windows/, platform/
-// and app/ no file includes a Qt header or a header of those folders.
+// A rule folder may include another rule folder's rules, never a window. One
+// subsystem's windows include no other subsystem's windows but the main
+// window: what they share lives in platform/. The plain C++ below the
+// windows builds without Qt: outside windows/, platform/ and app/ no file
+// includes a Qt header or a header of those folders.
 
 #include <filesystem>
 #include <fstream>
@@ -40,6 +42,15 @@ const char* LayerName(Layer layer) {
 
 bool IsWindows(const std::string& path) { return path.find("/windows/") != std::string::npos; }
 
+// The subsystem whose windows a path holds ("life" for "life/windows/x.h"), or "".
+std::string WindowsOf(const std::string& path) {
+  const size_t at = path.find("/windows/");
+  return at == std::string::npos ? std::string() : path.substr(0, at);
+}
+
+// Every window may reach the main window.
+const char* const kMainWindow = "shell/windows/main_window.h";
+
 // The layer of a path relative to src/ ("clock/tick.cpp"); nullopt for a
 // folder the layers do not know yet.
 std::optional<Layer> LayerOf(const std::string& path) {
@@ -70,6 +81,9 @@ std::string Fault(const std::string& file, const std::string& include, bool angl
   std::optional<Layer> from = LayerOf(file);
   std::optional<Layer> to = LayerOf(include);
   if (!to) return {};  // not one of ours: the compiler judges it
+  const std::string fromWindows = WindowsOf(file), toWindows = WindowsOf(include);
+  if (!fromWindows.empty() && !toWindows.empty() && fromWindows != toWindows && include != kMainWindow)
+    return "one subsystem's windows include no other subsystem's windows but the main window";
   if (*to > *from)
     return std::string(LayerName(*from)) + " may not include " + LayerName(*to) + ", a layer above it";
   if (IsPlainCode(file) && !IsPlainCode(include)) return "plain C++ reaches no Qt-bound header";
@@ -143,6 +157,11 @@ TEST(LayersTest, KnowsAnUpwardIncludeFromAnAllowedOne) {
       {"shell/windows/info_panel.cpp", "QLabel", true, true},
       {"shell/windows/info_panel.cpp", "shell/game_flow.h", false, true},
       {"roomview/windows/room_view_window.cpp", "shell/windows/main_window.h", false, true},
+      {"life/windows/outing_window.cpp", "life/windows/activity_controls.h", false, true},
+      {"production/windows/schedule_window.h", "life/windows/activity_controls.h", false, false},
+      {"publishing/windows/ending_window.cpp", "shell/windows/about_box.h", false, false},
+      {"shell/windows/info_panel.cpp", "production/windows/archive_window.h", false, false},
+      {"production/windows/schedule_window.h", "platform/gauges.h", false, true},
       {"platform/form.cpp", "ui/ui.h", false, true},
       {"platform/form.cpp", "shell/windows/main_window.h", false, false},
       {"app/main.cpp", "shell/windows/main_window.h", false, true},

@@ -79,7 +79,7 @@ constexpr int kFeaturedArticle = 63;       // not built yet
 constexpr int kFanLetter = 64;             // not built yet
 constexpr int kTrainingProgress = 65;      // life/windows/activity_progress_window.cpp
 constexpr int kReturnsNotice = 66;         // not built yet
-constexpr int kBigGain = 67;               // not built yet
+constexpr int kBigGain = 67;               // life/windows/big_gain_window.cpp
 constexpr int kPostingAnimation = 68;      // not built yet
 
 constexpr int kFirst = 1;

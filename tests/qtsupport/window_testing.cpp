@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -138,5 +139,10 @@ void ClickListEntry(QComboBox* box, int row) {
 }
 
 bool ListOpen(const QComboBox* box) { return box->view()->isVisible(); }
+
+void PressCloseBox(QWidget* window) {
+  QCloseEvent close;
+  QApplication::sendEvent(window, &close);
+}
 
 }  // namespace koratsu::testing

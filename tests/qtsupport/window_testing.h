@@ -78,4 +78,7 @@ void ClickListEntry(QComboBox* box, int row);
 // Whether the list of `box` is open.
 bool ListOpen(const QComboBox* box);
 
+// The desktop's close request, as the close box or Alt+F4 sends it.
+void PressCloseBox(QWidget* window);
+
 }  // namespace koratsu::testing

@@ -2,6 +2,7 @@
 
 #include "clock/tick.h"
 #include "life/activity_windows.h"
+#include "platform/panels.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -29,7 +30,7 @@ ActivityProgressWindow::ActivityProgressWindow(int pictureForm, const char* pict
     : Form({.kind = platform::FormKind::Owned, .centre = false, .removeCloseItem = true, .resumeClockOnUnload = true}) {
   platform::SetFixedClientSize(this, 4200, 1740);
 
-  Picture1 = SunkenPanel(this, 120, 120, 3960, 360);
+  Picture1 = platform::SunkenPanel(this, 120, 120, 3960, 360);
   Label1[0] = Text(Picture1, "", 90, 45, 3780, Qt::AlignHCenter);
 
   Image1 = new QLabel(this);

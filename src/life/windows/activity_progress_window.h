@@ -13,6 +13,7 @@
 
 #include "life/windows/activity_controls.h"
 #include "platform/form.h"
+#include "platform/gauges.h"
 
 namespace koratsu {
 
@@ -37,7 +38,7 @@ class ActivityProgressWindow : public platform::Form {
 
  private:
   void ShowTimeLeft();
-  GaugeBar bar_;
+  platform::GaugeBar bar_;
 };
 
 // The three windows by their names, each with its activity's picture.

@@ -2,7 +2,8 @@
 
 #include "clock/tick.h"
 #include "life/arubaito.h"
-#include "life/windows/activity_controls.h"
+#include "platform/heading_bar.h"
+#include "platform/panels.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 #include "state/money.h"
@@ -14,12 +15,15 @@ Form34::Form34() : Form({.removeCloseItem = true, .pauseClock = true}) {
   setWindowTitle(QStringLiteral("ｱﾙﾊﾞｲﾄ終了"));
   platform::SetFixedClientSize(this, 4200, 2250);
 
-  LabelC[0] = BandCaption(this, Shape1[0], "== ｱﾙﾊﾞｲﾄが終了しました  ==", 120, 120, 3960, 360);
-  Picture1 = SunkenPanel(this, 120, 600, 3960, 960);
-  Label1[0] = PanelText(Picture1, "合計給与", 150, 165, 1200, true);
-  Label1[1] = PanelText(Picture1, "", 1440, 165, 2400);
-  Label1[2] = PanelText(Picture1, "合計時間", 150, 525, 1200, true);
-  Label1[3] = PanelText(Picture1, "", 1440, 525, 2400);
+  const platform::HeadingBar heading =
+      platform::MakeHeadingBar(this, QStringLiteral("== ｱﾙﾊﾞｲﾄが終了しました  =="), 120, 120, 3960, 360);
+  Shape1[0] = heading.shape;
+  LabelC[0] = heading.label;
+  Picture1 = platform::SunkenPanel(this, 120, 600, 3960, 960);
+  Label1[0] = platform::PanelText(Picture1, "合計給与", 150, 165, 1200, true);
+  Label1[1] = platform::PanelText(Picture1, "", 1440, 165, 2400);
+  Label1[2] = platform::PanelText(Picture1, "合計時間", 150, 525, 1200, true);
+  Label1[3] = platform::PanelText(Picture1, "", 1440, 525, 2400);
 
   Command1 = new QPushButton(QStringLiteral("閉じる"), this);
   platform::Place(Command1, 2880, 1740, 1200, 390);

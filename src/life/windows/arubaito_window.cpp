@@ -1,6 +1,7 @@
 #include "life/windows/arubaito_window.h"
 
 #include "life/arubaito.h"
+#include "platform/panels.h"
 #include "platform/qt_strings.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
@@ -11,10 +12,10 @@ using platform::Q;
 
 Form32::Form32()
     : ActivityChoiceDialog("ｱﾙﾊﾞｲﾄをします", "== どのｱﾙﾊﾞｲﾄをしますか？  ==", form::kArubaito, "決定", 960) {
-  Label1[2] = PanelText(Picture1, "仕事期間", 150, 165, 1200, true);
-  Label1[3] = PanelText(Picture1, "", 1440, 165, 2520);
-  Label1[4] = PanelText(Picture1, "合計給与", 150, 525, 1200, true);
-  Label1[5] = PanelText(Picture1, "", 1440, 525, 2520);
+  Label1[2] = platform::PanelText(Picture1, "仕事期間", 150, 165, 1200, true);
+  Label1[3] = platform::PanelText(Picture1, "", 1440, 165, 2520);
+  Label1[4] = platform::PanelText(Picture1, "合計給与", 150, 525, 1200, true);
+  Label1[5] = platform::PanelText(Picture1, "", 1440, 525, 2520);
 }
 
 void Form32::Form_Load() {

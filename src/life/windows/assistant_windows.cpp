@@ -4,10 +4,10 @@
 
 #include "life/assistants.h"
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -31,7 +31,7 @@ AssistantForm::AssistantForm(const QString& caption, const QString& heading, con
   setWindowTitle(caption);
   platform::SetFixedClientSize(this, 4800, 2940);
 
-  const HeadingBar top = MakeHeadingBar(this, heading, 120, 120, 4560, 300);
+  const auto top = platform::MakeHeadingBar(this, heading, 120, 120, 4560, 300);
   Shape1[0] = top.shape;
   Label3[0] = top.label;
 
@@ -47,7 +47,7 @@ AssistantForm::AssistantForm(const QString& caption, const QString& heading, con
   const char* const captions[3] = {"名前", "技術", "仕事ﾎﾟｲﾝﾄ"};
   const int valueIndex[3] = {1, 0, 2};
   for (int row = 0; row < 3; ++row) {
-    const HeadingBar caption = MakeHeadingBar(this, platform::Q(captions[row]), 1440, kRowTop[row], 1080, 300);
+    const auto caption = platform::MakeHeadingBar(this, platform::Q(captions[row]), 1440, kRowTop[row], 1080, 300);
     Shape1[static_cast<std::size_t>(row + 1)] = caption.shape;
     Label1[static_cast<std::size_t>(captionIndex[row])] = caption.label;
     Shape3[static_cast<std::size_t>(row)] = new platform::Shape(this, platform::kWhite);

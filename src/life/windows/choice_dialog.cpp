@@ -2,9 +2,13 @@
 
 #include <QSignalBlocker>
 
+#include "life/activity_windows.h"
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
+#include "platform/panels.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
+#include "state/game_state.h"
 
 namespace koratsu {
 
@@ -23,9 +27,11 @@ ActivityChoiceDialog::ActivityChoiceDialog(const char* caption, const char* head
   const DialogTop top = BuildDialogTop(this, heading, Label3, Shape1[0], Shape1[1], pictureForm, "Image1(0)");
   Combo1[0] = top.list;
   Image1[0] = top.picture;
-  Picture1 = SunkenPanel(this, 1200, 1080, 4080, panelHeight);
+  Picture1 = platform::SunkenPanel(this, 1200, 1080, 4080, panelHeight);
 
-  Label2[2] = BandCaption(this, Shape1[2], "体力", 1200, 2205, 780, 300);
+  const auto stamina = platform::MakeHeadingBar(this, QStringLiteral("体力"), 1200, 2205, 780, 300);
+  Shape1[2] = stamina.shape;
+  Label2[2] = stamina.label;
   stamina_.Build(this, 2100, 2250, 1500, 3660, 720);
   Shape12[0] = stamina_.gauge.frame;
   Shape2[0] = stamina_.gauge.bar;
@@ -52,7 +58,8 @@ void ActivityChoiceDialog::ShowChoices(const std::vector<std::string>& names) {
     Combo1[0]->setCurrentIndex(0);
   }
   Combo1_Click();
-  stamina_.Show();
+  const GameState& g = State();
+  stamina_.Show(platform::Q(StaminaGaugeText()), g.Stamina.Num(), g.StaminaMax.Num());
   Command3->setFocus();
 }
 

@@ -16,6 +16,7 @@
 
 #include "life/windows/activity_controls.h"
 #include "platform/form.h"
+#include "platform/gauges.h"
 
 namespace koratsu {
 
@@ -47,7 +48,7 @@ class ActivityChoiceDialog : public platform::Form {
   void ShowChoices(const std::vector<std::string>& names);
 
  private:
-  StaminaGauge stamina_;
+  platform::StaminaGauge stamina_;
 };
 
 }  // namespace koratsu

@@ -6,10 +6,10 @@
 
 #include "life/equipment.h"
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "state/money.h"
 #include "ui/forms.h"
@@ -65,7 +65,7 @@ Form19::Form19() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
   setWindowTitle(QStringLiteral("機材購入"));
   platform::SetFixedClientSize(this, 6375, 4560);
 
-  const HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 機材を購入します  =="), 120, 120, 6135, 300);
+  const auto heading = platform::MakeHeadingBar(this, QStringLiteral("== 機材を購入します  =="), 120, 120, 6135, 300);
   Shape1[0] = heading.shape;
   Label3[0] = heading.label;
 

@@ -5,6 +5,7 @@
 
 #include "life/knowledge_list.h"
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -48,10 +49,10 @@ Form29::Form29()
   setWindowTitle(QStringLiteral("知識のﾎﾟｲﾝﾄ"));
   resize(kWidth, kDesignInnerHeight);
 
-  Shape1[0] = new platform::Shape(this);
-  Label3[6] = new QLabel(QStringLiteral("== 現在習得してる知識のﾎﾟｲﾝﾄです  =="), this);
-  Label3[6]->setAlignment(Qt::AlignCenter);
-  Label3[6]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  // Placed as the window is sized.
+  const auto heading = platform::MakeHeadingBar(this, QStringLiteral("== 現在習得してる知識のﾎﾟｲﾝﾄです  =="), 0, 0, 0, 0);
+  Shape1[0] = heading.shape;
+  Label3[6] = heading.label;
   Line1[0] = new platform::Shape(this, kLineDark);
   Line1[1] = new platform::Shape(this, kLineLight);
 

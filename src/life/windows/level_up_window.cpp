@@ -1,9 +1,9 @@
 #include "life/windows/level_up_window.h"
 
 #include "life/experience.h"
+#include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -20,7 +20,7 @@ Form41::Form41() : Form({.removeCloseItem = true, .pauseClock = true}) {
   setWindowTitle(QStringLiteral("レベルアップ"));
   platform::SetFixedClientSize(this, 4800, 1935);
 
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== レベルアップしました!!  =="), 120, 120, 4560, 360);
+  auto heading = platform::MakeHeadingBar(this, QStringLiteral("== レベルアップしました!!  =="), 120, 120, 4560, 360);
   Shape1[0] = heading.shape;
   Label3[0] = heading.label;
 

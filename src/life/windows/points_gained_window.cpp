@@ -1,9 +1,9 @@
 #include "life/windows/points_gained_window.h"
 
 #include "life/points_gained.h"
-#include "life/windows/activity_controls.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/twips.h"
 #include "ui/forms.h"
 
@@ -33,7 +33,9 @@ QLabel* RowText(QWidget* list, int left, int width, int top, Qt::Alignment align
 Form27::Form27() : Form({.removeCloseItem = true, .pauseClock = true, .resumeRequestOnUnload = true}) {
   platform::SetFixedClientSize(this, 4800, 3030);
 
-  LabelC[0] = BandCaption(this, Shape1[0], "", 120, 120, 4560, 360);
+  const auto heading = platform::MakeHeadingBar(this, QString(), 120, 120, 4560, 360);
+  Shape1[0] = heading.shape;
+  LabelC[0] = heading.label;
 
   Picture2 = new QWidget(this);
   platform::Place(Picture2, 120, 600, 4320, 1800);

@@ -1,6 +1,7 @@
 #include "life/windows/training_window.h"
 
 #include "life/training.h"
+#include "platform/panels.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -16,10 +17,10 @@ Form39::Form39()
   platform::Place(Label1[2], 120, 45, 3840, 480);
   Label1[2]->setWordWrap(true);
   Label1[2]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Label1[0] = PanelText(this, "時間", 1320, 1800, 600, true);
-  Label1[1] = PanelText(this, "", 1920, 1800, 1260);
-  Label1[4] = PanelText(this, "費用", 3300, 1800, 600, true);
-  Label1[3] = PanelText(this, "", 3900, 1800, 1380);
+  Label1[0] = platform::PanelText(this, "時間", 1320, 1800, 600, true);
+  Label1[1] = platform::PanelText(this, "", 1920, 1800, 1260);
+  Label1[4] = platform::PanelText(this, "費用", 3300, 1800, 600, true);
+  Label1[3] = platform::PanelText(this, "", 3900, 1800, 1380);
 }
 
 void Form39::Form_Load() {

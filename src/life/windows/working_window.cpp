@@ -1,6 +1,7 @@
 #include "life/windows/working_window.h"
 
 #include "life/windows/activity_controls.h"
+#include "platform/panels.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
@@ -19,11 +20,11 @@ Form31::Form31() : Form({.kind = platform::FormKind::Owned, .centre = false}) {
   setWindowTitle(QStringLiteral("仕事中"));
   platform::SetFixedClientSize(this, 4200, 1740);
 
-  Picture1 = SunkenPanel(this, 120, 120, 3960, 360);
-  Label1[0] = PanelText(Picture1, "", 90, 45, 3780);
+  Picture1 = platform::SunkenPanel(this, 120, 120, 3960, 360);
+  Label1[0] = platform::PanelText(Picture1, "", 90, 45, 3780);
   Label1[0]->setAlignment(Qt::AlignCenter);
 
-  auto* frame = SunkenPanel(this, 120, 600, 1020, 780);
+  auto* frame = platform::SunkenPanel(this, 120, 600, 1020, 780);
   Picture2 = new QLabel(frame);
   Picture2->setGeometry(2, 2, 64, 48);
   for (int i = 0; i < kWorkingFrameCount; ++i)

@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "production/archive.h"
-#include "production/windows/heading_bar.h"
 #include "production/work_detail.h"
 #include "production/work_record.h"
 #include "state/game_state.h"
@@ -158,7 +158,7 @@ Form11::Form11() : Form({.kind = platform::FormKind::Child, .trackOpen = true}) 
   setWindowTitle(QStringLiteral("今まで制作した漫画"));
   resize(platform::Px(kDesignWidth), platform::Px(kDesignHeight));
 
-  HeadingBar band = MakeHeadingBar(this, QStringLiteral("== 今まで制作した漫画の情報です  =="), Tw(8), Tw(8), Tw(385), Tw(17));
+  auto band = platform::MakeHeadingBar(this, QStringLiteral("== 今まで制作した漫画の情報です  =="), Tw(8), Tw(8), Tw(385), Tw(17));
   Shape1.push_back(band.shape);
   Label[0] = band.label;
 
@@ -199,7 +199,8 @@ class PanelBuilder {
   PanelBuilder(DetailPanel* panel, Form11& form) : panel_(panel), form_(form) {}
 
   void Heading(const char* text, int x1, int x2, int top, int rows = 1, bool lower = false) {
-    HeadingBar bar = MakeHeadingBar(panel_, QString::fromUtf8(text), Tw(x1), Tw(top), Tw(x2 - x1), Tw(kRowHeight * rows));
+    auto bar =
+        platform::MakeHeadingBar(panel_, QString::fromUtf8(text), Tw(x1), Tw(top), Tw(x2 - x1), Tw(kRowHeight * rows));
     form_.Shape1.push_back(bar.shape);
     form_.Label10.push_back(bar.label);
     if (lower) {

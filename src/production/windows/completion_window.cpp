@@ -5,10 +5,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "production/completion.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -35,7 +35,8 @@ QLabel* Text(QWidget* parent, int left, int top, int width, Qt::Alignment align)
 Form6::Form6() : Form({.kind = platform::FormKind::Child, .trackOpen = true, .servesRefresh = true}) {
   setWindowTitle(QStringLiteral("漫画の完成度"));
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 制作中の漫画の完成度です  =="), 120, 120, kClientWidth - 240, 330);
+  auto heading =
+      platform::MakeHeadingBar(this, QStringLiteral("== 制作中の漫画の完成度です  =="), 120, 120, kClientWidth - 240, 330);
   Shape1[0] = heading.shape;
   Label3[6] = heading.label;
 

@@ -9,8 +9,8 @@
 
 #include <QLabel>
 
-#include "life/windows/activity_controls.h"
 #include "platform/form.h"
+#include "platform/gauges.h"
 #include "platform/window_conventions.h"
 #include "production/slots.h"
 
@@ -25,7 +25,7 @@ class Form6 : public platform::Form {
   std::array<QLabel*, 7> Label3{};
   std::array<QLabel*, kSlotCount> Label4{};
   std::array<QLabel*, kSlotCount> Label1{};
-  std::array<GaugeBar, kSlotCount> Bar;
+  std::array<platform::GaugeBar, kSlotCount> Bar;
   std::array<QLabel*, kSlotCount> Label2{};
 
   // True while the row of `slot` is on show.

@@ -1,8 +1,8 @@
 #include "production/windows/finished_work_window.h"
 
+#include "platform/heading_bar.h"
 #include "platform/twips.h"
 #include "production/naming.h"
-#include "production/windows/heading_bar.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
 
@@ -12,7 +12,7 @@ Form55::Form55() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
   setWindowTitle(QStringLiteral("新しい漫画"));
   platform::SetFixedClientSize(this, 3600, 2160);
 
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 漫画を送りますか？ =="), 120, 120, 3360, 360);
+  auto heading = platform::MakeHeadingBar(this, QStringLiteral("== 漫画を送りますか？ =="), 120, 120, 3360, 360);
   Shape1[0] = heading.shape;
   Label3[0] = heading.label;
 

@@ -1,7 +1,7 @@
 #include "production/windows/new_manga_choice_window.h"
 
+#include "platform/heading_bar.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
@@ -36,7 +36,7 @@ Form46::Form46() : Form({.removeCloseItem = true, .pauseClock = true, .resumeReq
   setWindowTitle(QStringLiteral("新しい漫画"));
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== どの漫画を描きますか？ =="), 120, 120, 3240, 360);
+  auto heading = platform::MakeHeadingBar(this, QStringLiteral("== どの漫画を描きますか？ =="), 120, 120, 3240, 360);
   Shape1[0] = heading.shape;
   Label3[0] = heading.label;
 

@@ -3,11 +3,11 @@
 #include <QButtonGroup>
 
 #include "life/activity_windows.h"
+#include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "production/completion.h"
 #include "production/schedule.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -41,10 +41,10 @@ Form15::Form15() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
   setWindowTitle(QStringLiteral("制作ｽｹｼﾞｭｰﾙ"));
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
-  HeadingBar top = MakeHeadingBar(this, QStringLiteral("== 制作ｽｹｼﾞｭｰﾙを決めてください  =="), 120, 120, 5640, 330);
+  auto top = platform::MakeHeadingBar(this, QStringLiteral("== 制作ｽｹｼﾞｭｰﾙを決めてください  =="), 120, 120, 5640, 330);
   Shape1[0] = top.shape;
   Label3[6] = top.label;
-  HeadingBar points = MakeHeadingBar(this, QStringLiteral("== 仕事の分布ﾎﾟｲﾝﾄ =="), kEditorLeft, 120, 2160, 330);
+  auto points = platform::MakeHeadingBar(this, QStringLiteral("== 仕事の分布ﾎﾟｲﾝﾄ =="), kEditorLeft, 120, 2160, 330);
   Shape1[1] = points.shape;
   Label3[7] = points.label;
 

@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "life/windows/activity_controls.h"
 #include "platform/form.h"
+#include "platform/gauges.h"
 #include "platform/window_conventions.h"
 #include "production/slots.h"
 #include "production/windows/arrow_button.h"
@@ -32,7 +32,7 @@ class Form15 : public platform::Form {
   // Picture2 the points editor: ▼ Image1, the points Label8, ▲ Image2.
   std::array<QLabel*, 8> Label3{};
   std::array<QLabel*, kSlotCount> Label2{};
-  std::array<GaugeBar, kSlotCount> Bar;
+  std::array<platform::GaugeBar, kSlotCount> Bar;
   std::array<QLabel*, kSlotCount> Label1{};
   std::array<QLabel*, kSlotCount> Label4{};
   std::array<QFrame*, kSlotCount> Line1{};
@@ -50,7 +50,7 @@ class Form15 : public platform::Form {
   std::array<QRadioButton*, 3> Option1{};
   QGroupBox* Frame2;  // 体力
   std::array<QLabel*, 1> Label10{};
-  GaugeBar StaminaBar;  // Shape2(0) in Shape11(0)
+  platform::GaugeBar StaminaBar;  // Shape2(0) in Shape11(0)
   QLabel* Label7;       // the verdict
 
   QPushButton* Command2;  // 決定

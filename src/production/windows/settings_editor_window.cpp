@@ -7,9 +7,9 @@
 
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/twips.h"
 #include "production/settings_editor.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
@@ -39,11 +39,6 @@ constexpr int kSettingLabels[] = {3, 6, 7};  // Label3 elements of the three row
 
 QString Text(const Value& value) { return QString::fromStdString(value.Str()); }
 
-void SetTextColour(QLabel* label, bool white) {
-  label->setStyleSheet(white ? QStringLiteral("color: white; background: transparent;")
-                             : QStringLiteral("color: black; background: transparent;"));
-}
-
 }  // namespace
 
 Form5::Form5() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) {
@@ -51,7 +46,7 @@ Form5::Form5() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) 
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
   auto heading = [this](int shape, int label, const QString& text, int left, int top, int width, int height) {
-    HeadingBar bar = MakeHeadingBar(this, text, left, top, width, height);
+    auto bar = platform::MakeHeadingBar(this, text, left, top, width, height);
     Shape1[static_cast<size_t>(shape)] = bar.shape;
     Label3[static_cast<size_t>(label)] = bar.label;
   };
@@ -237,8 +232,8 @@ void Form5::ShowSelectedFrame() {
 
 void Form5::Form5Down(int row) {
   for (size_t r = 0; r < Label10.size(); ++r) {
-    SetTextColour(Label10[r], static_cast<int>(r) == row);
-    SetTextColour(Label2[r], static_cast<int>(r) == row);
+    platform::SetTextOnBar(Label10[r], static_cast<int>(r) == row);
+    platform::SetTextOnBar(Label2[r], static_cast<int>(r) == row);
   }
   Shape1[7]->move(0, kRowHeight * row);
   Shape1[7]->lower();

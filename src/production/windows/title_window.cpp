@@ -1,11 +1,11 @@
 #include "production/windows/title_window.h"
 
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "production/naming.h"
 #include "production/ratings.h"
-#include "production/windows/heading_bar.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -57,7 +57,7 @@ Form7::Form7() : Form({.removeCloseItem = true, .pauseClock = true}) {
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
   auto bar = [this](size_t i, int left, int top, int width, int height, const char* text) {
-    HeadingBar made = MakeHeadingBar(this, QString::fromUtf8(text), left, top, width, height);
+    auto made = platform::MakeHeadingBar(this, QString::fromUtf8(text), left, top, width, height);
     Shape1[i] = made.shape;
     return made.label;
   };

@@ -1,8 +1,8 @@
 #include "production/windows/work_card_window.h"
 
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "production/work_card.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
@@ -60,7 +60,7 @@ Form45::Form45() : Form({.pauseClock = true}) {
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
 
   auto heading = [this](int label, const QString& text, int left, int top, int width) {
-    HeadingBar bar = MakeHeadingBar(this, text, left, top, width, kRowHeight);
+    auto bar = platform::MakeHeadingBar(this, text, left, top, width, kRowHeight);
     Shape1.push_back(bar.shape);
     Label3[static_cast<size_t>(label)] = bar.label;
   };

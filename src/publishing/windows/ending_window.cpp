@@ -4,9 +4,9 @@
 #include <QScrollBar>
 
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "publishing/game_end.h"
 #include "publishing/windows/game_over_window.h"
 #include "ui/forms.h"
@@ -23,7 +23,7 @@ constexpr int kViewportHeight = 1575;
 Form17::Form17() : Form({.removeCloseItem = true, .pauseClock = true}) {
   setWindowTitle(QStringLiteral("エンディング"));
   platform::SetFixedClientSize(this, kViewportWidth + 240, 2790);
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== ゲームクリアしました =="), 120, 120, kViewportWidth, 330);
+  auto heading = platform::MakeHeadingBar(this, QStringLiteral("== ゲームクリアしました =="), 120, 120, kViewportWidth, 330);
   Shape1 = heading.shape;
   Label3 = heading.label;
 

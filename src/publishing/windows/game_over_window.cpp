@@ -1,9 +1,9 @@
 #include "publishing/windows/game_over_window.h"
 
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
 #include "publishing/game_end.h"
 #include "shell/game_flow.h"
 #include "shell/windows/main_window.h"
@@ -15,7 +15,7 @@ namespace koratsu {
 Form51::Form51() : Form({.removeCloseItem = true, .pauseClock = true}) {
   setWindowTitle(QStringLiteral("ゲームオーバー"));
   platform::SetFixedClientSize(this, 7560, 1980);
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== ゲームオーバーです =="), 120, 120, 7320, 330);
+  auto heading = platform::MakeHeadingBar(this, QStringLiteral("== ゲームオーバーです =="), 120, 120, 7320, 330);
   Shape1 = heading.shape;
   Label3 = heading.label;
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
@@ -54,12 +55,10 @@ Form2::Form2() : Form({.pauseClock = true}) {
   platform::SetFixedClientSize(this, 3960, 2025);
   platform::SetBackground(this, platform::kLightGrey);
 
-  Shape1[0] = new platform::Shape(this);
-  platform::Place(Shape1[0], 120, 120, 3735, 255);
-  Label3[0] = new QLabel(QStringLiteral("== ﾊﾞｰｼﾞｮﾝ情報です  =="), this);
+  const auto heading = platform::MakeHeadingBar(this, QStringLiteral("== ﾊﾞｰｼﾞｮﾝ情報です  =="), 120, 120, 3735, 255);
+  Shape1[0] = heading.shape;
+  Label3[0] = heading.label;
   platform::Place(Label3[0], 120, 150, 3735, 180);
-  Label3[0]->setAlignment(Qt::AlignCenter);
-  Label3[0]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
   Image1 = new PressablePicture(this);
   platform::Place(Image1, 120, 480, 540, 540);

@@ -10,6 +10,7 @@
 #include "clock/calendar.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
@@ -95,12 +96,9 @@ Form4::Form4()
 
   for (size_t i = 0; i < Shape1.size(); ++i) {
     const CaptionBox& c = kCaptions[i];
-    Shape1[i] = new platform::Shape(this);
-    platform::Place(Shape1[i], c.left, c.top, c.width, kCaptionHeight);
-    auto* caption = new QLabel(Q(c.text), Shape1[i]);
-    caption->setGeometry(0, 0, Shape1[i]->width(), Shape1[i]->height());
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    const auto caption = platform::MakeHeadingBar(this, Q(c.text), c.left, c.top, c.width, kCaptionHeight);
+    Shape1[i] = caption.shape;
+    Captions[i] = caption.label;
   }
 
   for (size_t i = 0; i < std::size(kBars); ++i) {

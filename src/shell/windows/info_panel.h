@@ -22,6 +22,7 @@ class Form4 : public platform::Form {
 
   // Caption boxes: 名前, 資金, レベル, 経験値, 体力, 仕事ﾎﾟｲﾝﾄ, 教養, 発想力, 知能, 創造力, 画力.
   std::array<platform::Shape*, 11> Shape1;
+  std::array<QLabel*, 11> Captions;  // the words on them
   // Bars: Shape12 frames, Shape2 value bars, Shape11 outlines. The value
   // bars are 0 stamina, 1 Kyouyou, 4 Hassouryoku, 6 Tinou, 8 Souzouryoku,
   // 10 Garyoku; frames and outlines 0 to 5 in that order.

@@ -1,5 +1,6 @@
 #include "shell/windows/new_game_window.h"
 
+#include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
 #include "platform/text_box.h"
@@ -11,28 +12,16 @@
 
 namespace koratsu {
 
-namespace {
-
-QLabel* BarLabel(const char* text, QWidget* parent) {
-  auto* label = new QLabel(platform::Q(text), parent);
-  label->setStyleSheet(QStringLiteral("color: white;"));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
-}
-
-}  // namespace
-
 Form3::Form3() : Form({.pauseClock = true}) {
   setWindowTitle(QStringLiteral("新しいゲーム"));
   platform::SetFixedClientSize(this, 5160, 2400);
 
-  for (auto*& shape : Shape1) shape = new platform::Shape(this);
-  platform::Place(Shape1[0], 120, 120, 4920, 360);
-  platform::Place(Shape1[1], 1560, 840, 900, 360);
-  Label3 = BarLabel("== 新しいゲームを始めます  ==", this);
-  platform::Place(Label3, 120, 120, 4920, 360);
-  Label2 = BarLabel("名前", this);
-  platform::Place(Label2, 1560, 840, 900, 360);
+  const auto heading = platform::MakeHeadingBar(this, QStringLiteral("== 新しいゲームを始めます  =="), 120, 120, 4920, 360);
+  Shape1[0] = heading.shape;
+  Label3 = heading.label;
+  const auto name = platform::MakeHeadingBar(this, QStringLiteral("名前"), 1560, 840, 900, 360);
+  Shape1[1] = name.shape;
+  Label2 = name.label;
 
   Picture1 = new QLabel(this);
   platform::Place(Picture1, 120, 600, 1320, 1680);

@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include "platform/colors.h"
+#include "platform/heading_bar.h"
 #include "platform/placement.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
@@ -39,12 +40,10 @@ Form38::Form38() : Form({.removeCloseItem = true, .pauseClock = true}) {
   platform::SetFixedClientSize(this, 3000, 2145);
   platform::SetBackground(this, platform::kLightGrey);
 
-  Shape1[0] = new platform::Shape(this);
-  platform::Place(Shape1[0], 120, 120, 2775, 255);
-  Label3[6] = new QLabel(this);
+  const auto heading = platform::MakeHeadingBar(this, QString(), 120, 120, 2775, 255);
+  Shape1[0] = heading.shape;
+  Label3[6] = heading.label;
   platform::Place(Label3[6], 240, 150, 2655, 180);
-  Label3[6]->setAlignment(Qt::AlignCenter);
-  Label3[6]->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
   Picture1 = new QWidget(this);
   platform::Place(Picture1, 120, 480, 2775, 1095);

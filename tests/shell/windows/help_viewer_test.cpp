@@ -78,7 +78,7 @@ TEST_F(HelpViewerTest, TheHelpUsesTheGamesOwnWords) {
   walk(main->menuBar()->actions());
   auto* panel = platform::Forms().Load<Form4>(form::kInfoPanel);
   ASSERT_NE(panel, nullptr);
-  for (platform::Shape* box : panel->Shape1) words << box->findChild<QLabel*>()->text();
+  for (QLabel* caption : panel->Captions) words << caption->text();
 
   for (const QString& word : words) EXPECT_TRUE(help.contains(word)) << word.toStdString();
   EXPECT_FALSE(help.contains(QStringLiteral("想像力")));

@@ -6,6 +6,7 @@
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
+#include "state/time_text.h"
 
 namespace koratsu {
 

@@ -1,11 +1,11 @@
 #include "life/windows/arubaito_end_window.h"
 
-#include "clock/tick.h"
 #include "life/arubaito.h"
 #include "life/windows/activity_controls.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "state/time_text.h"
 #include "ui/forms.h"
 
 namespace koratsu {

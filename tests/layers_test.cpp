@@ -5,14 +5,21 @@
 //   state < ui < rules (clock production publishing life roomview save)
 //         < platform < windows (any */windows/) and shell < app
 //
-// A rule folder may include another rule folder's rules, never a window. One
-// subsystem's windows include no other subsystem's windows but the main
-// window: what they share lives in platform/. The plain C++ below the
-// windows builds without Qt: outside windows/, platform/ and app/ no file
-// includes a Qt header or a header of those folders.
+// A rule folder includes no window, and the rules' subsystems call one way:
+//
+//   clock > publishing > production > life > roomview
+//
+// each may include the rules of those to its right, never of one to its left
+// (save/ stands outside that order). One subsystem's windows include no other
+// subsystem's windows but the main window: what they share lives in
+// platform/. The plain C++ below the windows builds without Qt: outside
+// windows/, platform/ and app/ no file includes a Qt header or a header of
+// those folders.
 
 #include <filesystem>
+#include <cstddef>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <regex>
 #include <sstream>
@@ -65,6 +72,19 @@ std::optional<Layer> LayerOf(const std::string& path) {
   return std::nullopt;
 }
 
+// The rules' subsystems in their calling order.
+const char* const kRuleOrder[] = {"clock", "publishing", "production", "life", "roomview"};
+
+// The place in kRuleOrder of a rule file's subsystem; nullopt for a window
+// and for any other folder.
+std::optional<std::size_t> RuleRank(const std::string& path) {
+  if (IsWindows(path)) return std::nullopt;
+  const std::string top = path.substr(0, path.find('/'));
+  for (std::size_t rank = 0; rank < std::size(kRuleOrder); ++rank)
+    if (top == kRuleOrder[rank]) return rank;
+  return std::nullopt;
+}
+
 // Code that builds without Qt: all but windows/, platform/ and app/.
 bool IsPlainCode(const std::string& path) {
   std::optional<Layer> layer = LayerOf(path);
@@ -87,6 +107,10 @@ std::string Fault(const std::string& file, const std::string& include, bool angl
   if (*to > *from)
     return std::string(LayerName(*from)) + " may not include " + LayerName(*to) + ", a layer above it";
   if (IsPlainCode(file) && !IsPlainCode(include)) return "plain C++ reaches no Qt-bound header";
+  std::optional<std::size_t> caller = RuleRank(file), callee = RuleRank(include);
+  if (caller && callee && *callee < *caller)
+    return std::string(kRuleOrder[*caller]) + "'s rules may not include " + kRuleOrder[*callee] +
+           "'s, which call them: clock > publishing > production > life > roomview";
   return {};
 }
 
@@ -147,6 +171,13 @@ TEST(LayersTest, KnowsAnUpwardIncludeFromAnAllowedOne) {
       {"ui/talk.cpp", "state/game_state.h", false, true},
       {"ui/talk.cpp", "clock/tick.h", false, false},
       {"clock/stamina.cpp", "roomview/walking.h", false, true},  // one subsystem's rules calls another's
+      {"production/naming.cpp", "life/experience.h", false, true},
+      {"production/drawing.cpp", "production/slots.h", false, true},
+      {"life/outing.cpp", "clock/tick.h", false, false},  // against the rules' order
+      {"life/working.cpp", "production/slots.h", false, false},
+      {"roomview/walking.cpp", "publishing/comics.h", false, false},
+      {"save/reader.cpp", "publishing/rival_records.h", false, true},
+      {"life/windows/working_window.h", "production/working.h", false, true},  // a window calls any rules
       {"clock/stamina.cpp", "shell/talk.h", false, false},
       {"clock/stamina.cpp", "roomview/windows/room_view_window.h", false, false},
       {"clock/stamina.cpp", "platform/form.h", false, false},

@@ -1,10 +1,8 @@
-// The calendar: days of a month, the new day and the month's roll-over, and
-// the words of a date.
+// The calendar: days of a month, the new day and the month's roll-over.
 
 #include "clock/calendar.h"
 
 #include "clock/phases.h"
-#include "clock/tick.h"
 #include "state/game_state.h"
 
 namespace koratsu {
@@ -46,17 +44,6 @@ void RollMonthAndYear() {
 }
 
 }  // namespace
-
-const char* WeekdayName(const Value& weekday) {
-  static const char* const names[] = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
-  for (int d = 0; d < 7; ++d)
-    if (weekday == d) return names[d];
-  return "";
-}
-
-std::string TwelveHourText(const Value& hour) {
-  return hour >= 12 ? Join("午後 ", hour - 12) : Join("午前 ", hour);
-}
 
 Value DaysInMonth(Value& month) {
   if (month >= 13) month -= 12;

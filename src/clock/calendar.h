@@ -1,17 +1,13 @@
 #pragma once
-// The calendar's words, as the caption and the information panel write the
-// game's date and hour.
-
-#include <string>
+// The calendar: the lengths of the months. The words of a date are time
+// texts (state/time_text.h).
 
 #include "state/value.h"
 
 namespace koratsu {
 
-// "日曜日" to "土曜日" for weekday 0 to 6; "" for any other value.
-const char* WeekdayName(const Value& weekday);
-
-// The hour on a twelve-hour dial: "午前 9", "午後 1", "午後 0" at noon.
-std::string TwelveHourText(const Value& hour);
+// Days of `month` in the current game year; empty for a month outside 1 to 12.
+// A month of 13 or more is first brought back by 12 in the caller's variable.
+Value DaysInMonth(Value& month);
 
 }  // namespace koratsu

@@ -8,12 +8,8 @@
 // A phase with an empty body has its rules still to come.
 
 #include "state/game_state.h"
-#include "ui/ui.h"
 
 namespace koratsu {
-
-// True once a window inside the tick has ended the game (game over, the ending).
-inline bool GameEnded() { return State().GameActive != 1; }
 
 // Every step, before the hour: the room figures take one step (MoveFigures).
 
@@ -44,24 +40,6 @@ void SortRankings();
 void NewDay();
 // The rules of a new day, between the day's start and the month's roll-over.
 void DailyRules();
-// Every step, in this order: an outing, a part-time job or a training whose
-// time has run out ends.
-inline bool ActivityTimeUp(int koudouMode) {
-  const GameState& g = State();
-  return g.KoudouMode == koudouMode && g.MinutesPerStep != 0 && g.KoudouMinutesLeft <= 0;
-}
-// What every end does once its gains are known: time stops, and the
-// activity's progress window closes.
-inline void StopTimedActivity(int progressWindow) {
-  GameState& g = State();
-  g.MinutesPerStep = 0;
-  g.KoudouMode = 0;
-  g.StatusText = "停止中";
-  ui::Unload(progressWindow);
-}
-void EndOuting();
-void EndArubaito();
-void EndSyugyou();
 // Every tick unless the game ended: a pending ranking notice, and the
 // player's figure hidden while he is away.
 void EndOfTick();

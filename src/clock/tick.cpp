@@ -1,10 +1,12 @@
 #include "clock/tick.h"
 
 #include "clock/phases.h"
+#include "life/arubaito.h"
+#include "life/outing.h"
+#include "life/training.h"
 #include "roomview/walking.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
-#include "ui/ui.h"
 
 namespace koratsu {
 
@@ -68,14 +70,6 @@ bool RunStep() {
   return true;
 }
 
-// The progress window of a timed activity, 0 for none.
-int ProgressWindow(const Value& mode) {
-  if (mode == 1) return form::kOutingProgress;
-  if (mode == 3) return form::kArubaitoProgress;
-  if (mode == 4) return form::kTrainingProgress;
-  return 0;
-}
-
 }  // namespace
 
 void GameTick() {
@@ -86,48 +80,6 @@ void GameTick() {
     if (StepDue() && !RunStep()) return;
   }
   EndOfTick();
-}
-
-void StopKoudou() {
-  GameState& g = State();
-  int progressWindow = ProgressWindow(g.KoudouMode);
-  g.KoudouMode = 0;
-  g.MinutesPerStep = 0;
-  g.SigotoOn = 0;
-  if (ui::IsLoaded(form::kWorking)) ui::Unload(form::kWorking);
-  // An outing, job or training stopped before its time is over gives nothing:
-  // its end never runs with KoudouMode 0, so its progress window closes here.
-  if (progressWindow != 0 && ui::IsLoaded(progressWindow)) ui::Unload(progressWindow);
-}
-
-void SetMinutesPerStep(const Value& minutes) {
-  GameState& g = State();
-  if (minutes <= 60) {
-    g.MinutesPerStep = 3;
-  } else if (minutes <= 120) {
-    g.MinutesPerStep = 5;
-  } else if (minutes <= 240) {
-    g.MinutesPerStep = 10;
-  } else if (minutes <= 480) {
-    g.MinutesPerStep = 15;
-  } else if (minutes <= 600) {
-    g.MinutesPerStep = 20;
-  } else {
-    g.MinutesPerStep = 25;
-  }
-}
-
-std::string FormatMinutes(const Value& minutes) {
-  const double m = minutes.Num();
-  if (m < 60) return Join(m, "分");
-  const double hours = Int(m / 60);
-  if (m <= 1440) {
-    const double rest = m - 60 * hours;
-    return Join(hours, rest < 10 ? "時間 " : "時間", rest, "分");
-  }
-  // Above a day the minutes are dropped.
-  const double days = Int(hours / 24);
-  return Join(days, "日", hours - 24 * days, "時間");
 }
 
 }  // namespace koratsu

@@ -1,6 +1,6 @@
 #include "life/activity_windows.h"
 
-#include "clock/tick.h"
+#include "life/activity.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
@@ -20,10 +20,6 @@ void ActivityWindowClosed(WindowPlace place) {
   g.FormSlot[form::kWorking].Top = place.top;
   g.FormSlot[form::kWorking].Left = place.left;
   g.KoudouShown = 0;
-}
-
-std::string HalfDayHour(const Value& hour) {
-  return hour >= 12 ? Join("午後 ", hour - 12) : Join("午前 ", hour);
 }
 
 void StartTimedActivity(int mode, const Value& statusText, const Value& statusDetail, const Value& minutes,

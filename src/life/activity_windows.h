@@ -26,9 +26,6 @@ void ActivityWindowLoaded();
 // next activity window.
 void ActivityWindowClosed(WindowPlace place);
 
-// The hour as the windows show it: "午前 0" at 0:05, "午後 11" at 23:00.
-std::string HalfDayHour(const Value& hour);
-
 // The start of a timed activity chosen in `dialog`: it runs as `mode` for
 // `minutes` with its two status texts, the dialog closes and the activity's
 // `progressWindow` opens.

@@ -1,9 +1,9 @@
 #include "life/arubaito.h"
 
-#include "clock/tick.h"
 #include "life/activity_windows.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "state/time_text.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/tutorial_stages.h"

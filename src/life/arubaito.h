@@ -28,4 +28,8 @@ bool StartArubaito(int row);
 // The job-ended window's loading: the job's whole pay, with the coin sound.
 void PayArubaito();
 
+// Every time step: a job whose time has run out ends with what it teaches,
+// then the job-ended window and its pay.
+void EndArubaito();
+
 }  // namespace koratsu

@@ -34,4 +34,8 @@ void ChooseOutingOption(int index);
 // progress window opens (true).
 bool StartOuting();
 
+// Every time step: an outing whose time has run out ends with what its kind
+// and sub-choice teach, shown in the points-gained window.
+void EndOuting();
+
 }  // namespace koratsu

@@ -1,12 +1,12 @@
 #include "life/training.h"
 
-#include "clock/tick.h"
 #include "life/activity_windows.h"
 #include "life/experience.h"
 #include "life/points_gained.h"
 #include "state/game_state.h"
 #include "state/money.h"
 #include "state/random.h"
+#include "state/time_text.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/ui.h"

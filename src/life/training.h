@@ -33,4 +33,8 @@ bool StartSyugyou(int row);
 // one time in two, an ability row for the points-gained window.
 void SyugyouGains(const Value& kind);
 
+// Every time step: a course whose time has run out ends with its gains,
+// shown in the points-gained window.
+void EndSyugyou();
+
 }  // namespace koratsu

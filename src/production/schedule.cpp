@@ -1,9 +1,9 @@
 #include "production/schedule.h"
 
-#include "clock/sukezyuru.h"
 #include "production/completion.h"
 #include "production/point_buttons.h"
 #include "production/slots.h"
+#include "production/sukezyuru.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"

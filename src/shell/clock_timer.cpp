@@ -1,10 +1,10 @@
 #include "shell/clock_timer.h"
 
-#include "clock/calendar.h"
 #include "clock/tick.h"
 #include "shell/tutorial.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "state/time_text.h"
 #include "ui/tutorial_stages.h"
 
 namespace koratsu::shell {
@@ -26,7 +26,7 @@ std::string DateCaption() {
   const GameState& g = State();
   const char* tutorialMark = g.TutorialStage == 1 ? " ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ" : "";
   return Join(g.AppTitle, tutorialMark, " ", g.GameYear, "年", g.GameMonth, "月", g.GameDay, "日",
-              WeekdayName(g.GameWeekday), TwelveHourText(g.GameHour), "時", g.GameMinute, "分");
+              WeekdayName(g.GameWeekday), HalfDayHour(g.GameHour), "時", g.GameMinute, "分");
 }
 
 ClockTimer::ClockTimer(Tick tick) { SetTick(tick); }

@@ -1,6 +1,6 @@
 #include "shell/commands.h"
 
-#include "clock/tick.h"
+#include "life/activity.h"
 #include "life/assistants.h"
 #include "life/moving.h"
 #include "production/new_manga.h"

@@ -1,6 +1,6 @@
 #include "shell/world_setup.h"
 
-#include "clock/sukezyuru.h"
+#include "production/sukezyuru.h"
 #include "roomview/figures.h"
 #include "roomview/furnish.h"
 #include "state/catalogues.h"

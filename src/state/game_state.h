@@ -309,6 +309,10 @@ struct GameState {
 // for a while (StateScope).
 GameState& State();
 
+// True once a window opened inside a rule has ended the game (game over,
+// the ending): the rule returns at once.
+inline bool GameEnded() { return State().GameActive != 1; }
+
 // Makes `state` the running game until the scope ends.
 class StateScope {
  public:

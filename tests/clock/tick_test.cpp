@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "clock/calendar.h"
 #include "clock/clock_fixture.h"
 #include "clock/tick.h"
+#include "life/activity.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 

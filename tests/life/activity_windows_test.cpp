@@ -1,4 +1,4 @@
-// The activity windows' shared place and what they show of the clock.
+// The activity windows' shared place and their stamina gauge.
 
 #include "life/activity_windows.h"
 
@@ -27,14 +27,6 @@ TEST(ActivityWindowsTest, TheLastClosedWindowsPlaceIsWhereTheNextOneOpens) {
   EXPECT_EQ(place->left, 2250);
   ActivityWindowClosed({0, 15});
   EXPECT_TRUE(RememberedActivityPlace()) << "only both at 0 mean none";
-}
-
-TEST(ActivityWindowsTest, HoursAreShownInHalfDays) {
-  const struct {
-    int hour;
-    const char* shown;
-  } cases[] = {{0, "午前 0"}, {11, "午前 11"}, {12, "午後 0"}, {23, "午後 11"}};
-  for (const auto& c : cases) EXPECT_EQ(HalfDayHour(c.hour), c.shown);
 }
 
 TEST(ActivityWindowsTest, TheStaminaGaugeShowsTheWholeStamina) {

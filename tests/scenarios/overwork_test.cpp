@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "life/working.h"
 #include "production/point_buttons.h"
 #include "production/schedule.h"
 #include "production/settings_editor.h"
+#include "production/working.h"
 #include "publishing/game_end.h"
 #include "shell/clock_timer.h"
 #include "shell/commands.h"

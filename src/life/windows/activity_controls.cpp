@@ -7,6 +7,7 @@
 #include "platform/placement.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
+#include "state/time_text.h"
 
 namespace koratsu {
 

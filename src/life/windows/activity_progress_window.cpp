@@ -1,11 +1,11 @@
 #include "life/windows/activity_progress_window.h"
 
-#include "clock/tick.h"
 #include "life/activity_windows.h"
 #include "platform/panels.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
+#include "state/time_text.h"
 #include "ui/forms.h"
 
 namespace koratsu {

@@ -1,12 +1,12 @@
 #include "life/windows/arubaito_end_window.h"
 
-#include "clock/tick.h"
 #include "life/arubaito.h"
 #include "platform/heading_bar.h"
 #include "platform/panels.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "state/time_text.h"
 #include "ui/forms.h"
 
 namespace koratsu {

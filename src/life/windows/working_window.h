@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "life/working.h"
+#include "production/working.h"
 #include "platform/form.h"
 
 namespace koratsu {

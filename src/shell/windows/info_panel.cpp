@@ -7,7 +7,6 @@
 #include <QMdiSubWindow>
 #include <QPalette>
 
-#include "clock/calendar.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/heading_bar.h"
@@ -16,6 +15,7 @@
 #include "platform/window_conventions.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "state/time_text.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -205,7 +205,7 @@ void Form4::Redraw() {
   // A weekday out of its range leaves the last one shown.
   std::string weekday = WeekdayName(g.GameWeekday);
   if (!weekday.empty()) WeekdayText->setText(Q(weekday));
-  HourText->setText(Q(TwelveHourText(g.GameHour)));
+  HourText->setText(Q(HalfDayHour(g.GameHour)));
 
   MoneyText->setText(Q(FormatKingaku(g.Kingaku) + "円"));
   NameText->setText(Q(Join(g.PlayerSei, " ", g.PlayerMei)));

@@ -4,8 +4,10 @@
 #include <optional>
 #include <span>
 
-#include "clock/knowledge_gain.h"
-#include "clock/phases.h"
+#include "life/activity.h"
+#include "life/knowledge_gain.h"
+#include "life/outing.h"
+#include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 

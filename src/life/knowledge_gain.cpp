@@ -1,4 +1,4 @@
-#include "clock/knowledge_gain.h"
+#include "life/knowledge_gain.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "life/working.h"
+#include "production/working.h"
 
-#include "clock/sukezyuru.h"
 #include "production/slots.h"
+#include "production/sukezyuru.h"
 #include "state/game_state.h"
 
 namespace koratsu {

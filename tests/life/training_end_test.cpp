@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "clock/clock_fixture.h"
-#include "clock/phases.h"
 #include "life/experience.h"
 #include "life/points_gained.h"
+#include "life/training.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {

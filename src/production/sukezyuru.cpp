@@ -1,4 +1,4 @@
-#include "clock/sukezyuru.h"
+#include "production/sukezyuru.h"
 
 #include "state/game_state.h"
 

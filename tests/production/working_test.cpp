@@ -1,7 +1,7 @@
 // The working window's rules: what it shows by the life schedule, its
 // animation, and what closing it does, by the player or by the clock.
 
-#include "life/working.h"
+#include "production/working.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,9 @@
+#include "state/time_text.h"
+
 #include <gtest/gtest.h>
-
-#include <string>
-
-#include "clock/tick.h"
-#include "support/fresh_state.h"
 
 namespace koratsu {
 namespace {
-
-using testing::FreshState;
 
 TEST(FormatMinutesTest, WritesMinutesHoursAndDays) {
   struct Case {
@@ -24,18 +19,18 @@ TEST(FormatMinutesTest, WritesMinutesHoursAndDays) {
   for (const Case& c : cases) EXPECT_EQ(FormatMinutes(c.minutes), c.text) << c.minutes;
 }
 
-TEST(SetMinutesPerStepTest, PicksTheStepFromTheActivitysLength) {
-  FreshState fresh;
-  struct Case {
-    int minutes;
-    int step;
-  };
-  const Case cases[] = {{30, 3},   {60, 3},   {61, 5},   {120, 5},  {121, 10}, {240, 10},
-                        {241, 15}, {480, 15}, {481, 20}, {600, 20}, {601, 25}, {1440, 25}};
-  for (const Case& c : cases) {
-    SetMinutesPerStep(c.minutes);
-    EXPECT_EQ(fresh.g().MinutesPerStep, c.step) << c.minutes;
-  }
+TEST(HalfDayHourTest, HoursAreShownInHalfDays) {
+  const struct {
+    int hour;
+    const char* shown;
+  } cases[] = {{0, "午前 0"}, {11, "午前 11"}, {12, "午後 0"}, {23, "午後 11"}};
+  for (const auto& c : cases) EXPECT_EQ(HalfDayHour(c.hour), c.shown);
+}
+
+TEST(WeekdayNameTest, NamesSundayToSaturdayAndNothingElse) {
+  EXPECT_STREQ(WeekdayName(0), "日曜日");
+  EXPECT_STREQ(WeekdayName(6), "土曜日");
+  EXPECT_STREQ(WeekdayName(7), "");
 }
 
 }  // namespace

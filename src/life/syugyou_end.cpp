@@ -1,7 +1,8 @@
 // The end of a training: experience and the trained ability.
 
-#include "clock/phases.h"
+#include "life/activity.h"
 #include "life/training.h"
+#include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 

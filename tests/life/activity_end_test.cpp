@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "clock/clock_fixture.h"
-#include "clock/phases.h"
 #include "life/arubaito.h"
+#include "life/outing.h"
 #include "life/points_gained.h"
 #include "state/catalogues.h"
 #include "ui/forms.h"

@@ -3,8 +3,10 @@
 #include <optional>
 #include <span>
 
-#include "clock/knowledge_gain.h"
-#include "clock/phases.h"
+#include "life/activity.h"
+#include "life/arubaito.h"
+#include "life/knowledge_gain.h"
+#include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 

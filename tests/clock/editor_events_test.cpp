@@ -9,6 +9,7 @@
 
 #include "clock/clock_fixture.h"
 #include "clock/editor_events.h"
+#include "clock/event_stand_in.h"
 #include "clock/phases.h"
 #include "save/reader.h"
 #include "save/writer.h"
@@ -21,18 +22,7 @@ namespace {
 
 constexpr int kEntries = 65;
 
-// A stand-in for the handler of one code, for the life of a test.
-class StandIn {
- public:
-  StandIn(int code, EditorEventHandler handler) : code_(code), previous_(SetEditorEventHandler(code, std::move(handler))) {}
-  ~StandIn() { SetEditorEventHandler(code_, std::move(previous_)); }
-  StandIn(const StandIn&) = delete;
-  StandIn& operator=(const StandIn&) = delete;
-
- private:
-  int code_;
-  EditorEventHandler previous_;
-};
+using testing::EventStandIn;
 
 struct Fired {
   int entry, code, day, hour;
@@ -48,8 +38,8 @@ class EditorEventsTest : public testing::ClockTest {
   EditorEventsTest() { StartWork(); }
 
   // A stand-in for `code` that notes when and for which entry it ran.
-  std::unique_ptr<StandIn> Record(int code, std::function<void(int)> then = {}) {
-    return std::make_unique<StandIn>(code, [this, code, then](int entry) {
+  std::unique_ptr<EventStandIn> Record(int code, std::function<void(int)> then = {}) {
+    return std::make_unique<EventStandIn>(code, [this, code, then](int entry) {
       fired.push_back({entry, code, static_cast<int>(g.GameDay.Index()), static_cast<int>(g.GameHour.Index())});
       if (then) then(entry);
     });
@@ -114,7 +104,7 @@ TEST_F(EditorEventsTest, AHandlerMayQueueIntoTheEntryItHasJustFreed) {
 TEST_F(EditorEventsTest, ADueCodeWithoutHandlerIsFreedWithOneLogLine) {
   std::vector<std::string> log;
   SetLogSink([&log](const std::string& line) { log.push_back(line); });
-  StandIn none(event_code::kVeryPopular, {});
+  EventStandIn none(event_code::kVeryPopular, {});
   g.EditorEvent[4] = {0, event_code::kVeryPopular, "題名", {}, {}, {}};
   RunUntil(5, 16);
   SetLogSink({});

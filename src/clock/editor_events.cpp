@@ -54,12 +54,19 @@ EditorEventHandler SetEditorEventHandler(int code, EditorEventHandler handler) {
 
 void FireEditorEvents() {
   GameState& g = State();
-  // Entry by entry, each code in turn: a handler may queue a new event into
-  // the entry it has just freed, and the later codes' tests then see it.
+  // Entry by entry, the codes in turn, 1 to 16: an entry can only match the
+  // code it holds, so the scan goes straight to it. A handler may queue a
+  // new event into the entry it has just freed; only a later code's test
+  // then sees it, as in a scan of every code.
   for (int i = 0; i < kEntries; ++i) {
-    for (int code = event_code::kFirst; code <= event_code::kLast; ++code) {
+    int next = event_code::kFirst;  // the next code to test for this entry
+    while (next <= event_code::kLast) {
       const rec::EditorEvent& e = g.EditorEvent[i];
-      if (!(e.Code == code && e.Delay == 0 && g.GameHour == EditorEventHour(code))) continue;
+      const double held = e.Code.Num();
+      if (held != Int(held) || held < next || held > event_code::kLast) break;
+      const int code = static_cast<int>(held);
+      next = code + 1;
+      if (!(e.Delay == 0 && g.GameHour == EditorEventHour(code))) break;
       g.EditorEvent[i].Code = event_code::kFree;
       // A copy: the handler may replace handlers while it runs.
       const EditorEventHandler handler = RegisteredHandlers()[code];

@@ -12,10 +12,9 @@
 #include "clock/event_stand_in.h"
 #include "clock/phases.h"
 #include "save/reader.h"
-#include "save/writer.h"
-#include "shell/world_setup.h"
 #include "state/editor_event_queue.h"
 #include "state/log.h"
+#include "support/save_bytes.h"
 
 namespace koratsu {
 namespace {
@@ -131,15 +130,8 @@ TEST_F(EditorEventsTest, EntriesSurviveASaveAndALoadWhole) {
   g.EditorEvent[8] = {2, event_code::kVeryPopular, "星の剣士", 0, 5, 2};
   g.EditorEvent[9] = {3, event_code::kFree, 7, 1, 2, 3};  // a free entry with a leftover delay
 
-  std::string bytes;
-  ASSERT_TRUE(save::SaveFileBytes(g, bytes));
   auto loaded = std::make_unique<GameState>();
-  {
-    StateScope scope(*loaded);
-    ClearGameState();
-    shell::InitWorld();
-  }
-  ASSERT_TRUE(save::ReadSaveFileBytes(*loaded, bytes));
+  ASSERT_TRUE(save::ReadSaveFileBytes(*loaded, testing::SavedBytes(g)));
   for (int i = 0; i < kEntries; ++i) {
     const rec::EditorEvent& a = g.EditorEvent[i];
     const rec::EditorEvent& b = loaded->EditorEvent[i];

@@ -31,7 +31,8 @@ Handlers& RegisteredHandlers() {
 }  // namespace
 
 int EditorEventHour(int code) {
-  static constexpr int kHours[event_code::kLast + 1] = {0, 14, 12, 12, 18, 12, 12, 15, 15, 15, 11, 20, 14, 14, 20, 11, 11};
+  static constexpr int kHours[event_code::kLast + 1] = {0,  14, 12, 12, 18, 12, 12, 15, 15,
+                                                       15, 11, 20, 14, 14, 20, 11, 11};
   if (code < event_code::kFirst || code > event_code::kLast) return 0;
   return kHours[code];
 }

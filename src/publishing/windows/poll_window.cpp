@@ -40,7 +40,8 @@ Form9::Form9() : Form({.pauseClock = true}) {
 
   for (int k = 0; k < 5; ++k) {
     const int top = kRowTop + k * kRowStep;
-    HeadingBar place = MakeHeadingBar(this, QStringLiteral("第 %1位").arg(k + 1), 120, top, 900, kRowHeight);
+    HeadingBar place =
+        MakeHeadingBar(this, QStringLiteral("第 %1位").arg(k + 1), 120, top, 900, kRowHeight);
     Shape1[k + 1] = place.shape;
     Label3[kPlaceLabel[k]] = place.label;
 

@@ -37,6 +37,12 @@ long RndInt(long n) {
   return static_cast<long>(std::floor(r * static_cast<double>(n)));
 }
 
+long RndIntSingle(long n, double factor) {
+  const double r = CurrentRandomSource().Next(static_cast<long>(static_cast<double>(n) * factor));
+  const float product = static_cast<float>(r * static_cast<double>(n));
+  return static_cast<long>(std::floor(static_cast<double>(product) * factor));
+}
+
 void Randomize() {
   double timer = CurrentComputerClock().Timer();
   std::uint64_t bits;

@@ -33,6 +33,9 @@ class SeededRandom : public RandomSource {
 double Rnd();
 // Int(Rnd × n): 0 .. n - 1 with equal chance.
 long RndInt(long n);
+// Int(Rnd × n × factor) with the product Rnd × n first taken in single
+// precision, as a few old draws were written; its range is n × factor.
+long RndIntSingle(long n, double factor);
 // Seeds the generator from the computer clock's timer (every world set-up).
 void Randomize();
 

@@ -21,7 +21,7 @@ constexpr int kSettingsEditor = 5;         // production/windows/settings_editor
 constexpr int kCompletion = 6;             // production/windows/completion_window.cpp
 constexpr int kWorkTitle = 7;              // production/windows/title_window.cpp
 constexpr int kContestPost = 8;            // not built yet
-constexpr int kPoll = 9;                   // not built yet
+constexpr int kPoll = 9;                   // publishing/windows/poll_window.cpp
 // There is no window 10.
 constexpr int kArchive = 11;               // production/windows/archive_window.cpp
 constexpr int kTrophies = 12;              // not built yet

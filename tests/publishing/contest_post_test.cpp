@@ -56,8 +56,9 @@ class ContestPostTest : public ::testing::Test {
 };
 
 TEST_F(ContestPostTest, WithNoWorkToSendThePlayerIsToldByThePublisherSelected) {
-  for (int states : {0, 1}) {
-    if (states == 1) AddWork("送った漫画", manga_state::kSent);
+  // First no work at all, then only a work already sent.
+  for (bool sentOne : {false, true}) {
+    if (sentOne) AddWork("送った漫画", manga_state::kSent);
     Open();
     EXPECT_EQ(g.MangaListCount, 0);
     for (int row : {0, kChokomaka}) {

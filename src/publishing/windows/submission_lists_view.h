@@ -6,7 +6,6 @@
 // The window places the lists, gives them their headings and decides what a
 // pressed row does.
 
-#include <array>
 #include <functional>
 #include <vector>
 

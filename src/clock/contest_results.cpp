@@ -1,9 +1,10 @@
 // Contest results at noon.
 
 #include "clock/phases.h"
+#include "publishing/contest.h"
 
 namespace koratsu {
 
-void ContestResults() {}
+void ContestResults() { JudgeContestEntries(); }
 
 }  // namespace koratsu

@@ -20,7 +20,7 @@ constexpr int kInfoPanel = 4;              // shell/windows/info_panel.cpp
 constexpr int kSettingsEditor = 5;         // production/windows/settings_editor_window.cpp
 constexpr int kCompletion = 6;             // production/windows/completion_window.cpp
 constexpr int kWorkTitle = 7;              // production/windows/title_window.cpp
-constexpr int kContestPost = 8;            // not built yet
+constexpr int kContestPost = 8;            // publishing/windows/contest_post_window.cpp
 constexpr int kPoll = 9;                   // publishing/windows/poll_window.cpp
 // There is no window 10.
 constexpr int kArchive = 11;               // production/windows/archive_window.cpp
@@ -80,7 +80,7 @@ constexpr int kFanLetter = 64;             // not built yet
 constexpr int kTrainingProgress = 65;      // life/windows/activity_progress_window.cpp
 constexpr int kReturnsNotice = 66;         // not built yet
 constexpr int kBigGain = 67;               // life/windows/big_gain_window.cpp
-constexpr int kPostingAnimation = 68;      // not built yet
+constexpr int kPostingAnimation = 68;      // publishing/windows/envelope_window.cpp
 
 constexpr int kFirst = 1;
 constexpr int kLast = 68;

@@ -9,18 +9,15 @@
 #include <vector>
 
 #include "production/naming.h"
-#include "production/settings_editor.h"
 #include "production/work_record.h"
-#include "shell/clock_timer.h"
-#include "shell/commands.h"
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
+#include "support/road_player.h"
 #include "support/scripted_ui.h"
-#include "support/settings_player.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
 
@@ -39,36 +36,21 @@ class FirstWorkTest : public ::testing::Test {
     SetComputerClock(nullptr);
   }
 
-  // The new-manga command, an own story with one setting: `points` of knowledge item `item`.
-  void PlanWork(int item, int points) {
-    ui.On(form::kNewMangaChoice, [] { ui::Show(form::kSettingsEditor, ui::Modal); })  // オリジナルストーリー
-        .On(form::kSettingsEditor, [&] {
-          OpenSettingsEditor();
-          PlanSetting(0, item, points);
-          EXPECT_TRUE(StartProduction(1, 2));
-        });
-    shell::RunCommand(shell::Command::NewManga, screen);
-  }
-
-  // Clock events until the first work has been named, or a game month has gone.
-  void RunClockUntilNamed() {
-    for (int events = 0; g.MangaCount == 0 && events < 10000; ++events) timer.Event(screen);
-  }
-
   FreshState fresh;
   GameState& g;
   FixedClock clock{ComputerTime{2024, 4, 5, 6, 9, 0, 0}, 1234.5};
   SeededRandom random{11};
   ScriptedUi ui;
   RecordingScreen screen;
-  shell::ClockTimer timer;
+  RoadPlayer player{ui, screen};
 };
 
 TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
   ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
   for (int item : {3, 8}) g.KnowledgeItem[item].Point = 12;
-  PlanWork(3, 12);
-  PlanWork(8, 10);
+  // Own stories of one setting each, for 少女層 and ﾄﾞｷｭﾒﾝﾀﾘｰ.
+  ASSERT_TRUE(player.PlanWork({{3, 12}}, 1, 2));
+  ASSERT_TRUE(player.PlanWork({{8, 10}}, 1, 2));
   ASSERT_EQ(g.SlotsInUse, 2);
   // What the schedule window would share out: most points for the first work.
   g.ProductionSlot[0].SigotoPoint = 14;
@@ -91,10 +73,8 @@ TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
     SendFinishedWork(3);  // 今はやめておく
   });
 
-  shell::RunCommand(shell::Command::Sigotosuru, screen);
-  ASSERT_EQ(g.KoudouMode, 2);
   ui.Clear();
-  RunClockUntilNamed();
+  ASSERT_TRUE(player.WorkUntilNamed());
 
   ASSERT_EQ(ui.Messages(), (std::vector<std::string>{"漫画が完成しました。", "漫画の題名を決めてください。"}));
   EXPECT_EQ(seen, (std::vector<std::string>{"title window at tutorial stage 8", "sending window at mode 0"}));

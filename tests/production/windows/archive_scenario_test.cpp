@@ -3,10 +3,10 @@
 // episode, collected into volumes and sold. Each change shows within one of
 // the archive's timer events, and a double-click opens the work's card.
 //
-// The work is named by the game's own rule. Where the rule for a later step
-// is not there yet, the test changes the records as that rule does, raising
-// the same refresh requests; each such step is one function below, named
-// for the rule it stands in for.
+// The work is named, posted and judged by the game's own rules. Where the
+// rule for a later step is not there yet, the test changes the records as
+// that rule does, raising the same refresh requests; each such step is one
+// function below, named for the rule it stands in for.
 
 #include <gtest/gtest.h>
 
@@ -15,13 +15,18 @@
 #include "production/windows/archive_window.h"
 #include "production/windows/game_scene.h"
 #include "production/windows/work_card_window.h"
+#include "publishing/contest.h"
+#include "publishing/submission_lists.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "state/random.h"
 #include "ui/game_ops.h"
 #include "state/shared_ops.h"
 #include "support/fresh_state.h"
+#include "support/scripted_random.h"
+#include "support/scripted_ui.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -54,30 +59,27 @@ void FinishOwnWork() {
   g.FinishedSlot = 0;
 }
 
-// Posting it to a magazine's newcomer contest.
-void PostToContest(long long w, int magazine) {
-  GameState& g = State();
-  rec::MangaWork& m = g.MangaWork[w];
-  m.State = 2;
-  m.ResultDays = 4;
-  m.Contest = 1;
-  m.SentMagazine = magazine;
-  m.Magazine = magazine;
-  g.FormSlot[form::kArchive].Redraw = 1;
+// Posting it to a magazine's newcomer contest: the posting window's rules,
+// the player answering yes.
+void PostToContest(int magazine) {
+  testing::ScriptedUi player;
+  player.AnswerYesNo({6});
+  OpenContestPost();
+  SelectSubmissionMagazine(magazine);
+  SelectSubmissionWork(0);
+  ASSERT_TRUE(PostSelectedWork());
 }
 
-// The noon's contest results, with the second prize for this work.
-void GiveSecondPrize(long long w) {
-  GameState& g = State();
-  rec::MangaWork& m = g.MangaWork[w];
-  m.ResultDays = 0;
-  m.ContestResult = 2;
-  g.Magazine[m.SentMagazine].Adopted = 1;
-  m.Prize = Int(g.Magazine[m.Magazine].Prize / 2 / 10000) * 10000;
-  AddKingaku(m.Prize);
-  m.Award = 2;
-  m.State = 9;
-  g.FormSlot[form::kArchive].Redraw = 1;
+// The four noons until its result, judged under a generator that finds
+// nothing to object to.
+void JudgeAtTheFourthNoon() {
+  testing::ScriptedUi player;
+  testing::ScriptedRandom draws;
+  draws.Expect(3, 1).Expect(3, 1);
+  SetRandomSource(&draws);
+  for (int noon = 0; noon < 4; ++noon) JudgeContestEntries();
+  SetRandomSource(nullptr);
+  EXPECT_EQ(draws.Remaining(), 0u);
 }
 
 // Delivering a serial's episode: the first one makes its record.
@@ -152,7 +154,6 @@ TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
   // An own work is named, posted and given the second prize.
   FinishOwnWork();
   ASSERT_EQ(NameFinishedWork("空の旅"), TitleOutcome::Recorded);
-  const long long own = 0;
   archive->Timer1_Timer();
   ASSERT_EQ(archive->List1->count(), 1);
   EXPECT_EQ(archive->List1->currentRow(), 0);
@@ -160,12 +161,12 @@ TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
   EXPECT_EQ(Text(archive->Label4[2]), Today() + "完成");
   EXPECT_EQ(Text(archive->Label3[3]), "投稿していません");
 
-  PostToContest(own, kMagazine);
+  PostToContest(kMagazine);
   archive->Timer1_Timer();
   EXPECT_EQ(Text(archive->Label3[3]), "週刊ちょこまかに投稿");
   EXPECT_EQ(Text(archive->Label3[4]), "されていません");
 
-  GiveSecondPrize(own);
+  JudgeAtTheFourthNoon();
   archive->Timer1_Timer();
   EXPECT_EQ(Text(archive->Label3[4]), "副賞を受賞");
   EXPECT_EQ(Text(archive->Label2[2]), "50万0000円");

@@ -2,7 +2,7 @@
 
 #include "clock/phases.h"
 #include "clock/sukezyuru.h"
-#include "clock/tick.h"
+#include "life/koudou.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/talk.h"

@@ -68,14 +68,6 @@ bool RunStep() {
   return true;
 }
 
-// The progress window of a timed activity, 0 for none.
-int ProgressWindow(const Value& mode) {
-  if (mode == 1) return form::kOutingProgress;
-  if (mode == 3) return form::kArubaitoProgress;
-  if (mode == 4) return form::kTrainingProgress;
-  return 0;
-}
-
 }  // namespace
 
 void GameTick() {
@@ -86,18 +78,6 @@ void GameTick() {
     if (StepDue() && !RunStep()) return;
   }
   EndOfTick();
-}
-
-void StopKoudou() {
-  GameState& g = State();
-  int progressWindow = ProgressWindow(g.KoudouMode);
-  g.KoudouMode = 0;
-  g.MinutesPerStep = 0;
-  g.SigotoOn = 0;
-  if (ui::IsLoaded(form::kWorking)) ui::Unload(form::kWorking);
-  // An outing, job or training stopped before its time is over gives nothing:
-  // its end never runs with KoudouMode 0, so its progress window closes here.
-  if (progressWindow != 0 && ui::IsLoaded(progressWindow)) ui::Unload(progressWindow);
 }
 
 void SetMinutesPerStep(const Value& minutes) {

@@ -11,8 +11,6 @@ namespace koratsu {
 // event, after drawing its own discarded random number. Opens the game's
 // notices and dialogs from inside itself and returns once they have closed.
 void GameTick();
-// Ends the current activity (no message).
-void StopKoudou();
 // Minutes per time step for a timed activity of `minutes`.
 void SetMinutesPerStep(const Value& minutes);
 // A duration as text with "分", "時間" and "日".

@@ -1,7 +1,7 @@
 #include "shell/commands.h"
 
-#include "clock/tick.h"
 #include "life/assistants.h"
+#include "life/koudou.h"
 #include "life/moving.h"
 #include "production/new_manga.h"
 #include "shell/save_load.h"

@@ -6,6 +6,7 @@
 
 #include "clock/clock_fixture.h"
 #include "clock/tick.h"
+#include "life/koudou.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 

@@ -16,13 +16,6 @@ Value& FormMode() { return State().FormSlot[form::kSettingsEditor].Mode; }
 
 }  // namespace
 
-std::optional<std::string> PopularityWord(const Value& popularity) {
-  static const char* const kWords[] = {"ない", "少し", "まあまあ", "人気", "大人気", "超人気"};
-  for (int i = 0; i < 6; ++i)
-    if (popularity == i) return kWords[i];
-  return std::nullopt;
-}
-
 Value PublisherNameOf(const Value& publisher) { return State().Publisher[publisher - 1].Name; }
 
 bool ConfirmNovel(const Value& novel) {

@@ -8,19 +8,12 @@
 // window reaches it through the main window ("NovelPermissionTalk"), which
 // holds it for ChosenNovel.
 
-#include <optional>
-#include <string>
-
 #include "state/value.h"
 
 namespace koratsu {
 
 // The main window's method that holds the permission talk for ChosenNovel.
 inline constexpr const char* kNovelPermissionTalkCall = "NovelPermissionTalk";
-
-// The word for a novel's or a manga's popularity 0 to 5 ("ない" to
-// "超人気"); none for any other value.
-std::optional<std::string> PopularityWord(const Value& popularity);
 
 // The name of publisher number 1 to 5.
 Value PublisherNameOf(const Value& publisher);

@@ -9,13 +9,6 @@
 
 namespace koratsu {
 
-std::optional<std::string> FameWord(const Value& fame) {
-  static const char* const kWords[] = {"ない", "少し", "まあまあ", "有名", "大有名", "超有名"};
-  for (int i = 0; i < 6; ++i)
-    if (fame == i) return kWords[i];
-  return std::nullopt;
-}
-
 bool ConfirmCopy(const Value& row) {
   GameState& g = State();
   if (row < 0 || row >= g.OtherMangaCount) return false;

@@ -2,16 +2,9 @@
 // Copying an existing manga: the copy window (Form50). Nobody is asked and
 // the current activity goes on; the copy's source stays with the work.
 
-#include <optional>
-#include <string>
-
 #include "state/value.h"
 
 namespace koratsu {
-
-// The word for a manga's fame 0 to 5 ("ない" to "超有名"); none for any
-// other value.
-std::optional<std::string> FameWord(const Value& fame);
 
 // Form50's 決定 on row `row` of the existing manga. Refuses, with the
 // six-works message and before any draw, while no slot is free. Otherwise

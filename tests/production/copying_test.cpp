@@ -82,14 +82,5 @@ TEST_F(CopyingTest, WithSixWorksInProductionTheCopyIsRefusedBeforeAnyDraw) {
   EXPECT_TRUE(before == SavedBytes(g));
 }
 
-TEST(FameAndPopularityWords, NameZeroToFiveAndNothingElse) {
-  EXPECT_EQ(FameWord(0), "ない");
-  EXPECT_EQ(FameWord(3), "有名");
-  EXPECT_EQ(FameWord(5), "超有名");
-  EXPECT_EQ(FameWord(6), std::nullopt);
-  EXPECT_EQ(FameWord(-1), std::nullopt);
-  EXPECT_EQ(FameWord(2.5), std::nullopt);
-}
-
 }  // namespace
 }  // namespace koratsu::testing

@@ -13,6 +13,8 @@
 #include "platform/placement.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
+#include "production/adaptation.h"
+#include "publishing/novel_permission.h"
 #include "shell/game_flow.h"
 #include "shell/settings.h"
 #include "state/game_state.h"
@@ -219,6 +221,8 @@ bool MDIForm1::Call(std::string_view method) {
     GameOn();
   } else if (method == "Show") {
     BringToFront();
+  } else if (method == kNovelPermissionTalkCall) {
+    ChosenNovelPermissionTalk();
   } else {
     return false;
   }

@@ -58,7 +58,10 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   void SetTutorialMenus(bool tutorialRunning) override;
   bool TutorialMenusLocked() const { return tutorialLocked_; }
   // ResetGame, GameOn and BringToFront by name ("ResetGame", "GameOn",
-  // "Show"), for rules that reach the main window through the ui seam.
+  // "Show"), for rules that reach the main window through the ui seam; and
+  // the publisher's permission talk for the novel just chosen
+  // ("NovelPermissionTalk"), which the novel window, on the production side,
+  // cannot call itself.
   bool Call(std::string_view method);
 
   // A menu item by its name ("MSaveGame"); level-1 menus are the menus' own actions.

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "pictures/hero.h"
 #include "pictures/paint.h"
 #include "pictures/scene_kit.h"
 #include "ui/forms.h"
@@ -34,7 +35,9 @@ void Page(Scene& s, int x, int y, int w, int h, std::uint32_t seed) {
   s.Line(x + w / 2 + 2, mid, x + w / 2 - 2, y + h - 4, line);
   // A head and a speech bubble in the top panel, lines of hatching below.
   s.Blob(x + w / 3.0, y + 3 + (mid - y) / 2.0, 4, 4.5, Rgb(236, 232, 222));
-  s.Blob(x + w * 0.7, y + 9, 6, 4, kWhite);
+  s.Oval(x + w * 0.7, y + 9, 7, 5, line);
+  s.Oval(x + w * 0.7, y + 9, 6, 4, kWhite);
+  s.Print(static_cast<int>(x + w * 0.7) - 3, y + 8, 7, 2, 2, Rgb(120, 118, 130), seed + 1);
   for (int i = 0; i < 5; ++i)
     s.Line(x + 6 + i * 2, y + h - 8, x + 9 + i * 2, mid + 6, Rgb(170, 168, 176));
   s.Print(x + w / 2 + 4, mid + 4, w / 2 - 10, 3, 3, Rgb(170, 168, 176), seed);
@@ -51,6 +54,7 @@ QImage Ink() {
     }
   s.Tint(16, 5, 50, 66, 0.7);
   Page(s, 14, 3, 50, 66, 7);
+  s.Sprite(HeroBust(18, 20), 42, 46);
   // The spilt ink: overlapping pools with a wet shine, and drops.
   auto pool = [&](double cx, double cy, double rx, double ry) {
     for (int y = static_cast<int>(cy - ry); y <= static_cast<int>(cy + ry); ++y)
@@ -66,6 +70,13 @@ QImage Ink() {
   pool(50, 40, 7, 6);
   for (auto [x, y] : {std::pair{24, 50}, {28, 56}, {62, 36}, {20, 40}, {66, 46}})
     s.Rect(x, y, 2, 2, kInkPool), s.Plot(x + 2, y + 1, kInkPool);
+  // Its edge catches the light; a long shine runs across it.
+  const QImage wet = s.Image();
+  auto pooled = [&](int x, int y) { return (wet.pixel(x, y) & 0xFFFFFFu) == (kInkPool & 0xFFFFFFu); };
+  for (int y = 1; y < kHeight - 1; ++y)
+    for (int x = 1; x < kWidth - 1; ++x)
+      if (pooled(x, y) && !(pooled(x - 1, y) && pooled(x + 1, y) && pooled(x, y - 1) && pooled(x, y + 1)))
+        s.Plot(x, y, Rgb(48, 52, 84));
   s.Line(38, 25, 46, 23, Rgb(90, 96, 130));
   s.Line(36, 27, 37, 26, Rgb(90, 96, 130));
   s.Rect(52, 16, 5, 1, Rgb(120, 126, 160));

@@ -2,7 +2,7 @@
 
 #include "platform/twips.h"
 #include "production/adaptation.h"
-#include "production/windows/heading_bar.h"
+#include "platform/heading_bar.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -19,7 +19,7 @@ constexpr int kClientHeight = 1860;
 Form57::Form57() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) {
   setWindowTitle(QStringLiteral("断られました。"));
   platform::SetFixedClientSize(this, kClientWidth, kClientHeight);
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 断られてしまいました =="), 120, 120, 3960, 360);
+  platform::HeadingBar heading = platform::MakeHeadingBar(this, QStringLiteral("== 断られてしまいました =="), 120, 120, 3960, 360);
   Shape1[0] = heading.shape;
   Label3[0] = heading.label;
   Label1[0] = new QLabel(QStringLiteral("無許可で作りますか？"), this);

@@ -43,14 +43,14 @@ StoryListLayout MakeStoryListLayout(QWidget* window, const QString& heading,
                                     const std::array<QString, 3>& captions) {
   platform::SetFixedClientSize(window, kClientWidth, kClientHeight);
   StoryListLayout layout{};
-  layout.heading = MakeHeadingBar(window, heading, kMargin, kMargin, kInnerWidth, 360);
+  layout.heading = platform::MakeHeadingBar(window, heading, kMargin, kMargin, kInnerWidth, 360);
 
   layout.list = new QListWidget(window);
   platform::Place(layout.list, kMargin, kListTop, kInnerWidth, kListHeight);
 
   for (size_t i = 0; i < captions.size(); ++i) {
     const int top = kRowTop + kRowStep * static_cast<int>(i);
-    layout.captions[i] = MakeHeadingBar(window, captions[i], kMargin, top, kCaptionWidth, kRowHeight);
+    layout.captions[i] = platform::MakeHeadingBar(window, captions[i], kMargin, top, kCaptionWidth, kRowHeight);
     layout.details[i] = MakeDetail(window, kDetailLeft, top, kClientWidth - kMargin - kDetailLeft);
   }
   layout.comment = MakeDetail(window, kMargin, kCommentTop, kInnerWidth);

@@ -10,14 +10,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "production/windows/heading_bar.h"
+#include "platform/heading_bar.h"
 
 namespace koratsu {
 
 struct StoryListLayout {
-  HeadingBar heading;
+  platform::HeadingBar heading;
   QListWidget* list;
-  std::array<HeadingBar, 3> captions;  // the detail rows' captions, top to bottom
+  std::array<platform::HeadingBar, 3> captions;  // the detail rows' captions, top to bottom
   std::array<QLabel*, 3> details;      // beside the captions
   QLabel* comment;
   QPushButton* confirm;  // 決定

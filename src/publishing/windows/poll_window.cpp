@@ -4,7 +4,7 @@
 
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
-#include "production/windows/heading_bar.h"
+#include "platform/heading_bar.h"
 #include "publishing/poll.h"
 #include "ui/forms.h"
 
@@ -34,14 +34,14 @@ Form9::Form9() : Form({.pauseClock = true}) {
   setWindowTitle(QStringLiteral("漫画家の人気投票"));
   platform::SetFixedClientSize(this, 4800, 3570);
 
-  HeadingBar heading = MakeHeadingBar(this, QStringLiteral("== 漫画家の人気投票です =="), 120, 120, 4560, 330);
+  platform::HeadingBar heading = platform::MakeHeadingBar(this, QStringLiteral("== 漫画家の人気投票です =="), 120, 120, 4560, 330);
   Shape1[0] = heading.shape;
   Label3[4] = heading.label;
 
   for (int k = 0; k < 5; ++k) {
     const int top = kRowTop + k * kRowStep;
-    HeadingBar place =
-        MakeHeadingBar(this, QStringLiteral("第 %1位").arg(k + 1), 120, top, 900, kRowHeight);
+    platform::HeadingBar place =
+        platform::MakeHeadingBar(this, QStringLiteral("第 %1位").arg(k + 1), 120, top, 900, kRowHeight);
     Shape1[k + 1] = place.shape;
     Label3[kPlaceLabel[k]] = place.label;
 

@@ -6,6 +6,7 @@
 #include "state/game_state.h"
 #include "state/log.h"
 #include "state/random.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -158,7 +159,7 @@ bool DismissAssistant(const Value& page) {
   const long long row = RowOnPage(g, page);
   if (row < 0) return false;
   rec::Assistant& assistant = g.Assistant[row];
-  if (ui::AskYesNo(Join(assistant.Name, "氏を本当に止めさせますか？")) != 6) return false;
+  if (ui::AskYesNo(Join(assistant.Name, "氏を本当に止めさせますか？")) != yes_no::kYes) return false;
   g.SigotoPoint -= assistant.Point;
   assistant.Hired = 0;
   TrimSlotPoints(g, assistant.Point);

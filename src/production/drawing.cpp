@@ -2,6 +2,7 @@
 
 #include "life/activity.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -22,7 +23,7 @@ Value StaminaPerWorkedHour(const Value& pattern) {
 void DrawingHour() {
   GameState& g = State();
   // Sleeping through the work mode restores stamina.
-  if (g.KoudouMode == 2 && g.LifeStatus == 3) g.Stamina += 0.3;
+  if (g.KoudouMode == koudou_mode::kWork && g.LifeStatus == 3) g.Stamina += 0.3;
   if (g.Stamina > g.StaminaMax) g.Stamina = g.StaminaMax;
 
   // Decided once for the hour: a finished work stops the work mode, yet the

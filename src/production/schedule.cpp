@@ -5,6 +5,7 @@
 #include "production/slots.h"
 #include "production/sukezyuru.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
 #include "ui/ui.h"
@@ -14,8 +15,6 @@ namespace koratsu {
 const char* const kZeroPointsQuestion = "仕事のﾎﾟｲﾝﾄがゼロですが、それでいいですか？";
 
 namespace {
-
-constexpr int kYes = 6;
 
 rec::ProductionSlot& Slot(int s) { return State().ProductionSlot[s]; }
 
@@ -131,10 +130,10 @@ std::string StaminaVerdict() {
 
 bool ConfirmSchedule() {
   GameState& g = State();
-  AdvanceTutorial(7);
+  AdvanceTutorial(tutorial_stage::kSchedule);
   for (int s = 0; s <= kLastSlot; ++s) {
     if (g.SlotKanseido[s] != 0 && Slot(s).SigotoPointEdit == 0) {
-      if (ui::AskYesNo(kZeroPointsQuestion) != kYes) return false;
+      if (ui::AskYesNo(kZeroPointsQuestion) != yes_no::kYes) return false;
       break;
     }
   }

@@ -6,6 +6,7 @@
 
 #include "production/production_fixture.h"
 #include "production/slots.h"
+#include "state/tutorial_stage.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {
@@ -34,11 +35,11 @@ TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
 TEST_F(NewMangaTest, NoNewWorkWhenTheWorksTableCouldNotTakeIt) {
   for (int s = 0; s < 5; ++s) Busy(s);
   g.MangaCount = 636;  // 636 finished and 5 in production fill all 641 rows
-  g.TutorialStage = 4;
+  g.TutorialStage = tutorial_stage::kNewManga;
   StartNewManga();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{kWorksTableFullMessage});
   EXPECT_TRUE(ui.Shown().empty());
-  EXPECT_EQ(g.TutorialStage, 4);
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kNewManga);
 
   ui.Clear();
   g.MangaCount = 635;

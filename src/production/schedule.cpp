@@ -18,18 +18,16 @@ namespace {
 
 rec::ProductionSlot& Slot(int s) { return State().ProductionSlot[s]; }
 
-bool Busy(int s) { return State().SlotKanseido[s] > 0; }
-
 }  // namespace
 
 void OpenSchedule() {
   GameState& g = State();
   RecountSlotsInUse();
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) Slot(s).SigotoPointEdit = Slot(s).SigotoPoint;
+    if (SlotBusy(s)) Slot(s).SigotoPointEdit = Slot(s).SigotoPoint;
   g.SigotoPointLeft = g.SigotoPoint;
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) g.SigotoPointLeft -= Slot(s).SigotoPointEdit;
+    if (SlotBusy(s)) g.SigotoPointLeft -= Slot(s).SigotoPointEdit;
   g.SukezyuruTypeEdit = g.SukezyuruType;
 }
 
@@ -86,7 +84,7 @@ void SplitSchedulePointsEvenly() {
   const double share = Int(g.SigotoPoint / n);
   int given = 0;
   for (int s = 0; s <= kLastSlot; ++s) {
-    if (!Busy(s)) continue;
+    if (!SlotBusy(s)) continue;
     if (++given < n) {
       Slot(s).SigotoPointEdit = share;
       g.SigotoPointLeft -= share;
@@ -138,7 +136,7 @@ bool ConfirmSchedule() {
     }
   }
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) Slot(s).SigotoPoint = Slot(s).SigotoPointEdit;
+    if (SlotBusy(s)) Slot(s).SigotoPoint = Slot(s).SigotoPointEdit;
   for (int pace = 1; pace <= 3; ++pace)
     if (g.SukezyuruTypeEdit == pace) g.SukezyuruType = pace;
   ui::Unload(form::kSchedule);

@@ -15,7 +15,7 @@ namespace {
 using NewMangaTest = ProductionTest;
 
 TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
-  for (int s = 0; s < 5; ++s) Busy(s);
+  for (int s = 0; s < kLastSlot; ++s) Busy(s);
   g.FormSlot[form::kSettingsEditor].Mode = 2;
   StartNewManga();
   EXPECT_EQ(g.BusySlotCount, 5);
@@ -25,7 +25,7 @@ TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
   EXPECT_TRUE(ui.Messages().empty());
 
   ui.Clear();
-  Busy(5);
+  Busy(kLastSlot);
   StartNewManga();
   EXPECT_EQ(g.BusySlotCount, 6);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"同時に制作できる漫画の数は6つです"});
@@ -33,7 +33,7 @@ TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
 }
 
 TEST_F(NewMangaTest, NoNewWorkWhenTheWorksTableCouldNotTakeIt) {
-  for (int s = 0; s < 5; ++s) Busy(s);
+  for (int s = 0; s < kLastSlot; ++s) Busy(s);
   g.MangaCount = 636;  // 636 finished and 5 in production fill all 641 rows
   g.TutorialStage = tutorial_stage::kNewManga;
   StartNewManga();

@@ -51,7 +51,7 @@ class ScheduleTest : public ProductionTest {
   std::vector<double> EditedPoints() {
     std::vector<double> points;
     for (int s = 0; s <= kLastSlot; ++s)
-      if (g.SlotKanseido[s] > 0) points.push_back(g.ProductionSlot[s].SigotoPointEdit.Num());
+      if (SlotBusy(s)) points.push_back(g.ProductionSlot[s].SigotoPointEdit.Num());
     return points;
   }
 };

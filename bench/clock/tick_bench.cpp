@@ -4,6 +4,7 @@
 
 #include "clock/tick.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
 #include "shell/world_setup.h"
 #include "support/late_game.h"
@@ -35,7 +36,7 @@ class WorkingGame {
     g.Stamina = 20;
     g.StaminaMax = 25;
     g.StaminaWarned = 0;
-    g.KoudouMode = 2;
+    g.KoudouMode = koudou_mode::kWork;
     g.MinutesPerStep = 30;
     g.SigotoOn = 1;
     g.KoudouMinutesLeft = 0;
@@ -61,7 +62,7 @@ void TimerEvent() {
 
 void BM_TimerEventNoActivity(benchmark::State& st) {
   WorkingGame game;
-  game.g().KoudouMode = 0;
+  game.g().KoudouMode = koudou_mode::kNone;
   for (auto _ : st) TimerEvent();
 }
 BENCHMARK(BM_TimerEventNoActivity);

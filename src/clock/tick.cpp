@@ -6,6 +6,7 @@
 #include "life/training.h"
 #include "roomview/walking.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -75,7 +76,7 @@ bool RunStep() {
 void GameTick() {
   GameState& g = State();
   // Time passes only while an activity runs.
-  if (g.KoudouMode != 0) {
+  if (g.KoudouMode != koudou_mode::kNone) {
     MoveFigures();
     if (StepDue() && !RunStep()) return;
   }

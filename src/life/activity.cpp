@@ -1,6 +1,7 @@
 #include "life/activity.h"
 
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -10,9 +11,9 @@ namespace {
 
 // The progress window of a timed activity, 0 for none.
 int ProgressWindow(const Value& mode) {
-  if (mode == 1) return form::kOutingProgress;
-  if (mode == 3) return form::kArubaitoProgress;
-  if (mode == 4) return form::kTrainingProgress;
+  if (mode == koudou_mode::kOuting) return form::kOutingProgress;
+  if (mode == koudou_mode::kArubaito) return form::kArubaitoProgress;
+  if (mode == koudou_mode::kSyugyou) return form::kTrainingProgress;
   return 0;
 }
 
@@ -38,12 +39,12 @@ void SetMinutesPerStep(const Value& minutes) {
 void StopKoudou() {
   GameState& g = State();
   int progressWindow = ProgressWindow(g.KoudouMode);
-  g.KoudouMode = 0;
+  g.KoudouMode = koudou_mode::kNone;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;
   if (ui::IsLoaded(form::kWorking)) ui::Unload(form::kWorking);
   // An outing, job or training stopped before its time is over gives nothing:
-  // its end never runs with KoudouMode 0, so its progress window closes here.
+  // its end never runs with no activity, so its progress window closes here.
   if (progressWindow != 0 && ui::IsLoaded(progressWindow)) ui::Unload(progressWindow);
 }
 
@@ -55,7 +56,7 @@ bool ActivityTimeUp(int koudouMode) {
 void StopTimedActivity(int progressWindow) {
   GameState& g = State();
   g.MinutesPerStep = 0;
-  g.KoudouMode = 0;
+  g.KoudouMode = koudou_mode::kNone;
   g.StatusText = "停止中";
   ui::Unload(progressWindow);
 }

@@ -2,6 +2,7 @@
 
 #include "life/activity_windows.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/money.h"
 #include "state/time_text.h"
 #include "ui/forms.h"
@@ -12,11 +13,6 @@
 namespace koratsu {
 
 namespace {
-
-constexpr int kArubaitoMode = 3;
-// The tutorial's stages of the job: the dialog opens, a job starts.
-constexpr int kTutorialJobDialog = 2;
-constexpr int kTutorialJobStart = 3;
 
 bool IsJob(int row) { return row >= 0 && State().ArubaitoCount > row; }
 
@@ -29,7 +25,7 @@ ArubaitoTexts DescribeArubaito(int row) {
 }
 
 void OpenArubaito() {
-  AdvanceTutorial(kTutorialJobDialog);
+  AdvanceTutorial(tutorial_stage::kJobDialog);
   GameState& g = State();
   g.ArubaitoOn = 0;
   g.ArubaitoAnimFrame = 0;
@@ -57,9 +53,9 @@ bool StartArubaito(int row) {
     return false;
   }
   g.Stamina -= job.Stamina;
-  AdvanceTutorial(kTutorialJobStart);
+  AdvanceTutorial(tutorial_stage::kJobStart);
   g.ArubaitoOn = 1;
-  StartTimedActivity(kArubaitoMode, job.StatusText, job.StatusDetail, job.Minutes, form::kArubaito,
+  StartTimedActivity(koudou_mode::kArubaito, job.StatusText, job.StatusDetail, job.Minutes, form::kArubaito,
                      form::kArubaitoProgress);
   return true;
 }

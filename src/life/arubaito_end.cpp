@@ -7,14 +7,13 @@
 #include "life/arubaito.h"
 #include "life/knowledge_gain.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
 
 namespace {
-
-constexpr int kArubaitoMode = 3;
 
 struct JobLine {
   std::span<const int> items;  // empty: any item may rise
@@ -85,7 +84,7 @@ std::optional<KnowledgeGainRule> JobRule(const Value& kind) {
 }  // namespace
 
 void EndArubaito() {
-  if (!ActivityTimeUp(kArubaitoMode)) return;
+  if (!ActivityTimeUp(koudou_mode::kArubaito)) return;
   GameState& g = State();
   KnowledgeGains(JobRule(g.ArubaitoKind));
   // The points come before the pay, while the job's window is still open.

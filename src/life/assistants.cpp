@@ -6,7 +6,9 @@
 #include "roomview/walking.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "state/production_slots.h"
 #include "state/random.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -16,7 +18,6 @@ namespace {
 
 constexpr int kDesks = 4;
 constexpr int kMostAssistants = 4;
-constexpr int kProductionSlots = 6;
 // A figure's direction while its assistant leaves.
 constexpr int kLeaving = 5;
 // Redraws before an offer's place is filled without chance: far more than a
@@ -57,10 +58,10 @@ long long RowOnPage(const GameState& g, const Value& page) {
 // points in slot order, round after round, until his points are used up or
 // no busy slot holds a point.
 void TrimSlotPoints(GameState& g, const Value& points) {
-  auto busyWithPoints = [&](int s) { return g.SlotKanseido[s] > 0 && g.ProductionSlot[s].SigotoPoint > 0; };
+  auto busyWithPoints = [&](int s) { return SlotBusy(s) && g.ProductionSlot[s].SigotoPoint > 0; };
   Value allotted = 0;
   bool any = false;
-  for (int s = 0; s < kProductionSlots; ++s) {
+  for (int s = 0; s < kSlotCount; ++s) {
     if (!busyWithPoints(s)) continue;
     any = true;
     allotted += g.ProductionSlot[s].SigotoPoint;
@@ -69,7 +70,7 @@ void TrimSlotPoints(GameState& g, const Value& points) {
   double amount = points.Num();
   while (amount > 0) {
     bool trimmed = false;
-    for (int s = 0; s < kProductionSlots && amount > 0; ++s) {
+    for (int s = 0; s < kSlotCount && amount > 0; ++s) {
       if (!busyWithPoints(s)) continue;
       g.ProductionSlot[s].SigotoPoint -= 1;
       amount -= 1;
@@ -161,7 +162,7 @@ bool DismissAssistant(const Value& page) {
   const long long row = RowOnPage(g, page);
   if (row < 0) return false;
   rec::Assistant& assistant = g.Assistant[row];
-  if (ui::AskYesNo(Join(assistant.Name, "氏を本当に止めさせますか？")) != 6) return false;
+  if (ui::AskYesNo(Join(assistant.Name, "氏を本当に止めさせますか？")) != yes_no::kYes) return false;
   g.SigotoPoint -= assistant.Point;
   assistant.Hired = 0;
   TrimSlotPoints(g, assistant.Point);

@@ -3,6 +3,7 @@
 #include "roomview/furnish.h"
 #include "roomview/sheet_layout.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/ui.h"
@@ -37,7 +38,7 @@ bool BuyEquipment() {
     ui::ShowMessage(Join(item.Name, "は、すでに購入しています。"));
     return false;
   }
-  if (ui::AskYesNo(Join(item.Name, "を購入しますか？")) != 6) return false;
+  if (ui::AskYesNo(Join(item.Name, "を購入しますか？")) != yes_no::kYes) return false;
 
   item.Owned = 1;
   PlaceEquipment(static_cast<int>(s), g.HouseKind);

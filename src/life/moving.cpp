@@ -7,6 +7,7 @@
 #include "roomview/sheet_layout.h"
 #include "roomview/sprites.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/ui.h"
@@ -28,7 +29,7 @@ void Hikkosi() {
   ui::PauseClock();
   if (g.HouseKind != 0) {
     ui::ShowMessage("引越しは一度しかできません");
-  } else if (ui::AskYesNo("費用は5000万円ですが、本当に引っ越しますか？") == 6) {
+  } else if (ui::AskYesNo("費用は5000万円ですが、本当に引っ越しますか？") == yes_no::kYes) {
     if (g.Kingaku - kMovingCost < 0) {
       ui::ShowMessage("お金が足りません。");
     } else {

@@ -2,6 +2,7 @@
 
 #include "life/activity_windows.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/money.h"
 #include "state/time_text.h"
 #include "ui/forms.h"
@@ -11,8 +12,6 @@
 namespace koratsu {
 
 namespace {
-
-constexpr int kOutingMode = 1;
 
 // What an option button sets; 0 leaves that value as it is.
 struct OptionEffect {
@@ -115,7 +114,7 @@ bool StartOuting() {
   }
   g.SanpoAnimFrame = 0;
   AddKingaku(-g.KoudouCost);
-  StartTimedActivity(kOutingMode, g.SanpoPendingStatus[1], g.SanpoPendingStatus[0], g.KoudouMinutesLeft,
+  StartTimedActivity(koudou_mode::kOuting, g.SanpoPendingStatus[1], g.SanpoPendingStatus[0], g.KoudouMinutesLeft,
                      form::kOuting, form::kOutingProgress);
   return true;
 }

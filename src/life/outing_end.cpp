@@ -8,14 +8,13 @@
 #include "life/knowledge_gain.h"
 #include "life/outing.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
 
 namespace {
-
-constexpr int kOutingMode = 1;
 
 // What an outing teaches. Most outings let listed items rise, by the
 // sub-choice made in the outing dialog; a few list theirs for any
@@ -72,7 +71,7 @@ std::optional<KnowledgeGainRule> OutingRule(const Value& kind, const Value& choi
 }  // namespace
 
 void EndOuting() {
-  if (!ActivityTimeUp(kOutingMode)) return;
+  if (!ActivityTimeUp(koudou_mode::kOuting)) return;
   GameState& g = State();
   KnowledgeGains(OutingRule(g.SanpoKind, g.SanpoChoice));
   StopTimedActivity(form::kOutingProgress);

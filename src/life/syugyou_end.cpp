@@ -3,24 +3,19 @@
 #include "life/activity.h"
 #include "life/training.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
 namespace koratsu {
 
-namespace {
-
-constexpr int kSyugyouMode = 4;
-
-}  // namespace
-
 void EndSyugyou() {
-  if (!ActivityTimeUp(kSyugyouMode)) return;
+  if (!ActivityTimeUp(koudou_mode::kSyugyou)) return;
   GameState& g = State();
   // Time stops before the gains: a level-up window opens with no activity
   // running, while the training's window is still open.
   g.MinutesPerStep = 0;
-  g.KoudouMode = 0;
+  g.KoudouMode = koudou_mode::kNone;
   SyugyouGains(g.SyugyouKind);
   StopTimedActivity(form::kTrainingProgress);
   // The window opens also when nothing rose, and says so.

@@ -4,6 +4,7 @@
 #include "life/experience.h"
 #include "life/points_gained.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/money.h"
 #include "state/random.h"
 #include "state/time_text.h"
@@ -15,7 +16,6 @@ namespace koratsu {
 
 namespace {
 
-constexpr int kSyugyouMode = 4;
 // The experience of a training that could raise its ability.
 constexpr int kTrainingExperience = 4;
 // The points-gained window takes at most ten rows.
@@ -72,7 +72,7 @@ bool StartSyugyou(int row) {
   g.Stamina -= course.Stamina;
   g.SyugyouOn = 1;
   AddKingaku(-course.Fee);
-  StartTimedActivity(kSyugyouMode, course.StatusText, course.StatusDetail, course.Minutes, form::kTraining,
+  StartTimedActivity(koudou_mode::kSyugyou, course.StatusText, course.StatusDetail, course.Minutes, form::kTraining,
                      form::kTrainingProgress);
   return true;
 }

@@ -6,8 +6,6 @@ namespace koratsu {
 
 bool SlotRowShown(int slot) { return State().SlotKanseido[slot] != 0; }
 
-bool SlotRowFilled(int slot) { return State().SlotKanseido[slot] > 0; }
-
 int SlotPercent(int slot) {
   const GameState& g = State();
   const double p = Int(100 * g.SlotKanseido[slot] / g.ProductionSlot[slot].Target);

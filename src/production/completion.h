@@ -9,9 +9,9 @@
 
 namespace koratsu {
 
-// A slot's row is on show while its progress is not 0, and filled while it is above 0.
+// A slot's row is on show while its progress is not 0; it is filled while
+// the slot is busy (SlotBusy).
 bool SlotRowShown(int slot);
-bool SlotRowFilled(int slot);
 
 // Completion in whole percent, rounded down and never above 100.
 int SlotPercent(int slot);

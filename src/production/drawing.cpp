@@ -2,6 +2,8 @@
 
 #include "life/activity.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
+#include "state/production_slots.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -22,17 +24,17 @@ Value StaminaPerWorkedHour(const Value& pattern) {
 void DrawingHour() {
   GameState& g = State();
   // Sleeping through the work mode restores stamina.
-  if (g.KoudouMode == 2 && g.LifeStatus == 3) g.Stamina += 0.3;
+  if (g.KoudouMode == koudou_mode::kWork && g.LifeStatus == 3) g.Stamina += 0.3;
   if (g.Stamina > g.StaminaMax) g.Stamina = g.StaminaMax;
 
   // Decided once for the hour: a finished work stops the work mode, yet the
   // later slots still advance in this hour.
   if (!(g.SigotoOn == 1 && g.Awake == 1)) return;
   bool worked = false;
-  for (int s = 0; s <= 5; ++s) {
+  for (int s = 0; s <= kLastSlot; ++s) {
     rec::ProductionSlot& slot = g.ProductionSlot[s];
     // A work exactly at its target still advances; only passing it finishes.
-    if (g.SlotKanseido[s] > 0 && g.SlotKanseido[s] <= slot.Target) {
+    if (SlotBusy(s) && g.SlotKanseido[s] <= slot.Target) {
       g.SlotKanseido[s] += slot.SigotoPoint / 10;
       g.FormSlot[form::kCompletion].Redraw = 1;
       worked = true;

@@ -18,7 +18,7 @@ constexpr int kRequestedOneShot = 3;
 }  // namespace
 
 void WorkTitleLoaded() {
-  AdvanceTutorial(8);
+  AdvanceTutorial(tutorial_stage::kWorkTitle);
   AddExperience(1);
 }
 

@@ -19,7 +19,7 @@ void StartNewManga() {
     ui::ShowMessage(kWorksTableFullMessage);
     return;
   }
-  AdvanceTutorial(4);
+  AdvanceTutorial(tutorial_stage::kNewManga);
   g.FormSlot[form::kSettingsEditor].Mode = 0;
   ui::Show(form::kNewMangaChoice, ui::Modal);
 }

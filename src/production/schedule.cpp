@@ -5,6 +5,7 @@
 #include "production/slots.h"
 #include "production/sukezyuru.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
 #include "ui/ui.h"
@@ -15,11 +16,7 @@ const char* const kZeroPointsQuestion = "仕事のﾎﾟｲﾝﾄがゼロです
 
 namespace {
 
-constexpr int kYes = 6;
-
 rec::ProductionSlot& Slot(int s) { return State().ProductionSlot[s]; }
-
-bool Busy(int s) { return State().SlotKanseido[s] > 0; }
 
 }  // namespace
 
@@ -27,10 +24,10 @@ void OpenSchedule() {
   GameState& g = State();
   RecountSlotsInUse();
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) Slot(s).SigotoPointEdit = Slot(s).SigotoPoint;
+    if (SlotBusy(s)) Slot(s).SigotoPointEdit = Slot(s).SigotoPoint;
   g.SigotoPointLeft = g.SigotoPoint;
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) g.SigotoPointLeft -= Slot(s).SigotoPointEdit;
+    if (SlotBusy(s)) g.SigotoPointLeft -= Slot(s).SigotoPointEdit;
   g.SukezyuruTypeEdit = g.SukezyuruType;
 }
 
@@ -87,7 +84,7 @@ void SplitSchedulePointsEvenly() {
   const double share = Int(g.SigotoPoint / n);
   int given = 0;
   for (int s = 0; s <= kLastSlot; ++s) {
-    if (!Busy(s)) continue;
+    if (!SlotBusy(s)) continue;
     if (++given < n) {
       Slot(s).SigotoPointEdit = share;
       g.SigotoPointLeft -= share;
@@ -131,15 +128,15 @@ std::string StaminaVerdict() {
 
 bool ConfirmSchedule() {
   GameState& g = State();
-  AdvanceTutorial(7);
+  AdvanceTutorial(tutorial_stage::kSchedule);
   for (int s = 0; s <= kLastSlot; ++s) {
     if (g.SlotKanseido[s] != 0 && Slot(s).SigotoPointEdit == 0) {
-      if (ui::AskYesNo(kZeroPointsQuestion) != kYes) return false;
+      if (ui::AskYesNo(kZeroPointsQuestion) != yes_no::kYes) return false;
       break;
     }
   }
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) Slot(s).SigotoPoint = Slot(s).SigotoPointEdit;
+    if (SlotBusy(s)) Slot(s).SigotoPoint = Slot(s).SigotoPointEdit;
   for (int pace = 1; pace <= 3; ++pace)
     if (g.SukezyuruTypeEdit == pace) g.SukezyuruType = pace;
   ui::Unload(form::kSchedule);

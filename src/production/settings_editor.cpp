@@ -89,7 +89,7 @@ void PlaceWork(int s, const Value& audience, const Value& genre) {
 
 void OpenSettingsEditor() {
   GameState& g = State();
-  AdvanceTutorial(5);
+  AdvanceTutorial(tutorial_stage::kSettingsEditor);
   for (int k = 0; k < kSettingCount; ++k) {
     Setting(k).Used = 0;
     Setting(k).Points = 0;
@@ -148,7 +148,7 @@ bool SettingsEditorTimerStep() {
 bool StartProduction(const Value& audience, const Value& genre) {
   GameState& g = State();
   Rnd();  // discarded
-  AdvanceTutorial(6);
+  AdvanceTutorial(tutorial_stage::kSettingsStart);
   if (std::string refusal = PlanRefusal(); !refusal.empty()) {
     ui::ShowMessage(refusal);
     return false;

@@ -12,8 +12,6 @@ const char* const kWorksTableFullMessage = "描いた漫画の数が上限に達
 
 namespace {
 
-bool Busy(int slot) { return State().SlotKanseido[slot] > 0; }
-
 // Columns of the label table: own story or copy, novel without permission,
 // novel with permission.
 int LabelColumn(const Value& source) {
@@ -32,14 +30,14 @@ constexpr const char* kLabels[3][3] = {
 
 int FirstFreeSlot() {
   for (int s = 0; s <= kLastSlot; ++s)
-    if (!Busy(s)) return s;
+    if (!SlotBusy(s)) return s;
   return -1;
 }
 
 int BusySlots() {
   int busy = 0;
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) ++busy;
+    if (SlotBusy(s)) ++busy;
   return busy;
 }
 
@@ -54,7 +52,7 @@ Value RecountSigotoPointLeft() {
   GameState& g = State();
   g.SigotoPointLeft = g.SigotoPoint;
   for (int s = 0; s <= kLastSlot; ++s)
-    if (Busy(s)) g.SigotoPointLeft -= g.ProductionSlot[s].SigotoPoint;
+    if (SlotBusy(s)) g.SigotoPointLeft -= g.ProductionSlot[s].SigotoPoint;
   return g.SigotoPointLeft;
 }
 

@@ -1,18 +1,14 @@
 #pragma once
 // The six production slots: where a new work goes, how many are busy, and
-// the steps that every way of placing a work ends with.
-//
-// The slot table has room for seven rows, but only slots 0 to 5 are ever
-// used: a slot is busy while its SlotKanseido is above 0.
+// the steps that every way of placing a work ends with. Their count and
+// whether one is busy: state/production_slots.h.
 
 #include <string>
 
+#include "state/production_slots.h"
 #include "state/value.h"
 
 namespace koratsu {
-
-constexpr int kSlotCount = 6;
-constexpr int kLastSlot = kSlotCount - 1;
 
 // The refusal when all six slots are busy.
 extern const char* const kSixWorksMessage;

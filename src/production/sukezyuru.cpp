@@ -1,5 +1,6 @@
 #include "production/sukezyuru.h"
 
+#include "production/slots.h"
 #include "state/game_state.h"
 
 namespace koratsu {
@@ -42,9 +43,7 @@ void SukezyuruCheck() {
   // In the tick SubTick is 0 here; the work window may call in between steps,
   // and then only the pace below changes.
   if (IsMultiple(g.SubTick, g.ScheduleEvery)) {
-    int busy = 0;
-    for (int s = 0; s <= 5; ++s)
-      if (g.SlotKanseido[s] > 0) ++busy;
+    const int busy = BusySlots();
     g.BusySlotCount = busy;
 
     const int awake = AwakeAt(g.SukezyuruType, g.GameHour);

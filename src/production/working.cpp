@@ -3,6 +3,7 @@
 #include "production/slots.h"
 #include "production/sukezyuru.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 
 namespace koratsu {
 
@@ -30,7 +31,7 @@ int WorkingAnimationStep() {
 void CloseWorking(WindowPlace place) {
   GameState& g = State();
   ActivityWindowClosed(place);
-  g.KoudouMode = 0;
+  g.KoudouMode = koudou_mode::kNone;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;
   g.ResumeRequest = 1;

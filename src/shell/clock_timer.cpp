@@ -24,7 +24,7 @@ std::optional<int> ClockInterval(const Value& speed) {
 
 std::string DateCaption() {
   const GameState& g = State();
-  const char* tutorialMark = g.TutorialStage == 1 ? " ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ" : "";
+  const char* tutorialMark = g.TutorialStage == tutorial_stage::kNewGame ? " ﾁｭｰﾄﾘｱﾙﾓｰﾄﾞ" : "";
   return Join(g.AppTitle, tutorialMark, " ", g.GameYear, "年", g.GameMonth, "月", g.GameDay, "日",
               WeekdayName(g.GameWeekday), HalfDayHour(g.GameHour), "時", g.GameMinute, "分");
 }

@@ -6,6 +6,7 @@
 #include "production/new_manga.h"
 #include "shell/save_load.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -27,7 +28,7 @@ bool ActivityGoesOn() {
 void Sigotosuru() {
   if (!ActivityGoesOn()) return;
   GameState& g = State();
-  g.KoudouMode = 2;
+  g.KoudouMode = koudou_mode::kWork;
   g.MinutesPerStep = 30;
   g.SigotoOn = 1;
   ui::ResumeClock();
@@ -44,9 +45,9 @@ void ActivityDialog(int form) {
 }  // namespace
 
 std::optional<std::string> ActivityRefusal(const Value& koudouMode) {
-  if (koudouMode == 1) return "現在行動中です。";
-  if (koudouMode == 3) return "現在アルバイト中です。";
-  if (koudouMode == 4) return "現在修行中です。";
+  if (koudouMode == koudou_mode::kOuting) return "現在行動中です。";
+  if (koudouMode == koudou_mode::kArubaito) return "現在アルバイト中です。";
+  if (koudouMode == koudou_mode::kSyugyou) return "現在修行中です。";
   return std::nullopt;
 }
 

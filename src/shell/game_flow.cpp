@@ -6,16 +6,13 @@
 #include "shell/world_setup.h"
 #include "state/game_state.h"
 #include "state/product.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/tutorial_stages.h"
 #include "ui/ui.h"
 
 namespace koratsu::shell {
-
-namespace {
-constexpr int kYes = 6;
-}  // namespace
 
 const char* const kTitleHint =
     "新しいｹﾞｰﾑを始めるか、前回の記録を読み込みしてください。初めてのときはﾁｭｰﾄﾘｱﾙﾓｰﾄﾞがお勧めです。";
@@ -89,7 +86,7 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen) {
   g.AssetRankEntry[0].Name = Join(g.PlayerSei, " ", g.PlayerMei);
   g.FormSlot[form::kInfoPanel].Redraw = 1;
   ui::ResumeClock();
-  AdvanceTutorial(1);
+  AdvanceTutorial(tutorial_stage::kNewGame);
   return true;
 }
 
@@ -97,7 +94,7 @@ bool ConfirmQuit(MainScreen& screen) {
   ui::PauseClock();
   int answer = ui::AskYesNo("ゲームを終了しますか。");
   ui::ResumeClock();
-  if (answer == kYes) return true;
+  if (answer == yes_no::kYes) return true;
   if (State().GameActive == 1) screen.SetClockRunning(true);
   return false;
 }
@@ -105,7 +102,7 @@ bool ConfirmQuit(MainScreen& screen) {
 void EndTutorial(MainScreen& screen) {
   GameState& g = State();
   g.TutorialMode = 0;
-  g.TutorialStage = 0;
+  g.TutorialStage = tutorial_stage::kNone;
   ui::Unload(form::kTutorialGuide);
   screen.SetTutorialMenus(false);
 }

@@ -13,7 +13,10 @@
 #include "shell/game_flow.h"
 #include "shell/settings.h"
 #include "shell/world_setup.h"
+#include "state/koudou_mode.h"
 #include "state/log.h"
+#include "state/tutorial_stage.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 
@@ -36,7 +39,7 @@ class OffscreenUi : public ui::Ui {
   OffscreenUi& operator=(const OffscreenUi&) = delete;
 
   void ShowMessage(const std::string&) override {}
-  int AskYesNo(const std::string&) override { return 7; }
+  int AskYesNo(const std::string&) override { return yes_no::kNo; }
   void ShowSystemWarning(const std::string&) override {}
   void ShowTalk(const std::string&) override {}
   void Show(int, int) override {}
@@ -177,13 +180,13 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
   // share the working window's remembered position.
   g.FormSlot[form::kWorking].Top = 0;
   g.FormSlot[form::kWorking].Left = 0;
-  g.KoudouMode = 0;
+  g.KoudouMode = koudou_mode::kNone;
   g.MinutesPerStep = 0;
   g.SigotoOn = 0;
   g.KoudouShown = 0;
 
   // A game saved during the tutorial goes on as an ordinary game.
-  if (g.TutorialMode != 1) g.TutorialStage = 0;
+  if (g.TutorialMode != 1) g.TutorialStage = tutorial_stage::kNone;
 
   // The open flags tell what is open now, not what was open when the game was
   // saved. The windows the load opened have set their own, as in play; a

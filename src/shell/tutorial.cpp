@@ -2,6 +2,7 @@
 
 #include "shell/game_flow.h"
 #include "state/game_state.h"
+#include "state/tutorial_stage.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -11,7 +12,7 @@ TutorialWindowRole OpenTutorialWindow(MainScreen& screen) {
   GameState& g = State();
   if (g.TutorialMode != 1) {
     g.TutorialMode = 1;
-    g.TutorialStage = 0;
+    g.TutorialStage = tutorial_stage::kNone;
     return TutorialWindowRole::Start;
   }
   ui::Unload(form::kTutorialGuide);
@@ -26,13 +27,13 @@ void PressTutorialWindowButton(MainScreen& screen) {
     ui::Unload(form::kTutorialStartEnd);
     GameState& g = State();
     g.CaptionRefresh = 1;
-    g.TutorialStage = 1;
+    g.TutorialStage = tutorial_stage::kNewGame;
     g.TutorialStageLoaded = 0;
     ui::Show(form::kTutorialGuide, ui::Modeless);
     ui::Show(form::kNewGame, ui::Modal);
     // A new game moved the tutorial to its second stage; a cancelled name
     // window leaves no tutorial game to lead through.
-    if (State().TutorialStage == 1) {
+    if (State().TutorialStage == tutorial_stage::kNewGame) {
       EndTutorial(screen);
       return;
     }
@@ -42,7 +43,7 @@ void PressTutorialWindowButton(MainScreen& screen) {
   // The end window closes before the game ends, as at the start: its unload
   // may start the clock again, and the title screen stops it.
   ui::Unload(form::kTutorialStartEnd);
-  State().TutorialStage = 0;
+  State().TutorialStage = tutorial_stage::kNone;
   ReturnToTitle(screen, form::kTutorialStartEnd);
 }
 

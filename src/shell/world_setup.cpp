@@ -6,6 +6,7 @@
 #include "state/catalogues.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/production_slots.h"
 #include "state/random.h"
 #include "ui/ui.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 // Per-work totals and the desks start as numbers, not as empty values.
 void ZeroTotals(GameState& g) {
-  for (long long s = 0; s <= 5; ++s) g.ProductionSlot[s].SigotoPoint = 0;
+  for (long long s = 0; s <= kLastSlot; ++s) g.ProductionSlot[s].SigotoPoint = 0;
   for (long long m = 0; m <= 640; ++m) {
     rec::MangaWork& work = g.MangaWork[m];
     work.Prize = 0;

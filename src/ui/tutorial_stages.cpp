@@ -9,7 +9,7 @@ namespace {
 
 // The stage whose window moves the tutorial on without asking the guide to
 // load the (empty) lines of the last stage.
-constexpr int kLastAdvance = kTutorialLastStage - 1;
+constexpr int kLastAdvance = tutorial_stage::kLast - 1;
 
 // The first line of every stage begins with two blanks.
 constexpr const char* kStage1[] = {"  新しくゲームを始めます。ゲームの中で使われる名前を決めてください。"};
@@ -48,7 +48,7 @@ bool AdvanceTutorial(int from) {
 }
 
 std::span<const char* const> TutorialStageLines(const Value& stage) {
-  for (int s = 0; s <= kTutorialLastStage; ++s)
+  for (int s = 0; s <= tutorial_stage::kLast; ++s)
     if (stage == s) return kStageLines[s];
   return {};
 }
@@ -62,7 +62,7 @@ void LoadTutorialStageLines() {
 
 bool TutorialEndDue() {
   const GameState& g = State();
-  return g.TutorialStage == kTutorialLastStage && g.TutorialMode == 1;
+  return g.TutorialStage == tutorial_stage::kLast && g.TutorialMode == 1;
 }
 
 }  // namespace koratsu

@@ -1,6 +1,7 @@
 #include "ui/ui.h"
 
 #include "state/game_state.h"
+#include "state/yes_no.h"
 
 namespace koratsu::ui {
 
@@ -12,7 +13,7 @@ void Install(Ui* implementation) { installed = implementation; }
 Ui* Installed() { return installed; }
 
 void ShowMessage(const std::string& text) { if (installed) installed->ShowMessage(text); }
-int AskYesNo(const std::string& text) { return installed ? installed->AskYesNo(text) : 7; }
+int AskYesNo(const std::string& text) { return installed ? installed->AskYesNo(text) : yes_no::kNo; }
 void ShowSystemWarning(const std::string& text) { if (installed) installed->ShowSystemWarning(text); }
 void ShowTalk(const std::string& caption) { if (installed) installed->ShowTalk(caption); }
 void Show(int form, int mode) { if (installed) installed->Show(form, mode); }

@@ -30,7 +30,7 @@ class Ui {
   // The program's own OK box (form::kMessage) and yes/no box (form::kYesNo),
   // captioned with AppTitle.
   virtual void ShowMessage(const std::string& text) = 0;
-  // 6 for yes, 7 for no.
+  // yes_no::kYes or yes_no::kNo (state/yes_no.h).
   virtual int AskYesNo(const std::string& text) = 0;
   // The platform's standard warning box (exclamation icon), for save failures.
   virtual void ShowSystemWarning(const std::string& text) = 0;

@@ -9,6 +9,7 @@
 
 #include "clock/tick.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/scripted_random.h"
@@ -38,7 +39,7 @@ class ClockTest : public ::testing::Test {
 
   // The work command: time runs at 30 minutes a step.
   void StartWork() {
-    g.KoudouMode = 2;
+    g.KoudouMode = koudou_mode::kWork;
     g.MinutesPerStep = 30;
     g.SigotoOn = 1;
   }
@@ -61,7 +62,7 @@ class ClockTest : public ::testing::Test {
   int RunHour() {
     const Value hour = g.GameHour;
     int events = 0;
-    while (g.GameHour == hour && g.KoudouMode != 0 && g.GameActive == 1 && events < 1000) {
+    while (g.GameHour == hour && g.KoudouMode != koudou_mode::kNone && g.GameActive == 1 && events < 1000) {
       TimerEvent();
       ++events;
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "clock/clock_fixture.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -20,7 +21,7 @@ class StaminaTest : public ClockTest {
  protected:
   // Works the half hour before `hour`, so that its hourly rules run.
   void WorkInto(int hour) {
-    if (g.KoudouMode == 0) StartWork();
+    if (g.KoudouMode == koudou_mode::kNone) StartWork();
     g.GameHour = hour - 1;
     g.GameMinute = 30;
     g.SubTick = 0;
@@ -108,7 +109,7 @@ TEST_F(StaminaTest, TheHourChangesStaminaBySchedulePlaceAndWork) {
       {"awake, not drawing", 2, 12, false, 10, 10, 10, 2},
   };
   for (const Case& c : cases) {
-    g.KoudouMode = 2;
+    g.KoudouMode = koudou_mode::kWork;
     g.MinutesPerStep = 30;
     g.SigotoOn = c.sigotoOn ? 1 : 0;
     g.SukezyuruType = c.pattern;
@@ -166,7 +167,7 @@ TEST_F(StaminaTest, TwoWorksFinishingInOneHourGetTheirWindowsInSlotOrder) {
   EXPECT_EQ(seen, (std::vector<std::string>{"close " + form::Name(form::kWorking), "漫画が完成しました。", title,
                                             "漫画が完成しました。", title}));
   EXPECT_EQ(finished, (std::vector<Value>{1, 4}));
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.SigotoOn, 0);
   EXPECT_NEAR(g.Stamina.Num(), 20.08, 1e-9);
   EXPECT_EQ(g.CaptionRefresh, 1);

@@ -8,6 +8,7 @@
 #include "clock/clock_fixture.h"
 #include "clock/tick.h"
 #include "life/activity.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -69,7 +70,7 @@ TEST_F(ClockTest, AWalkingFigureHoldsTheCountButNotAStepAlreadyDue) {
 }
 
 TEST_F(ClockTest, TwentyFiveMinuteStepsMakeAnHourInThreeAndDropTheExcess) {
-  g.KoudouMode = 1;
+  g.KoudouMode = koudou_mode::kOuting;
   g.KoudouMinutesLeft = 700;
   SetMinutesPerStep(700);
   ASSERT_EQ(g.MinutesPerStep, 25);
@@ -183,7 +184,7 @@ TEST_F(ClockTest, StopKoudouEndsWorkAndClosesTheWorkWindow) {
   StartWork();
   ui::Show(form::kWorking, ui::Modeless);
   StopKoudou();
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.MinutesPerStep, 0);
   EXPECT_EQ(g.SigotoOn, 0);
   EXPECT_FALSE(ui::IsLoaded(form::kWorking));
@@ -199,7 +200,8 @@ TEST_F(ClockTest, StoppingATimedActivityClosesItsProgressWindowAndTimeStands) {
     int mode;
     int window;
   };
-  for (Case c : {Case{1, form::kOutingProgress}, Case{3, form::kArubaitoProgress}, Case{4, form::kTrainingProgress}}) {
+  for (Case c : {Case{koudou_mode::kOuting, form::kOutingProgress}, Case{koudou_mode::kArubaito, form::kArubaitoProgress},
+                 Case{koudou_mode::kSyugyou, form::kTrainingProgress}}) {
     g.KoudouMode = c.mode;
     g.MinutesPerStep = 20;
     g.KoudouMinutesLeft = 20;

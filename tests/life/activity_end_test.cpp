@@ -12,6 +12,7 @@
 #include "life/outing.h"
 #include "life/points_gained.h"
 #include "state/catalogues.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {
@@ -33,7 +34,7 @@ class ActivityEndTest : public ClockTest {
     ui.On(form::kPointsGained, [this] {
       LoadPointsGained();
       shownRows = Rows();
-      atPoints.push_back({g.KoudouMode.Str(), koratsu::ui::IsLoaded(form::kArubaitoProgress)});
+      atPoints.push_back({g.KoudouMode.Num(), koratsu::ui::IsLoaded(form::kArubaitoProgress)});
       headlines.push_back(PointsGainedHeadline());
     });
     ui.OnUnload(form::kPointsGained, ClosePointsGained);
@@ -61,13 +62,13 @@ class ActivityEndTest : public ClockTest {
   void JobEnds(int kind, int pay = 3900) {
     g.ArubaitoKind = kind;
     g.ArubaitoPayChosen = pay;
-    TimeUp(3, form::kArubaitoProgress);
+    TimeUp(koudou_mode::kArubaito, form::kArubaitoProgress);
     EndArubaito();
   }
   void OutingEnds(int kind, int choice) {
     g.SanpoKind = kind;
     g.SanpoChoice = choice;
-    TimeUp(1, form::kOutingProgress);
+    TimeUp(koudou_mode::kOuting, form::kOutingProgress);
     EndOuting();
   }
 
@@ -85,7 +86,7 @@ class ActivityEndTest : public ClockTest {
   }
 
   ScriptedRandom draws;
-  std::vector<std::pair<std::string, bool>> atPoints;  // KoudouMode and the job window, at Form27
+  std::vector<std::pair<double, bool>> atPoints;  // KoudouMode and the job window, at Form27
   std::vector<std::string> headlines;
   std::vector<std::pair<int, int>> shownRows;  // the rows the points window opened with
 };
@@ -99,7 +100,7 @@ TEST_F(ActivityEndTest, AJobThatTeachesNothingIsPaidOnceWithoutThePointsWindow) 
   EXPECT_EQ(Windows(), (std::vector<std::string>{"-33", "+34"}));
   EXPECT_EQ(g.Kingaku, 4900);
   EXPECT_EQ(Sounds(), (std::vector<int>{0}));
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.MinutesPerStep, 0);
   EXPECT_EQ(g.StatusText, Value("停止中"));
   EXPECT_EQ(g.ResultLineCount, 0);
@@ -122,7 +123,7 @@ TEST_F(ActivityEndTest, ABigGainIsAnnouncedBeforeThePointsWhichComeBeforeThePay)
   EXPECT_EQ(ui.ControlText(form::kBigGain, "Label1(1)"), "漫才のﾎﾟｲﾝﾄが大幅上昇");
   EXPECT_EQ(shownRows, (std::vector<std::pair<int, int>>{{0, 10}, {1, 3}}));
   ASSERT_EQ(atPoints.size(), 1u);
-  EXPECT_EQ(atPoints[0], (std::pair<std::string, bool>{"3", true})) << "the job still runs under the points";
+  EXPECT_EQ(atPoints[0], (std::pair<double, bool>{koudou_mode::kArubaito, true})) << "the job still runs under the points";
   EXPECT_EQ(g.KnowledgeItem[0].Point, 10);
   EXPECT_EQ(g.KnowledgeItem[1].Point, 3);
   EXPECT_EQ(g.KnowledgeItem[2].Point, 3);
@@ -163,7 +164,7 @@ TEST_F(ActivityEndTest, TheJobEndsAtTheFirstStepThatLeavesNoMinutesAfterThatStep
   SetRandomSource(&random);
   g.TiItemCount = 0;
   g.ArubaitoKind = 1;
-  g.KoudouMode = 3;
+  g.KoudouMode = koudou_mode::kArubaito;
   g.MinutesPerStep = 15;
   g.GameMinute = 30;
   g.KoudouMinutesLeft = 30;
@@ -173,14 +174,14 @@ TEST_F(ActivityEndTest, TheJobEndsAtTheFirstStepThatLeavesNoMinutesAfterThatStep
   TimerEvent();
   TimerEvent();
   EXPECT_EQ(g.KoudouMinutesLeft, 15);
-  EXPECT_EQ(g.KoudouMode, 3);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kArubaito);
   TimerEvent();
   EXPECT_EQ(ui.ShownCount(form::kArubaitoEnd), 0);
   TimerEvent();
   EXPECT_EQ(ui.ShownCount(form::kArubaitoEnd), 1);
   EXPECT_EQ(hourAtPay, 11) << "the hour struck by the last step ran first";
   EXPECT_EQ(g.KoudouMinutesLeft, 0);
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
 }
 
 TEST_F(ActivityEndTest, ABookOutingKeepsTheFirstTenItemsThatRise) {
@@ -209,7 +210,7 @@ TEST_F(ActivityEndTest, AnOutingOpensThePointsWindowEvenWhenNothingRose) {
   EXPECT_EQ(g.FormSlot[form::kPointsGained].Param, 0);
   EXPECT_EQ(g.ResultLine[0].Field, Value("ﾎﾟｲﾝﾄは上昇しませんでした"));
   EXPECT_EQ(g.ResultLine[5].Gain, 0);
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.StatusText, Value("停止中"));
   EXPECT_TRUE(Sounds().empty());
   EXPECT_EQ(draws.Remaining(), 0u);

@@ -6,6 +6,8 @@
 
 #include "state/catalogues.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
+#include "state/tutorial_stage.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 #include "ui/forms.h"
@@ -65,7 +67,7 @@ TEST_F(ArubaitoTest, AJobMayNeverTakeTheLastOfTheStamina) {
   } cases[] = {{4, kFastFood, false, 4}, {4, kEmploymentOffice, true, 2}, {5, kFastFood, true, 1}, {4.5, kFastFood, true, 0.5}};
   for (const Case& c : cases) {
     g().Stamina = c.stamina;
-    g().KoudouMode = 0;
+    g().KoudouMode = koudou_mode::kNone;
     g().MinutesPerStep = 0;
     ui.Clear();
     OpenArubaito();
@@ -74,7 +76,7 @@ TEST_F(ArubaitoTest, AJobMayNeverTakeTheLastOfTheStamina) {
     EXPECT_EQ(g().Stamina, c.left) << c.stamina << " stamina, row " << c.row;
     if (c.starts) continue;
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"体力のﾎﾟｲﾝﾄが足りません。"}));
-    EXPECT_EQ(g().KoudouMode, 0);
+    EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
     EXPECT_EQ(g().MinutesPerStep, 0);
     EXPECT_TRUE(ui.Shown().empty());
   }
@@ -86,7 +88,7 @@ TEST_F(ArubaitoTest, AStartedJobRunsTheClockAndOpensItsProgressWindow) {
   ChooseArubaito(kFastFood);
   ASSERT_TRUE(StartArubaito(kFastFood));
   EXPECT_EQ(g().ArubaitoOn, 1);
-  EXPECT_EQ(g().KoudouMode, 3);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kArubaito);
   EXPECT_EQ(g().StatusText, Value("ﾌｧｰｽﾄﾌｰﾄﾞ店でｱﾙﾊﾞｲﾄ中"));
   EXPECT_EQ(g().StatusDetail, Value("ｱﾙﾊﾞｲﾄしています"));
   EXPECT_EQ(g().KoudouMinutesLeft, 300);
@@ -102,21 +104,21 @@ TEST_F(ArubaitoTest, AStartedJobRunsTheClockAndOpensItsProgressWindow) {
 }
 
 TEST_F(ArubaitoTest, TheTutorialMovesOnWhenTheDialogOpensAndWhenAJobReallyStarts) {
-  g().TutorialStage = 2;
+  g().TutorialStage = tutorial_stage::kJobDialog;
   g().TutorialStageLoaded = 1;
   OpenArubaito();  // and then cancelled
-  EXPECT_EQ(g().TutorialStage, 3);
+  EXPECT_EQ(g().TutorialStage, tutorial_stage::kJobStart);
   EXPECT_EQ(g().TutorialStageLoaded, 0);
   OpenArubaito();
-  EXPECT_EQ(g().TutorialStage, 3);
+  EXPECT_EQ(g().TutorialStage, tutorial_stage::kJobStart);
 
   g().Stamina = 3;
   StartArubaito(kFastFood);
-  EXPECT_EQ(g().TutorialStage, 3) << "a refused start is no start";
+  EXPECT_EQ(g().TutorialStage, tutorial_stage::kJobStart) << "a refused start is no start";
   g().Stamina = 10;
   g().TutorialStageLoaded = 1;
   StartArubaito(kFastFood);
-  EXPECT_EQ(g().TutorialStage, 4);
+  EXPECT_EQ(g().TutorialStage, tutorial_stage::kNewManga);
   EXPECT_EQ(g().TutorialStageLoaded, 0);
 }
 

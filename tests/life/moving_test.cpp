@@ -6,6 +6,7 @@
 #include "roomview/sheet_layout.h"
 #include "shell/world_setup.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 #include "ui/forms.h"
@@ -90,7 +91,7 @@ TEST_F(MovingTest, ExactlyTheCostMovesIntoTheFurnishedHouseWithTheEquipmentOwned
     PlaceEquipment(row, 0);
   }
   g().Kingaku = 50000000;
-  ui.AnswerYesNo({6});
+  ui.AnswerYesNo({yes_no::kYes});
   Hikkosi();
 
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{kQuestion});

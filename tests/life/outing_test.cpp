@@ -6,6 +6,7 @@
 
 #include "state/catalogues.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 #include "ui/forms.h"
@@ -96,7 +97,7 @@ TEST_F(OutingTest, TheOutingMustBePaidInFullAndWithDebtsEvenTheWalkIsRefused) {
                {kWalk, -1, -1, false}};
   for (const Case& c : cases) {
     g().Kingaku = c.money;
-    g().KoudouMode = 0;
+    g().KoudouMode = koudou_mode::kNone;
     g().MinutesPerStep = 0;
     ui.Clear();
     OpenOuting();
@@ -106,7 +107,7 @@ TEST_F(OutingTest, TheOutingMustBePaidInFullAndWithDebtsEvenTheWalkIsRefused) {
     if (c.starts) continue;
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"お金が足りません。"}));
     EXPECT_EQ(g().Kingaku, c.money);
-    EXPECT_EQ(g().KoudouMode, 0);
+    EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
     EXPECT_EQ(g().MinutesPerStep, 0);
     EXPECT_TRUE(ui.Shown().empty());
   }
@@ -120,7 +121,7 @@ TEST_F(OutingTest, AStartedOutingPaysRunsTheClockAndOpensItsProgressWindow) {
   ChooseOutingOption(36);
   ASSERT_TRUE(StartOuting());
   EXPECT_EQ(g().Kingaku, 0);
-  EXPECT_EQ(g().KoudouMode, 1);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kOuting);
   EXPECT_EQ(g().StatusText, Value("買い物をしています"));
   EXPECT_EQ(g().StatusDetail, Value("買い物中"));
   EXPECT_EQ(g().KoudouMinutesLeft, 60);

@@ -11,6 +11,7 @@
 #include "life/experience.h"
 #include "life/points_gained.h"
 #include "life/training.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {
@@ -42,7 +43,7 @@ class TrainingEndTest : public ClockTest {
   void TrainingEnds(int kind) {
     SetRandomSource(&draws);
     g.SyugyouKind = kind;
-    g.KoudouMode = 4;
+    g.KoudouMode = koudou_mode::kSyugyou;
     g.MinutesPerStep = 20;
     g.KoudouMinutesLeft = 0;
     g.KoudouMinutesTotal = 600;
@@ -65,7 +66,7 @@ TEST_F(TrainingEndTest, AnAbilityAtItsCapBringsNeitherExperienceNorARow) {
   EXPECT_TRUE(rows.empty());
   EXPECT_EQ(g.Experience, 0);
   EXPECT_EQ(g.Garyoku, 20);
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.MinutesPerStep, 0);
   EXPECT_EQ(g.StatusText, Value("停止中"));
   EXPECT_EQ(g.ResultLineCount, 0);
@@ -78,7 +79,7 @@ TEST_F(TrainingEndTest, ARiseBelowTheCapIsStoppedThereByThePointsWindow) {
   TrainingEnds(kDrawing);
   EXPECT_EQ(Windows(), (std::vector<std::string>{"-65", "+27"}));
   EXPECT_EQ(rows, (std::vector<std::pair<int, int>>{{0, 6}}));
-  EXPECT_EQ(atPoints, (std::vector<std::pair<double, bool>>{{0, false}}));
+  EXPECT_EQ(atPoints, (std::vector<std::pair<double, bool>>{{koudou_mode::kNone, false}}));
   EXPECT_EQ(g.Garyoku, 20);
   EXPECT_EQ(g.Experience, 5);
   EXPECT_EQ(draws.Remaining(), 0u);
@@ -135,13 +136,13 @@ TEST_F(TrainingEndTest, ALevelUpThatRaisesTheCapComesFirstAndTheRiseUsesTheNewCa
 
 TEST_F(TrainingEndTest, ACourseEndsAfterThirtyStepsOfTwentyMinutes) {
   g.SyugyouKind = kDrawing;
-  g.KoudouMode = 4;
+  g.KoudouMode = koudou_mode::kSyugyou;
   g.KoudouMinutesLeft = 600;
   g.KoudouMinutesTotal = 600;
   g.MinutesPerStep = 20;
   int steps = 0;
   Value left = g.KoudouMinutesLeft;
-  for (int events = 0; g.KoudouMode != 0 && events < 1000; ++events) {
+  for (int events = 0; g.KoudouMode != koudou_mode::kNone && events < 1000; ++events) {
     TimerEvent();
     if (g.KoudouMinutesLeft != left) ++steps;
     left = g.KoudouMinutesLeft;

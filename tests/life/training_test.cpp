@@ -7,6 +7,7 @@
 
 #include "state/catalogues.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 #include "ui/forms.h"
@@ -65,7 +66,7 @@ TEST_F(TrainingTest, TheMoneyIsCheckedBeforeTheStamina) {
   for (const Case& c : cases) {
     g().Kingaku = c.money;
     g().Stamina = c.stamina;
-    g().KoudouMode = 0;
+    g().KoudouMode = koudou_mode::kNone;
     ui.Clear();
     OpenSyugyou();
     ChooseSyugyou(kDrawing);
@@ -74,7 +75,7 @@ TEST_F(TrainingTest, TheMoneyIsCheckedBeforeTheStamina) {
     EXPECT_EQ(ui.Messages(), (std::vector<std::string>{c.message}));
     EXPECT_EQ(g().Kingaku, c.money);
     EXPECT_EQ(g().Stamina, c.stamina);
-    EXPECT_EQ(g().KoudouMode, 0);
+    EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
     EXPECT_TRUE(ui.Shown().empty());
   }
 }
@@ -89,7 +90,7 @@ TEST_F(TrainingTest, AStartedCourseTakesItsFeeAndStaminaAndOpensItsProgressWindo
   EXPECT_EQ(g().Kingaku, 0);
   EXPECT_EQ(g().Stamina, 1);
   EXPECT_EQ(g().SyugyouOn, 1);
-  EXPECT_EQ(g().KoudouMode, 4);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kSyugyou);
   EXPECT_EQ(g().StatusText, Value("画力の修行をします"));
   EXPECT_EQ(g().StatusDetail, Value("画力の修行中"));
   EXPECT_EQ(g().KoudouMinutesLeft, 600);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "production/production_fixture.h"
+#include "state/production_slots.h"
 
 namespace koratsu::testing {
 namespace {
@@ -42,10 +43,10 @@ TEST_F(CompletionTest, RowsShowTheWorkItsDeadlineItsStatusAndItsPercent) {
 TEST_F(CompletionTest, ARowIsShownWhileItsSlotHoldsProgress) {
   g.SlotKanseido[1] = 0.1;
   EXPECT_TRUE(SlotRowShown(1));
-  EXPECT_TRUE(SlotRowFilled(1));
+  EXPECT_TRUE(SlotBusy(1));
   g.SlotKanseido[1] = 0;
   EXPECT_FALSE(SlotRowShown(1));
-  EXPECT_FALSE(SlotRowFilled(1));
+  EXPECT_FALSE(SlotBusy(1));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "production/production_fixture.h"
 #include "production/slots.h"
+#include "state/tutorial_stage.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {
@@ -14,7 +15,7 @@ namespace {
 using NewMangaTest = ProductionTest;
 
 TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
-  for (int s = 0; s < 5; ++s) Busy(s);
+  for (int s = 0; s < kLastSlot; ++s) Busy(s);
   g.FormSlot[form::kSettingsEditor].Mode = 2;
   StartNewManga();
   EXPECT_EQ(g.BusySlotCount, 5);
@@ -24,7 +25,7 @@ TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
   EXPECT_TRUE(ui.Messages().empty());
 
   ui.Clear();
-  Busy(5);
+  Busy(kLastSlot);
   StartNewManga();
   EXPECT_EQ(g.BusySlotCount, 6);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"同時に制作できる漫画の数は6つです"});
@@ -32,13 +33,13 @@ TEST_F(NewMangaTest, FiveBusySlotsStillOpenTheChoiceAndSixOnlyRefuse) {
 }
 
 TEST_F(NewMangaTest, NoNewWorkWhenTheWorksTableCouldNotTakeIt) {
-  for (int s = 0; s < 5; ++s) Busy(s);
+  for (int s = 0; s < kLastSlot; ++s) Busy(s);
   g.MangaCount = 636;  // 636 finished and 5 in production fill all 641 rows
-  g.TutorialStage = 4;
+  g.TutorialStage = tutorial_stage::kNewManga;
   StartNewManga();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{kWorksTableFullMessage});
   EXPECT_TRUE(ui.Shown().empty());
-  EXPECT_EQ(g.TutorialStage, 4);
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kNewManga);
 
   ui.Clear();
   g.MangaCount = 635;

@@ -13,6 +13,8 @@
 #include "production/point_buttons.h"
 #include "production/production_fixture.h"
 #include "production/slots.h"
+#include "state/tutorial_stage.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 
 namespace koratsu::testing {
@@ -49,7 +51,7 @@ class ScheduleTest : public ProductionTest {
   std::vector<double> EditedPoints() {
     std::vector<double> points;
     for (int s = 0; s <= kLastSlot; ++s)
-      if (g.SlotKanseido[s] > 0) points.push_back(g.ProductionSlot[s].SigotoPointEdit.Num());
+      if (SlotBusy(s)) points.push_back(g.ProductionSlot[s].SigotoPointEdit.Num());
     return points;
   }
 };
@@ -193,24 +195,24 @@ TEST_F(ScheduleTest, TheStaminaVerdictByShareOfTheMaximum) {
 TEST_F(ScheduleTest, OkAsksAboutAWorkWithoutPointsAndNoKeepsTheEdits) {
   Work(0, 1, 100, 12);
   Work(3, 1, 100, 8);
-  g.TutorialStage = 7;
+  g.TutorialStage = tutorial_stage::kSchedule;
   Open();
   PressSchedulePointButton(3, kPointRepeatTakeBack);
   for (int t = 0; t < 8; ++t) ScheduleTimerStep();
   ReleaseSchedulePointButton();
   ChooseSchedulePace(2);
 
-  ui.AnswerYesNo({7});
+  ui.AnswerYesNo({yes_no::kNo});
   EXPECT_FALSE(ConfirmSchedule());
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{kZeroPointsQuestion});
-  EXPECT_EQ(g.TutorialStage, 8) << "the tutorial moves on before the question";
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kWorkTitle) << "the tutorial moves on before the question";
   EXPECT_TRUE(ui.IsLoaded(form::kSchedule));
   EXPECT_EQ(g.ProductionSlot[3].SigotoPoint, 8);
   EXPECT_EQ(g.ProductionSlot[3].SigotoPointEdit, 0);
   EXPECT_EQ(g.SukezyuruType, 2);
   EXPECT_EQ(g.SukezyuruHours, 19) << "the tried pace still shows";
 
-  ui.AnswerYesNo({6});
+  ui.AnswerYesNo({yes_no::kYes});
   EXPECT_TRUE(ConfirmSchedule());
   EXPECT_EQ(ui.Questions().size(), 2u);
   EXPECT_FALSE(ui.IsLoaded(form::kSchedule));
@@ -218,7 +220,7 @@ TEST_F(ScheduleTest, OkAsksAboutAWorkWithoutPointsAndNoKeepsTheEdits) {
   EXPECT_EQ(g.ProductionSlot[3].SigotoPoint, 0);
   EXPECT_EQ(g.SukezyuruType, 3);
   EXPECT_EQ(g.SukezyuruHours, 19);
-  EXPECT_EQ(g.TutorialStage, 8);
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kWorkTitle);
 }
 
 TEST_F(ScheduleTest, CancelLeavesThePointsAndThePaceAsTheyWere) {

@@ -7,6 +7,7 @@
 #include "production/point_buttons.h"
 #include "production/production_fixture.h"
 #include "production/slots.h"
+#include "state/tutorial_stage.h"
 #include "support/save_bytes.h"
 #include "ui/forms.h"
 
@@ -138,7 +139,7 @@ TEST_F(SettingsEditorTest, ARefusedPlanChangesNothingButTheTutorialStepAndOneDra
     for (int k = 0; k < kSettingCount; ++k)
       if (points[k] >= 0) Plan(k, items[k], points[k]);
     ui.Clear();
-    g.TutorialStage = 0;
+    g.TutorialStage = tutorial_stage::kNone;
     const std::string before = SavedBytes(g);
     random.ExpectRnd(0.5);
     EXPECT_FALSE(StartProduction(1, 2));
@@ -150,10 +151,10 @@ TEST_F(SettingsEditorTest, ARefusedPlanChangesNothingButTheTutorialStepAndOneDra
   }
 
   // The tutorial moves on all the same.
-  g.TutorialStage = 6;
+  g.TutorialStage = tutorial_stage::kSettingsStart;
   random.ExpectRnd(0.5);
   StartProduction(0, 0);
-  EXPECT_EQ(g.TutorialStage, 7);
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kSchedule);
 }
 
 TEST_F(SettingsEditorTest, WithoutAFreeSlotNothingIsSpent) {
@@ -173,7 +174,7 @@ TEST_F(SettingsEditorTest, TheStartPlacesTheWorkInTheFirstFreeSlotAndOpensTheSch
   Plan(0, kArtist, 10);
   Plan(1, kSpy, 5);
   g.FormSlot[form::kSettingsEditor].Mode = 0;
-  g.TutorialStage = 6;
+  g.TutorialStage = tutorial_stage::kSettingsStart;
   ui.Show(form::kNewMangaChoice, ui::Modeless);
   ui.Show(form::kSettingsEditor, ui::Modeless);
   ui.Clear();
@@ -202,7 +203,7 @@ TEST_F(SettingsEditorTest, TheStartPlacesTheWorkInTheFirstFreeSlotAndOpensTheSch
   EXPECT_EQ(g.KnowledgeItem[kSpy].Point, 0);
   EXPECT_EQ(g.KnowledgeItem[kPolice].Point, 7);
   EXPECT_EQ(g.FormSlot[form::kKnowledgeList].Rebuild, 1);
-  EXPECT_EQ(g.TutorialStage, 7);
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kSchedule);
 
   // The editor and the choice window close, then the schedule opens.
   std::vector<std::pair<int, int>> windows;  // kind, form

@@ -10,6 +10,7 @@
 
 #include "clock/clock_fixture.h"
 #include "shell/commands.h"
+#include "state/koudou_mode.h"
 #include "support/recording_screen.h"
 #include "ui/forms.h"
 
@@ -72,9 +73,9 @@ TEST_F(WorkingTest, AwakeWithNothingInProductionHeLivesOnStill) {
 
 TEST_F(WorkingTest, StoppingEndsTheWorkAndKeepsThePlace) {
   shell::RunCommand(shell::Command::Sigotosuru, screen);
-  ASSERT_EQ(g.KoudouMode, 2);
+  ASSERT_EQ(g.KoudouMode, koudou_mode::kWork);
   ui::Unload(form::kWorking);  // ストップ, or the close box
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.MinutesPerStep, 0);
   EXPECT_EQ(g.SigotoOn, 0);
   EXPECT_EQ(g.KoudouShown, 0);
@@ -90,7 +91,7 @@ TEST_F(WorkingTest, AWorkFinishedByTheClockClosesTheWindowAndTheNextStartOpensIt
   RunHour();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"漫画が完成しました。"});
   EXPECT_FALSE(ui.IsLoaded(form::kWorking));
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.SigotoOn, 0);
 
   shell::RunCommand(shell::Command::Sigotosuru, screen);

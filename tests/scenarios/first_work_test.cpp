@@ -13,6 +13,7 @@
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
@@ -56,7 +57,7 @@ TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
   g.ProductionSlot[0].SigotoPoint = 14;
   g.ProductionSlot[1].SigotoPoint = 6;
   const rec::ProductionSlot planned = g.ProductionSlot[0];
-  g.TutorialStage = 8;  // the tutorial's guide from the schedule window on
+  g.TutorialStage = tutorial_stage::kWorkTitle;  // the tutorial's guide from the schedule window on
 
   std::vector<std::string> seen;
   ui.On(form::kWorkTitle, [&] {
@@ -69,7 +70,7 @@ TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
   });
   ui.On(form::kFinishedWork, [&] {
     seen.push_back("sending window at mode " + g.FormSlot[form::kSettingsEditor].Mode.Str());
-    AdvanceTutorial(9);
+    AdvanceTutorial(tutorial_stage::kFinishedWork);
     SendFinishedWork(3);  // 今はやめておく
   });
 
@@ -78,8 +79,8 @@ TEST_F(FirstWorkTest, AWorkIsFinishedNamedRecordedAndKeptForLater) {
 
   ASSERT_EQ(ui.Messages(), (std::vector<std::string>{"漫画が完成しました。", "漫画の題名を決めてください。"}));
   EXPECT_EQ(seen, (std::vector<std::string>{"title window at tutorial stage 8", "sending window at mode 0"}));
-  EXPECT_EQ(g.TutorialStage, 10);
-  EXPECT_EQ(g.KoudouMode, 0) << "finishing a work stops the work mode";
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kContestPost);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone) << "finishing a work stops the work mode";
 
   // The record: what the slot held, titled and dated.
   ASSERT_EQ(g.MangaCount, 1);

@@ -19,6 +19,7 @@
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
@@ -118,7 +119,7 @@ class OutingAndTrainingScenario : public ::testing::Test {
   int RunToTheEnd() {
     int steps = 0;
     Value left = g().KoudouMinutesLeft;
-    for (int events = 0; g().KoudouMode != 0 && events < 5000; ++events) {
+    for (int events = 0; g().KoudouMode != koudou_mode::kNone && events < 5000; ++events) {
       timer.Event(screen);
       list.Step();
       EXPECT_EQ(list.rows, KnowledgeNow()) << "after event " << events;
@@ -147,7 +148,7 @@ TEST_F(OutingAndTrainingScenario, AnOutingThenATrainingWithTheKnowledgeListFollo
   // The convenience store: 20 minutes at 3 a step.
   const double money = g().Kingaku.Num();
   shell::RunCommand(shell::Command::Sanpo, screen);
-  EXPECT_EQ(g().KoudouMode, 1);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kOuting);
   EXPECT_EQ(g().Kingaku, money - 1240);
   EXPECT_EQ(g().StatusText, Value("買い物をしています"));
   EXPECT_EQ(g().KoudouMinutesTotal, 20);
@@ -159,7 +160,7 @@ TEST_F(OutingAndTrainingScenario, AnOutingThenATrainingWithTheKnowledgeListFollo
   ASSERT_GE(storeItem, 0);
   const double before = g().KnowledgeItem[storeItem].Point.Num();
   EXPECT_EQ(RunToTheEnd(), 7);
-  EXPECT_EQ(g().KoudouMode, 0);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g().StatusText, Value("停止中"));
   EXPECT_EQ(ui.ShownCount(form::kPointsGained), 1);
   // Only the convenience store's own item may rise, and this game's draws let it.
@@ -176,7 +177,7 @@ TEST_F(OutingAndTrainingScenario, AnOutingThenATrainingWithTheKnowledgeListFollo
   const double moneyBefore = g().Kingaku.Num();
   rows.clear();
   shell::RunCommand(shell::Command::Syugyou, screen);
-  EXPECT_EQ(g().KoudouMode, 4);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kSyugyou);
   EXPECT_EQ(g().Kingaku, moneyBefore - 3000);
   EXPECT_EQ(g().Stamina, stamina - 5);
   EXPECT_EQ(RunToTheEnd(), 30);

@@ -17,7 +17,9 @@
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
+#include "state/yes_no.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/scripted_ui.h"
@@ -51,7 +53,7 @@ class OverworkScenario : public ::testing::Test {
           for (int t = 0; t < 25; ++t) ScheduleTimerStep();
           ReleaseSchedulePointButton();
           ChooseSchedulePace(kHardestPace);
-          ui.AnswerYesNo({6});
+          ui.AnswerYesNo({yes_no::kYes});
           scheduleConfirmed = ConfirmSchedule();
         })
         .OnUnload(form::kSchedule, CloseSchedule)
@@ -114,7 +116,7 @@ TEST_F(OverworkScenario, TimeRunsToTheWarningThenTheGameOverAndTheTitleScreen) {
   PlanAndSchedule();
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{kZeroPointsQuestion});
   shell::RunCommand(shell::Command::Sigotosuru, screen);
-  ASSERT_EQ(g.KoudouMode, 2);
+  ASSERT_EQ(g.KoudouMode, koudou_mode::kWork);
   ui.Clear();
 
   RunUntilTheGameEnds();
@@ -146,7 +148,7 @@ TEST_F(OverworkScenario, TimeRunsToTheWarningThenTheGameOverAndTheTitleScreen) {
   for (std::size_t i = eventsBeforeGameOver; i < ui.Events().size(); ++i)
     EXPECT_FALSE(ui.Events()[i].kind == UiEvent::Clock && ui.Events()[i].number == 1) << "nothing started the clock";
   for (int form : form::kAll) EXPECT_FALSE(ui.IsLoaded(form)) << form::Name(form) << " is still open";
-  EXPECT_EQ(g.KoudouMode, 0);
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g.SigotoOn, 0);
 
   // Nothing after the stamina check ran in that hour: no drawing hour took
@@ -164,18 +166,18 @@ TEST_F(OverworkScenario, TimeRunsToTheWarningThenTheGameOverAndTheTitleScreen) {
 TEST_F(OverworkScenario, InTheTutorialTheGameOverEndsTheTutorialToo) {
   NewGame();
   g.TutorialMode = 1;
-  g.TutorialStage = 7;
+  g.TutorialStage = tutorial_stage::kSchedule;
   ui::Show(form::kTutorialGuide, ui::Modeless);
   screen.SetTutorialMenus(true);
   PlanAndSchedule();
-  EXPECT_EQ(g.TutorialStage, 8) << "the schedule's OK moved the tutorial on";
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kWorkTitle) << "the schedule's OK moved the tutorial on";
   shell::RunCommand(shell::Command::Sigotosuru, screen);
   RunUntilTheGameEnds();
 
   ASSERT_EQ(gameOver.size(), 1u);
   EXPECT_EQ(g.GameActive, 0);
   EXPECT_FALSE(TutorialRunning());
-  EXPECT_EQ(g.TutorialStage, 0);
+  EXPECT_EQ(g.TutorialStage, tutorial_stage::kNone);
   EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   EXPECT_FALSE(screen.tutorialMenus);
 }

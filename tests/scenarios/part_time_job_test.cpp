@@ -14,6 +14,7 @@
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
@@ -63,7 +64,7 @@ class PartTimeJobScenario : public ::testing::Test {
 
   // Clock timer events until the running activity is over.
   void RunToTheEnd() {
-    for (int events = 0; g().KoudouMode != 0 && events < 5000; ++events) timer.Event(screen);
+    for (int events = 0; g().KoudouMode != koudou_mode::kNone && events < 5000; ++events) timer.Event(screen);
   }
   int Sounds(int kind) const {
     int n = 0;
@@ -92,7 +93,7 @@ TEST_F(PartTimeJobScenario, AJobFromTheCommandToThePayAndTheNextOneWhereTheLastC
   const double stamina = g().Stamina.Num();
 
   shell::RunCommand(shell::Command::Arubaito, screen);
-  EXPECT_EQ(g().KoudouMode, 3);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kArubaito);
   EXPECT_EQ(g().Stamina, stamina - 4);
   EXPECT_EQ(g().KoudouShown, 1);
   EXPECT_FALSE(placeAtOpening) << "a new game's first activity window is centred";
@@ -103,7 +104,7 @@ TEST_F(PartTimeJobScenario, AJobFromTheCommandToThePayAndTheNextOneWhereTheLastC
   RunToTheEnd();
   EXPECT_EQ(g().GameHour, 16) << "six hours of work";
   EXPECT_EQ(g().GameMinute, 0);
-  EXPECT_EQ(g().KoudouMode, 0);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g().MinutesPerStep, 0);
   EXPECT_EQ(g().KoudouShown, 0);
   EXPECT_EQ(g().StatusText, Value("停止中"));
@@ -126,7 +127,7 @@ TEST_F(PartTimeJobScenario, AJobFromTheCommandToThePayAndTheNextOneWhereTheLastC
   // The next job's window opens where the last one was closed.
   job = kFastFood;
   shell::RunCommand(shell::Command::Arubaito, screen);
-  EXPECT_EQ(g().KoudouMode, 3);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kArubaito);
   ASSERT_TRUE(placeAtOpening);
   EXPECT_EQ(placeAtOpening->top, 1200);
   EXPECT_EQ(placeAtOpening->left, 3000);

@@ -12,6 +12,7 @@
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/random.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
@@ -56,7 +57,7 @@ TEST_F(RivalDaysTest, RivalsDebutAndBringOutVolumesAtTwoInTheAfternoon) {
 
   // Working on manga lets time run.
   shell::RunCommand(shell::Command::Sigotosuru, screen);
-  ASSERT_EQ(g().KoudouMode, 2);
+  ASSERT_EQ(g().KoudouMode, koudou_mode::kWork);
 
   shell::ClockTimer timer;
   std::optional<Moment> debut;
@@ -66,7 +67,7 @@ TEST_F(RivalDaysTest, RivalsDebutAndBringOutVolumesAtTwoInTheAfternoon) {
     ASSERT_LT(events, 100000) << "time stood still";
     timer.Event(screen);
     ASSERT_EQ(g().GameActive, 1);
-    ASSERT_EQ(g().KoudouMode, 2);
+    ASSERT_EQ(g().KoudouMode, koudou_mode::kWork);
     if (Now() == seen) continue;
     seen = Now();
     if (!debut && g().Rival[kLateRival].Debuted == 1) debut = seen;

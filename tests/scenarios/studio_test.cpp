@@ -12,6 +12,7 @@
 #include "shell/game_flow.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "state/yes_no.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/scripted_random.h"
@@ -59,7 +60,7 @@ TEST_F(StudioScenario, EquipmentTheMoveFourAssistantsAndADismissal) {
   ASSERT_TRUE(shell::ConfirmNewGame("漫画家", screen));
   ASSERT_EQ(g().SigotoPoint, Value(20));
   g().Kingaku = 200000 + 210000 + 400000 + 190000 + 250000 + 50000000;
-  ui.FallbackAnswer(6);
+  ui.FallbackAnswer(yes_no::kYes);
 
   // The five items, bought one by one in the apartment.
   const int points[5] = {3, 2, 4, 2, 2};

@@ -1,4 +1,5 @@
 #include "shell/clock_timer.h"
+#include "state/tutorial_stage.h"
 #include "ui/forms.h"
 
 #include <gtest/gtest.h>
@@ -137,10 +138,10 @@ TEST_F(ClockTimerTest, TheLastTutorialStageClosesTheGuideAndOpensTheEndWindowAft
   ui.Clear();
   ui.On(form::kTutorialStartEnd, [this] {
     EXPECT_EQ(screen.Count("caption:" + shell::DateCaption()), 1);
-    g().TutorialStage = 0;
+    g().TutorialStage = tutorial_stage::kNone;
   });
   g().TutorialMode = 1;
-  g().TutorialStage = 12;
+  g().TutorialStage = tutorial_stage::kLast;
   g().CaptionRefresh = 1;
   Events(2);
   ASSERT_EQ(ui.Events().size(), 2u);

@@ -4,6 +4,7 @@
 
 #include "shell/settings.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/money.h"
 #include "ui/forms.h"
 #include "support/fresh_state.h"
@@ -45,8 +46,13 @@ TEST_F(CommandsTest, TheActivityRuleRefusesOnlyDuringAnOutingAJobOrTraining) {
     const char* refusal;
   };
   const Case cases[] = {
-      {Value(), nullptr}, {0, nullptr}, {1, "現在行動中です。"}, {2, nullptr}, {3, "現在アルバイト中です。"},
-      {4, "現在修行中です。"}, {5, nullptr},
+      {Value(), nullptr},
+      {koudou_mode::kNone, nullptr},
+      {koudou_mode::kOuting, "現在行動中です。"},
+      {koudou_mode::kWork, nullptr},
+      {koudou_mode::kArubaito, "現在アルバイト中です。"},
+      {koudou_mode::kSyugyou, "現在修行中です。"},
+      {5, nullptr},
   };
   struct Activity {
     Command command;
@@ -79,7 +85,7 @@ TEST_F(CommandsTest, TheActivityRuleRefusesOnlyDuringAnOutingAJobOrTraining) {
       ASSERT_EQ(ui.Shown(), std::vector<int>{activity.form});
       bool work = activity.command == Command::Sigotosuru;
       // Work sets itself going; the others stop it and leave the start to their dialog.
-      EXPECT_EQ(g().KoudouMode, Value(work ? 2 : 0));
+      EXPECT_EQ(g().KoudouMode, Value(work ? koudou_mode::kWork : koudou_mode::kNone));
       EXPECT_EQ(g().MinutesPerStep, Value(work ? 30 : 0));
       EXPECT_EQ(g().SigotoOn, Value(work ? 1 : 0));
       if (work) {
@@ -104,7 +110,7 @@ TEST_F(CommandsTest, GoingOutDuringWorkClosesTheWorkingWindowFirst) {
   EXPECT_EQ(ui.Events()[0].form, form::kWorking);
   EXPECT_EQ(ui.Events()[1].kind, UiEvent::Show);
   EXPECT_EQ(ui.Events()[1].form, form::kOuting);
-  EXPECT_EQ(g().KoudouMode, Value(0));
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kNone));
   EXPECT_EQ(g().SigotoOn, Value(0));
 }
 
@@ -114,7 +120,7 @@ TEST_F(CommandsTest, AdvancingTimeTwiceOnlyBringsTheWorkingWindowForward) {
   EXPECT_EQ(ui.ShownCount(form::kWorking), 2);
   for (const UiEvent& e : ui.Events()) EXPECT_NE(e.kind, UiEvent::Unload);
   EXPECT_EQ(g().MinutesPerStep, Value(30));
-  EXPECT_EQ(g().KoudouMode, Value(2));
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kWork));
 }
 
 TEST_F(CommandsTest, TheWindowToggleDecidesByTheOpenFlagAndTheWindowsState) {

@@ -1,4 +1,5 @@
 #include "shell/game_flow.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 
 #include <gtest/gtest.h>
@@ -143,7 +144,7 @@ TEST_F(GameFlowTest, OnlyTheTutorialsFirstStageMovesOnWithANewGame) {
 
 TEST_F(GameFlowTest, QuitAsksAndYesEndsTheProgram) {
   g().GameActive = 1;
-  ui.AnswerYesNo({6});
+  ui.AnswerYesNo({yes_no::kYes});
   EXPECT_TRUE(shell::ConfirmQuit(screen));
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{"ゲームを終了しますか。"});
   EXPECT_TRUE(screen.calls.empty());
@@ -152,7 +153,7 @@ TEST_F(GameFlowTest, QuitAsksAndYesEndsTheProgram) {
 TEST_F(GameFlowTest, QuitAnsweredNoKeepsTheGameAndItsClock) {
   g().GameActive = 1;
   g().Kingaku = 99;
-  ui.AnswerYesNo({7});
+  ui.AnswerYesNo({yes_no::kNo});
   EXPECT_FALSE(shell::ConfirmQuit(screen));
   EXPECT_EQ(screen.calls, std::vector<std::string>{"clock:on"});
   EXPECT_EQ(g().Kingaku, Value(99));
@@ -162,7 +163,7 @@ TEST_F(GameFlowTest, QuitAnsweredNoKeepsTheGameAndItsClock) {
 
 TEST_F(GameFlowTest, QuitAnsweredNoOnTheTitleScreenLeavesTheClockOff) {
   g().GameActive = 0;
-  ui.AnswerYesNo({7});
+  ui.AnswerYesNo({yes_no::kNo});
   EXPECT_FALSE(shell::ConfirmQuit(screen));
   EXPECT_TRUE(screen.calls.empty());
   EXPECT_FALSE(ui.ClockRunning());

@@ -7,6 +7,8 @@
 
 #include "shell/game_flow.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
+#include "state/tutorial_stage.h"
 #include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
@@ -75,7 +77,7 @@ TEST_F(SaveLoadTest, TheDialogsAskForKoratsuFiles) {
 TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSettings) {
   StartGame("漫画太郎");
   g().Kingaku = 987654;
-  g().KoudouMode = 1;
+  g().KoudouMode = koudou_mode::kOuting;
   g().MinutesPerStep = 5;
   g().SigotoOn = 1;
   g().KoudouShown = 1;
@@ -87,7 +89,7 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   g().KingakuHyouzi = 2;
   g().KingakuComma = 1;
   g().ToolStyle = 1;
-  g().TutorialStage = 7;  // saved while the tutorial ran
+  g().TutorialStage = tutorial_stage::kSchedule;  // saved while the tutorial ran
   ui.Show(form::kRoomView, ui::Modeless);
   ui.Show(form::kInfoPanel, ui::Modeless);
   g().FormSlot[form::kRoomView].Open = 1;
@@ -108,11 +110,11 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   auto& expected = *saved;
   expected.FormSlot[form::kWorking].Top = 0;
   expected.FormSlot[form::kWorking].Left = 0;
-  expected.KoudouMode = 0;
+  expected.KoudouMode = koudou_mode::kNone;
   expected.MinutesPerStep = 0;
   expected.SigotoOn = 0;
   expected.KoudouShown = 0;
-  expected.TutorialStage = 0;
+  expected.TutorialStage = tutorial_stage::kNone;
   expected.FormSlot[form::kCompletion].Open = 0;
   std::string loaded = SavedBytes(g());
   std::string wanted = SavedBytes(expected);
@@ -242,7 +244,7 @@ TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWa
     if (running) {
       StartGame("今の人");
       own->Kingaku = 4242;
-      own->KoudouMode = 2;
+      own->KoudouMode = koudou_mode::kWork;
       own->FormSlot[form::kWorking].Top = 99;
       ui.Show(form::kInfoPanel, ui::Modeless);
     }

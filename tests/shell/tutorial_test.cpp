@@ -58,7 +58,7 @@ TEST_F(TutorialTest, EachStageHasItsGuidanceLines) {
   EXPECT_TRUE(TutorialStageLines(13).empty());
   EXPECT_TRUE(TutorialStageLines("x").empty());
 
-  g().TutorialStage = 4;
+  g().TutorialStage = tutorial_stage::kNewManga;
   g().TutorialLineCount = 5;
   g().TutorialLineIndex = 3;
   LoadTutorialStageLines();
@@ -95,7 +95,7 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
   EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 3),
             (std::vector<int>{form::kTutorialStartEnd, form::kTutorialGuide, form::kNewGame}));
   EXPECT_EQ(g().TutorialMode, Value(1));
-  EXPECT_EQ(g().TutorialStage, Value(2));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kJobDialog));
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_TRUE(screen.tutorialMenus);
   EXPECT_TRUE(TutorialRunning());
@@ -108,7 +108,7 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
     EXPECT_EQ(g().TutorialStage, Value(stage)) << "nothing but its window moves a stage";
     EXPECT_TRUE(AdvanceTutorial(stage));
   }
-  EXPECT_EQ(g().TutorialStage, Value(12));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kLast));
   ui.Clear();
   timer.Event(screen);
 
@@ -117,7 +117,7 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
   EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   EXPECT_EQ(g().GameActive, Value(0));
   EXPECT_EQ(g().TutorialMode, Value(0));
-  EXPECT_EQ(g().TutorialStage, Value(0));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kNone));
   EXPECT_EQ(g().ResumeRequest, Value(0));
   EXPECT_FALSE(screen.tutorialMenus);
   EXPECT_FALSE(screen.gameMenus);
@@ -136,7 +136,7 @@ TEST_F(TutorialTest, CancellingTheNameWindowAtTheStartEndsTheTutorial) {
   typeName = false;
   StartTutorial();
   EXPECT_EQ(g().TutorialMode, Value(0));
-  EXPECT_EQ(g().TutorialStage, Value(0));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kNone));
   EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   EXPECT_EQ(screen.Count("menus:tutorial"), 0);
   EXPECT_FALSE(screen.tutorialMenus);
@@ -146,18 +146,18 @@ TEST_F(TutorialTest, CancellingTheNameWindowAtTheStartEndsTheTutorial) {
   // It can be chosen again and runs.
   typeName = true;
   StartTutorial();
-  EXPECT_EQ(g().TutorialStage, Value(2));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kJobDialog));
   EXPECT_TRUE(screen.tutorialMenus);
 }
 
 TEST_F(TutorialTest, AGameOverDuringTheTutorialEndsItWithTheGame) {
   StartTutorial();
-  AdvanceTutorial(2);
+  AdvanceTutorial(tutorial_stage::kJobDialog);
   screen.calls.clear();
   ui.Show(form::kGameOver, ui::Modeless);
   shell::ReturnToTitle(screen, form::kGameOver);
   EXPECT_EQ(g().TutorialMode, Value(0));
-  EXPECT_EQ(g().TutorialStage, Value(0));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kNone));
   EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   ASSERT_GE(screen.calls.size(), 2u);
   EXPECT_EQ(screen.calls[1], "menus:free") << "right after the main window comes forward";
@@ -166,7 +166,7 @@ TEST_F(TutorialTest, AGameOverDuringTheTutorialEndsItWithTheGame) {
 }
 
 TEST_F(TutorialTest, OnlyARunningTutorialEndsAtItsLastStage) {
-  g().TutorialStage = 12;
+  g().TutorialStage = tutorial_stage::kLast;
   EXPECT_FALSE(TutorialEndDue());
   g().TutorialMode = 1;
   EXPECT_TRUE(TutorialEndDue());

@@ -5,6 +5,7 @@
 
 #include "state/computer_clock.h"
 #include "state/game_state.h"
+#include "state/production_slots.h"
 #include "state/random.h"
 #include "shell/world_setup.h"
 #include "support/fresh_state.h"
@@ -104,7 +105,7 @@ TEST_F(WorldTest, NewWorldStartValues) {
 
 TEST_F(WorldTest, TotalsAndDesksStartAsNumbers) {
   shell::InitWorld();
-  for (long long s = 0; s <= 5; ++s) {
+  for (long long s = 0; s <= kLastSlot; ++s) {
     EXPECT_TRUE(g().ProductionSlot[s].SigotoPoint.IsNumber());
     EXPECT_EQ(g().ProductionSlot[s].SigotoPoint, 0);
   }

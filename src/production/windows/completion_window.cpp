@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "production/completion.h"
 #include "state/game_state.h"
+#include "state/production_slots.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -76,7 +77,7 @@ void Form6::Rebuild() {
 
 void Form6::Redraw() {
   for (int s = 0; s < kSlotCount; ++s) {
-    if (!SlotRowFilled(s)) continue;
+    if (!SlotBusy(s)) continue;
     const size_t i = static_cast<size_t>(s);
     const CompletionRow row = CompletionRowTexts(s);
     Label1[i]->setText(platform::Q(row.status));

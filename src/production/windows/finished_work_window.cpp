@@ -33,7 +33,7 @@ Form55::Form55() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
 }
 
 void Form55::Form_Load() {
-  AdvanceTutorial(9);
+  AdvanceTutorial(tutorial_stage::kFinishedWork);
   platform::FillHeadingBars(Shape1);
   Command1[0]->setFocus();
 }

@@ -9,6 +9,7 @@
 #include "production/completion.h"
 #include "production/schedule.h"
 #include "state/game_state.h"
+#include "state/production_slots.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -151,7 +152,7 @@ void Form15::Form_Load() {
 
 void Form15::ShowRows() {
   for (int s = 0; s < kSlotCount; ++s) {
-    if (!SlotRowFilled(s)) continue;
+    if (!SlotBusy(s)) continue;
     const size_t i = static_cast<size_t>(s);
     const ScheduleRow row = ScheduleRowTexts(s);
     Label3[i]->setText(platform::Q(row.label));

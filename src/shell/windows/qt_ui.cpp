@@ -14,6 +14,7 @@
 #include "shell/windows/message_boxes.h"
 #include "state/game_state.h"
 #include "state/log.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -39,7 +40,7 @@ void QtUi::ShowMessage(const std::string& text) {
 
 int QtUi::AskYesNo(const std::string& text) {
   auto* box = platform::Forms().Load<Form40>(form::kYesNo);
-  if (!box) return 7;
+  if (!box) return yes_no::kNo;
   bool answered = false;
   QPointer<Form40> guard(box);
   box->Answered = [&answered] { answered = true; };
@@ -48,8 +49,8 @@ int QtUi::AskYesNo(const std::string& text) {
   platform::Forms().Show(form::kYesNo, ui::Modal);
   if (guard) guard->Answered = nullptr;
   // A box closed without its buttons (the program ending) counts as No.
-  if (!answered) return 7;
-  return State().YesNoAnswer == 0 ? 6 : 7;
+  if (!answered) return yes_no::kNo;
+  return State().YesNoAnswer == 0 ? yes_no::kYes : yes_no::kNo;
 }
 
 void QtUi::ShowSystemWarning(const std::string& text) {

@@ -17,6 +17,7 @@
 #include "shell/windows/message_boxes.h"
 #include "life/arubaito.h"
 #include "state/catalogues.h"
+#include "state/koudou_mode.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -79,7 +80,7 @@ TEST_F(ArubaitoWindowTest, OpensOnTheFirstJobBesideTheStaminaAndTakesNoTyping) {
   EXPECT_TRUE(script.Done());
   EXPECT_FALSE(ui::IsLoaded(form::kArubaito));
   EXPECT_EQ(g().Stamina, 5.5);
-  EXPECT_EQ(g().KoudouMode, 0);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
   EXPECT_EQ(g().ResumeRequest, 1);
   EXPECT_TRUE(main.Timer1->isActive());
 }
@@ -109,7 +110,7 @@ TEST_F(ArubaitoWindowTest, ARefusalKeepsTheDialogAndAStartOpensTheJobsWindow) {
   EXPECT_TRUE(script.Done());
   EXPECT_FALSE(ui::IsLoaded(form::kArubaito));
   EXPECT_EQ(g().Stamina, 2);
-  EXPECT_EQ(g().KoudouMode, 3);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kArubaito);
   auto* progress = platform::Forms().Find<ActivityProgressWindow>(form::kArubaitoProgress);
   ASSERT_NE(progress, nullptr);
   EXPECT_TRUE(progress->isVisible());

@@ -12,6 +12,7 @@
 #include "shell/world_setup.h"
 #include "state/game_state.h"
 #include "state/random.h"
+#include "state/yes_no.h"
 #include "support/fresh_state.h"
 #include "support/moved_house.h"
 #include "support/scripted_random.h"
@@ -142,7 +143,7 @@ TEST_F(AssistantWindowsTest, TheDismissalWindowListsTheHiredInRowOrder) {
 
   w->HScroll1->setValue(2);
   ExpectPage(w, "御影 すみれ", "すごい", "+6ﾎﾟｲﾝﾄ");
-  ui.AnswerYesNo({7, 6});
+  ui.AnswerYesNo({yes_no::kNo, yes_no::kYes});
   w->Command1->click();
   EXPECT_TRUE(platform::Forms().IsLoaded(form::kDismissAssistant));
   w->Command1->click();

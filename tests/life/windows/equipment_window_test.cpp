@@ -8,6 +8,7 @@
 #include "qtsupport/window_testing.h"
 #include "shell/world_setup.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
 #include "ui/forms.h"
@@ -112,7 +113,7 @@ TEST_F(EquipmentWindowTest, BuyingClosesTheWindowARefusalKeepsItOpen) {
   w->Command2->click();
   EXPECT_EQ(ui.Messages().back(), "プリンターを使用するにはパソコンが必要です。");
 
-  ui.AnswerYesNo({6});
+  ui.AnswerYesNo({yes_no::kYes});
   g().ResumeRequest = 0;
   Press(w->Image2[1], Qt::LeftButton);
   w->Command2->click();

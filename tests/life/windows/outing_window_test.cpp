@@ -12,6 +12,7 @@
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/catalogues.h"
+#include "state/koudou_mode.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -95,7 +96,7 @@ TEST_F(OutingWindowTest, EachOutingShowsItsOwnFrameWithItsPresetAppliedAgain) {
   EXPECT_TRUE(script.Done());
   EXPECT_FALSE(ui::IsLoaded(form::kOuting));
   EXPECT_EQ(g().Kingaku, 500);
-  EXPECT_EQ(g().KoudouMode, 0);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
   EXPECT_TRUE(main.Timer1->isActive());
 }
 
@@ -125,7 +126,7 @@ TEST_F(OutingWindowTest, TheDepartmentStoreIsRefusedAYenShortAndGoesWithTheWhole
   EXPECT_TRUE(script.Done());
   EXPECT_FALSE(ui::IsLoaded(form::kOuting));
   EXPECT_EQ(g().Kingaku, 0);
-  EXPECT_EQ(g().KoudouMode, 1);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kOuting);
   EXPECT_EQ(g().KoudouMinutesTotal, 60);
   auto* progress = platform::Forms().Find<ActivityProgressWindow>(form::kOutingProgress);
   ASSERT_NE(progress, nullptr);

@@ -11,6 +11,7 @@
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/catalogues.h"
+#include "state/koudou_mode.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -79,7 +80,7 @@ TEST_F(TrainingWindowTest, OpensOnTheFirstCourseAndStartsOnlyWhenMoneyAndStamina
   EXPECT_FALSE(ui::IsLoaded(form::kTraining));
   EXPECT_EQ(g().Kingaku, 0);
   EXPECT_EQ(g().Stamina, 1);
-  EXPECT_EQ(g().KoudouMode, 4);
+  EXPECT_EQ(g().KoudouMode, koudou_mode::kSyugyou);
   EXPECT_EQ(g().ResumeRequest, 1);
   EXPECT_TRUE(main.Timer1->isActive());
   auto* progress = platform::Forms().Find<ActivityProgressWindow>(form::kTrainingProgress);

@@ -9,6 +9,7 @@
 #include "platform/pictures.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
+#include "state/koudou_mode.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -29,7 +30,7 @@ class WorkingWindowTest : public ::testing::Test {
     g().GameDay = 14;
     g().GameHour = 13;
     g().GameMinute = 30;
-    g().KoudouMode = 2;
+    g().KoudouMode = koudou_mode::kWork;
     g().MinutesPerStep = 30;
     g().SigotoOn = 1;
   }
@@ -96,7 +97,7 @@ TEST_F(WorkingWindowTest, AtWorkTheFramesChangeAtEventsOneThreeFiveSevenNineAndE
 
 TEST_F(WorkingWindowTest, StopAndTheCloseBoxEndTheWorkAndTheNextOneOpensThere) {
   for (bool closeBox : {false, true}) {
-    g().KoudouMode = 2;
+    g().KoudouMode = koudou_mode::kWork;
     g().MinutesPerStep = 30;
     g().SigotoOn = 1;
     Form31* window = Open();
@@ -111,7 +112,7 @@ TEST_F(WorkingWindowTest, StopAndTheCloseBoxEndTheWorkAndTheNextOneOpensThere) {
     }
     ProcessEvents();
     EXPECT_FALSE(ui::IsLoaded(form::kWorking)) << closeBox;
-    EXPECT_EQ(g().KoudouMode, 0);
+    EXPECT_EQ(g().KoudouMode, koudou_mode::kNone);
     EXPECT_EQ(g().MinutesPerStep, 0);
     EXPECT_EQ(g().SigotoOn, 0);
     EXPECT_EQ(g().KoudouShown, 0);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "qtsupport/window_testing.h"
+#include "state/tutorial_stage.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -62,12 +63,12 @@ TEST_F(FinishedWorkWindowTest, EveryButtonClosesItAndTheTutorialMovedOnWhenItOpe
   const Case cases[] = {{0, {form::kContestPost}}, {1, {form::kBringIn}}, {3, {}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
-    g().TutorialStage = 9;
+    g().TutorialStage = tutorial_stage::kFinishedWork;
     g().ResumeRequest = 0;
     publishing.asked.clear();
     ModalScript script;
     script.When(form::kFinishedWork, [&c, this](Form& form) {
-      EXPECT_EQ(g().TutorialStage, 10);
+      EXPECT_EQ(g().TutorialStage, tutorial_stage::kContestPost);
       static_cast<Form55&>(form).Command1[static_cast<size_t>(c.button)]->click();
     });
     ui::Show(form::kFinishedWork, ui::Modal);

@@ -15,6 +15,7 @@
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
 #include "state/catalogues.h"
+#include "state/tutorial_stage.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -113,10 +114,10 @@ TEST_F(SettingsEditorWindowTest, TheModeGivesTheCaptionTitleAndStartButton) {
 }
 
 TEST_F(SettingsEditorWindowTest, OpeningShowsTheListsEmptySettingsAndTheCandidates) {
-  g().TutorialStage = 5;
+  g().TutorialStage = tutorial_stage::kSettingsEditor;
   Form5* editor = Open();
   ASSERT_NE(editor, nullptr);
-  EXPECT_EQ(g().TutorialStage, 6);
+  EXPECT_EQ(g().TutorialStage, tutorial_stage::kSettingsStart);
   EXPECT_FALSE(editor->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(editor->Combo1[1]->count(), 4);
   EXPECT_EQ(editor->Combo1[1]->currentText(), QStringLiteral("少年層"));

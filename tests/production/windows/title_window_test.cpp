@@ -13,6 +13,7 @@
 #include "shell/windows/message_boxes.h"
 #include "state/catalogues.h"
 #include "state/random.h"
+#include "state/tutorial_stage.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -126,7 +127,7 @@ TEST_F(TitleWindowTest, TheTitleBoxTakesElevenCharactersAndNoQuote) {
 }
 
 TEST_F(TitleWindowTest, OnlyAValidTitleClosesItAndTheWorkGoesOn) {
-  g().TutorialStage = 8;
+  g().TutorialStage = tutorial_stage::kWorkTitle;
   ModalScript script;
   script
       .When(form::kWorkTitle,
@@ -147,7 +148,7 @@ TEST_F(TitleWindowTest, OnlyAValidTitleClosesItAndTheWorkGoesOn) {
       .When(form::kWorkTitle,
             [this](Form& form) {
               auto& title = static_cast<Form7&>(form);
-              EXPECT_EQ(g().TutorialStage, 9);
+              EXPECT_EQ(g().TutorialStage, tutorial_stage::kFinishedWork);
               Type(title.Text1, QStringLiteral("ふたりの原稿"));
               title.Command1->click();
             })
@@ -160,7 +161,7 @@ TEST_F(TitleWindowTest, OnlyAValidTitleClosesItAndTheWorkGoesOn) {
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(g().MangaWork[0].Title.Str(), "ふたりの原稿");
   EXPECT_EQ(g().MangaWork[0].Date.Str(), "70/05/09");
-  EXPECT_EQ(g().TutorialStage, 10);
+  EXPECT_EQ(g().TutorialStage, tutorial_stage::kContestPost);
   EXPECT_EQ(g().SlotsInUse, 0);
 }
 

@@ -13,6 +13,7 @@
 #include "shell/game_flow.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
+#include "state/koudou_mode.h"
 #include "state/money.h"
 #include "ui/forms.h"
 #include "support/fresh_state.h"
@@ -193,7 +194,7 @@ TEST_F(MenusTest, TheToggleOpensFocusesMinimisesAndRestoresAWindow) {
 
 TEST_F(MenusTest, ActivityCommandsRefuseInTheProgramsBox) {
   StartGame();
-  g().KoudouMode = 3;
+  g().KoudouMode = koudou_mode::kArubaito;
   testing::ModalScript script;
   script.When(form::kMessage, [this](platform::Form& form) {
     auto& box = static_cast<Form42&>(form);
@@ -203,7 +204,7 @@ TEST_F(MenusTest, ActivityCommandsRefuseInTheProgramsBox) {
   });
   main->MSigotosuru_Click();
   EXPECT_TRUE(script.Done());
-  EXPECT_EQ(g().KoudouMode, Value(3));
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kArubaito));
   EXPECT_TRUE(main->Timer1->isActive());
 }
 

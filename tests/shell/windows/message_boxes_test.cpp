@@ -8,6 +8,7 @@
 
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
+#include "state/yes_no.h"
 #include "ui/forms.h"
 #include "support/fresh_state.h"
 
@@ -46,8 +47,8 @@ TEST_F(MessageBoxTest, YesGivesSixAndNoSevenEachFromItsOwnBox) {
               box.Command1[0]->click();
             })
       .When(form::kYesNo, [](Form& form) { static_cast<Form40&>(form).Command1[1]->click(); });
-  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 6);
-  EXPECT_EQ(ui::AskYesNo("本当に引っ越しますか？"), 7);
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), yes_no::kYes);
+  EXPECT_EQ(ui::AskYesNo("本当に引っ越しますか？"), yes_no::kNo);
   EXPECT_EQ(state.g().YesNoAnswer, Value(1));
 }
 
@@ -83,7 +84,7 @@ TEST_F(MessageBoxTest, ABoxClosedWithoutItsButtonsCountsAsNo) {
     EXPECT_TRUE(form.isVisible());
     platform::Forms().Unload(form::kYesNo);            // as closing every window does
   });
-  EXPECT_EQ(ui::AskYesNo("？"), 7);
+  EXPECT_EQ(ui::AskYesNo("？"), yes_no::kNo);
 }
 
 TEST_F(MessageBoxTest, TheMessageBoxShowsItsTextCentredOverTheMainWindow) {

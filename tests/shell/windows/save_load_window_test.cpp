@@ -17,6 +17,8 @@
 #include "shell/game_flow.h"
 #include "shell/save_load.h"
 #include "shell/windows/main_window.h"
+#include "state/koudou_mode.h"
+#include "state/tutorial_stage.h"
 #include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/save_bytes.h"
@@ -77,7 +79,7 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   main->MSSlow_Click();
   main->MSuiizi_Click();
   // Out on an outing, its window placed by the player.
-  g().KoudouMode = 1;
+  g().KoudouMode = koudou_mode::kOuting;
   g().MinutesPerStep = 5;
   g().KoudouShown = 1;
   g().StatusText = "散歩中";
@@ -116,13 +118,13 @@ TEST_F(SaveLoadWindowTest, AGameSavedWithTheFloatingToolsAndTheSlowSpeedComesBac
   EXPECT_TRUE(saved->FormSlot[form::kToolWindow].Open.IsEmpty());
   EXPECT_TRUE(g().FormSlot[form::kToolWindow].Open.IsEmpty());
   GameState& expected = *saved;
-  expected.KoudouMode = 0;
+  expected.KoudouMode = koudou_mode::kNone;
   expected.MinutesPerStep = 0;
   expected.SigotoOn = 0;
   expected.KoudouShown = 0;
   expected.FormSlot[form::kWorking].Top = 0;
   expected.FormSlot[form::kWorking].Left = 0;
-  expected.TutorialStage = 0;
+  expected.TutorialStage = tutorial_stage::kNone;
   std::string loaded = SavedBytes(g());
   std::string wanted = SavedBytes(expected);
   EXPECT_TRUE(loaded == wanted) << FirstDifference(loaded, wanted);

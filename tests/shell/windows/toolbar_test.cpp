@@ -14,6 +14,7 @@
 #include "shell/game_flow.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/tool_window.h"
+#include "state/koudou_mode.h"
 #include "ui/forms.h"
 #include "support/fresh_state.h"
 #include "support/scripted_ui.h"
@@ -71,14 +72,14 @@ TEST_F(ToolbarTest, TheLeftButtonPressesInAndItsReleaseRunsTheCommand) {
   Mouse(work, QEvent::MouseButtonPress, Qt::RightButton);
   EXPECT_TRUE(SamePicture(work->Picture(), Docked(19)->Picture()));
   Mouse(work, QEvent::MouseButtonRelease, Qt::RightButton);
-  EXPECT_EQ(g().KoudouMode, Value(0));  // no command for another button
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kNone));  // no command for another button
 
   Mouse(work, QEvent::MouseButtonPress, Qt::LeftButton);
   EXPECT_TRUE(SamePicture(work->Picture(), Docked(20)->Picture()));
-  EXPECT_EQ(g().KoudouMode, Value(0));
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kNone));
   Mouse(work, QEvent::MouseButtonRelease, Qt::LeftButton);
   EXPECT_TRUE(SamePicture(work->Picture(), Docked(19)->Picture()));
-  EXPECT_EQ(g().KoudouMode, Value(2));
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kWork));
   EXPECT_EQ(g().MinutesPerStep, Value(30));
 }
 
@@ -193,7 +194,7 @@ TEST_F(ToolbarTest, TheFloatingWindowStandsBesideTheRoomViewWithTheSamePictures)
   EXPECT_TRUE(SamePicture(work->Picture(), Docked(20)->Picture()));
   Mouse(work, QEvent::MouseButtonRelease, Qt::LeftButton);
   EXPECT_TRUE(SamePicture(work->Picture(), Docked(19)->Picture()));
-  EXPECT_EQ(g().KoudouMode, Value(2));
+  EXPECT_EQ(g().KoudouMode, Value(koudou_mode::kWork));
 }
 
 TEST_F(ToolbarTest, TheFloatingWindowsSaveAndLoadWaitForTheEndOfTheTutorial) {

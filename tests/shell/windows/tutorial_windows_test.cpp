@@ -103,7 +103,7 @@ TEST_F(TutorialWindowsTest, ANewStageReplacesTheLinesAndASingleLineDoesNotBlink)
   Form36* guide = Guide(2);
   guide->Timer1_Timer();
   TypeOut(guide);
-  AdvanceTutorial(2);
+  AdvanceTutorial(tutorial_stage::kJobDialog);
   guide->Timer1_Timer();
   EXPECT_EQ(g().TutorialLineCount, Value(1));
   EXPECT_EQ(g().TutorialLines[0], Value("  自分のしたいアルバイトを選んで決定してください。"));
@@ -149,12 +149,12 @@ TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {
   main.Menu("MChuutoRiaru")->trigger();
   EXPECT_TRUE(start.Done());
   EXPECT_EQ(g().GameActive, Value(1));
-  EXPECT_EQ(g().TutorialStage, Value(2));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kJobDialog));
   EXPECT_TRUE(platform::Forms().IsLoaded(form::kTutorialGuide)) << "the guide survives the new game's closing of windows";
   EXPECT_TRUE(MenusDisabled());
   EXPECT_TRUE(main.Menu("MKoudou")->isEnabled());
 
-  g().TutorialStage = 12;
+  g().TutorialStage = tutorial_stage::kLast;
   ModalScript end;
   end.When(form::kTutorialStartEnd, [this](Form& form) {
     auto& window = static_cast<Form38&>(form);
@@ -170,7 +170,7 @@ TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {
   EXPECT_TRUE(end.Done());
   EXPECT_EQ(g().GameActive, Value(0));
   EXPECT_EQ(g().TutorialMode, Value(0));
-  EXPECT_EQ(g().TutorialStage, Value(0));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kNone));
   EXPECT_FALSE(main.Timer1->isActive());
   EXPECT_FALSE(main.Menu("MSaveGame")->isEnabled()) << "the title screen";
   EXPECT_FALSE(main.Menu("MKoudou")->isEnabled());
@@ -188,7 +188,7 @@ TEST_F(TutorialWindowsTest, CancellingTheNameWindowAtTheStartRestoresTheMenus) {
   EXPECT_FALSE(main.Menu("MSaveGame")->isEnabled()) << "no game to save on the title screen";
   EXPECT_FALSE(platform::Forms().IsLoaded(form::kTutorialGuide));
   EXPECT_EQ(g().TutorialMode, Value(0));
-  EXPECT_EQ(g().TutorialStage, Value(0));
+  EXPECT_EQ(g().TutorialStage, Value(tutorial_stage::kNone));
 }
 
 }  // namespace

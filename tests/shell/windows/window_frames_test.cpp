@@ -15,6 +15,7 @@
 #include "shell/windows/message_boxes.h"
 #include "shell/windows/new_game_window.h"
 #include "shell/windows/tutorial_windows.h"
+#include "state/yes_no.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -56,7 +57,7 @@ TEST(WindowFrames, NoWindowAsksForAMinimiseOrMaximiseButton) {
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     static_cast<Form40&>(form).Command1[1]->click();
   });
-  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), 7);
+  EXPECT_EQ(ui::AskYesNo("ゲームを終了しますか。"), yes_no::kNo);
 }
 
 // How far a window's frame centre lies from the main window's frame centre,

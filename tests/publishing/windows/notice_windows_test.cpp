@@ -28,13 +28,6 @@ namespace {
 using platform::Form;
 using testing::ModalScript;
 
-// The Qt ui, writing down the sounds it is asked for.
-class SoundCountingUi : public QtUi {
- public:
-  void PlaySound(int kind) override { sounds.push_back(kind); }
-  std::vector<int> sounds;
-};
-
 class NoticeWindowsTest : public ::testing::Test {
  protected:
   NoticeWindowsTest() : previous_(ui::Installed()) {
@@ -83,7 +76,7 @@ class NoticeWindowsTest : public ::testing::Test {
 
   testing::FreshState state;
   QTemporaryDir folder;
-  SoundCountingUi qt;
+  testing::SoundRecordingUi qt;
   MDIForm1 main;
 
  private:

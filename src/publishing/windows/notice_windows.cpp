@@ -21,7 +21,7 @@ Form49::Form49() : NoticeForm(form::kFeeNotice, QStringLiteral("原稿料"), kNo
   Label3 = AddHeading("Label3", QStringLiteral("== 原稿料です  =="));
   Image1 = AddPicture("Image1", 64, 64);
   Label1[1] = AddText("Label1(1)", 1, QStringLiteral("原稿料"), true);
-  Label2[1] = AddText("Label2(1)", 2);
+  Label2[1] = AddText("Label2(1)", 1);
   Label2[0] = AddText("Label2(0)", 1);
   AddButton(QStringLiteral("受け取る"));
 }

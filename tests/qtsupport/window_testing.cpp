@@ -1,5 +1,7 @@
 #include "qtsupport/window_testing.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -85,6 +87,10 @@ void ModalScript::Poll() {
   } else {
     modal->hide();
   }
+}
+
+int SoundRecordingUi::Count(int kind) const {
+  return static_cast<int>(std::count(sounds.begin(), sounds.end(), kind));
 }
 
 QtUiScope::QtUiScope() : previous_(ui::Installed()) { ui::Install(&ui_); }

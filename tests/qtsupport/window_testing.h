@@ -51,6 +51,14 @@ class QtUiScope {
   ui::Ui* previous_;
 };
 
+// The Qt ui, writing down the sounds it is asked for instead of playing them.
+class SoundRecordingUi : public QtUi {
+ public:
+  void PlaySound(int kind) override { sounds.push_back(kind); }
+  int Count(int kind) const;
+  std::vector<int> sounds;
+};
+
 // Collects log lines for the life of a test.
 class LogCapture {
  public:

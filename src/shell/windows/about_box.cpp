@@ -28,7 +28,7 @@ QFont NoticeFont() {
 
 }  // namespace
 
-// ---------------------------------------------------------------- pressable controls
+// ---------------------------------------------------------------- pressable picture
 
 void PressablePicture::mousePressEvent(QMouseEvent* event) {
   pressed_ = true;
@@ -39,10 +39,6 @@ void PressablePicture::mouseReleaseEvent(QMouseEvent* event) {
   bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click && Clicked) Clicked();
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && Clicked) Clicked();
 }
 
 // ---------------------------------------------------------------- Form2
@@ -70,16 +66,16 @@ Form2::Form2() : Form({.pauseClock = true}) {
   platform::Place(Picture1, 720, 510, 3135, 495);
   platform::SetBackground(Picture1, platform::kWhite);
 
-  Label1[1] = new ClickableLabel(Picture1);
+  Label1[1] = new platform::ClickableLabel(Picture1);
   platform::Place(Label1[1], 0, 150, 3135, 225);
   Label1[1]->setAlignment(Qt::AlignCenter);
-  Label1[2] = new ClickableLabel(kAddressShown, this);
+  Label1[2] = new platform::ClickableLabel(kAddressShown, this);
   platform::Place(Label1[2], 120, 1080, 2055, 255);
   Label1[2]->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
-  Label1[3] = new ClickableLabel(QStringLiteral("ご意見募集中"), this);
+  Label1[3] = new platform::ClickableLabel(QStringLiteral("ご意見募集中"), this);
   platform::Place(Label1[3], 2280, 1080, 1215, 255);
   Label1[3]->setFont(NoticeFont());
-  Label1[4] = new ClickableLabel(this);
+  Label1[4] = new platform::ClickableLabel(this);
   platform::Place(Label1[4], 120, 1320, 3375, 255);
   Label1[4]->setFont(NoticeFont());
   for (int i = 1; i <= 4; ++i) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/clickable_label.h"
 #include "platform/form.h"
 #include "platform/window_conventions.h"
 
@@ -29,16 +30,6 @@ class PressablePicture : public QLabel {
   bool pressed_ = false;
 };
 
-// A label that reports clicks.
-class ClickableLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> Clicked;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
 class Form2 : public platform::Form {
  public:
   static const char* const kWebPage;
@@ -49,7 +40,7 @@ class Form2 : public platform::Form {
   std::array<QLabel*, 1> Label3;           // the heading on the band
   PressablePicture* Image1;                // the program's icon
   QWidget* Picture1;                       // white box holding Label1(1)
-  std::array<ClickableLabel*, 5> Label1{}; // 1 title, 2 address, 3 notice, 4 version
+  std::array<platform::ClickableLabel*, 5> Label1{};  // 1 title, 2 address, 3 notice, 4 version
   PressablePicture* Image2;                // the mascot
   QPushButton* Command1;
 

@@ -25,15 +25,6 @@ namespace {
 using platform::Form;
 using testing::ModalScript;
 
-// The Qt ui, counting the rise sounds it is asked for.
-class SoundCountingUi : public QtUi {
- public:
-  void PlaySound(int kind) override {
-    if (kind == 1) ++rises;
-  }
-  int rises = 0;
-};
-
 void Mouse(QWidget* target, QEvent::Type type) {
   const QPoint at(3, 3);
   const Qt::MouseButton button = Qt::LeftButton;
@@ -85,7 +76,7 @@ class SettingsEditorWindowTest : public ::testing::Test {
   }
 
   testing::FreshState state;
-  SoundCountingUi qt;
+  testing::SoundRecordingUi qt;
 
  private:
   ui::Ui* previous_;
@@ -168,7 +159,7 @@ TEST_F(SettingsEditorWindowTest, HoldingAnArrowMovesAPointATickWithTheRiseSound)
   EXPECT_EQ(editor->Label2[0]->text(), QStringLiteral("0/15"));
   EXPECT_EQ(editor->Shape[0]->width(), 0);
   EXPECT_EQ(editor->Shape11[0]->width(), 144 * 7 / 15);
-  EXPECT_EQ(qt.rises, 7);
+  EXPECT_EQ(qt.Count(1), 7);
 
   // ▼ gives them back, one per tick.
   Press(editor->Image3[0]);
@@ -184,14 +175,14 @@ TEST_F(SettingsEditorWindowTest, HoldingAnArrowMovesAPointATickWithTheRiseSound)
   Release(editor->Image4[0]);
   editor->Timer1_Timer();
   EXPECT_EQ(editor->Label8[0]->text(), QStringLiteral("5"));
-  EXPECT_EQ(qt.rises, 9);
+  EXPECT_EQ(qt.Count(1), 9);
 
   // An arrow selects its row; a row without item holds nothing.
   Hold(editor->Image4[2], editor, 3);
   EXPECT_TRUE(editor->Shape2[2]->isVisibleTo(editor));
   EXPECT_FALSE(editor->Shape2[0]->isVisibleTo(editor));
   EXPECT_EQ(editor->Label8[2]->text(), QStringLiteral("0"));
-  EXPECT_EQ(qt.rises, 9);
+  EXPECT_EQ(qt.Count(1), 9);
 
   // A window closed while an arrow is held (by the Enter key) lets it go.
   Press(editor->Image4[0]);

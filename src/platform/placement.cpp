@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -90,6 +92,16 @@ void CentreAgainOnceFramed(QWidget* window) {
     if (window->frameGeometry().topLeft() != target) window->move(target);
   });
   poll->start();
+}
+
+void PlaceInsideArea(QMdiSubWindow* frame, int height) {
+  QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+  if (!area) return;
+  const QSize inside = area->viewport()->size();
+  frame->resize(frame->width(), std::max(std::min(height, inside.height()), frame->minimumHeight()));
+  const int x = std::max(0, std::min(frame->x(), inside.width() - frame->width()));
+  const int y = std::max(0, std::min(frame->y(), inside.height() - frame->height()));
+  frame->move(x, y);
 }
 
 }  // namespace koratsu::platform

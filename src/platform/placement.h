@@ -3,6 +3,7 @@
 
 #include <QSize>
 
+class QMdiSubWindow;
 class QWidget;
 
 namespace koratsu::platform {
@@ -28,5 +29,11 @@ void CentreOverMainWindow(QWidget* window);
 // For a window just shown: once the desktop has framed it, centres it again
 // over the main window if the frame it was centred with proved different.
 void CentreAgainOnceFramed(QWidget* window);
+
+// Opens a child window inside the visible client of its main window's area:
+// `frame` (its width fixed) gets `height` pixels, title bar and borders
+// included, or the area's height if that is lower (never less than its
+// minimum height), and moves left and up only as far as it must to lie inside.
+void PlaceInsideArea(QMdiSubWindow* frame, int height);
 
 }  // namespace koratsu::platform

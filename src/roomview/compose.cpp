@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 
 #include "state/game_state.h"
@@ -110,6 +111,30 @@ void ComposeFrame(const PixelBuffer& room, const PixelBuffer& mask, const PixelB
                   PixelBuffer& frame, int width, int height) {
   BuildFrameList(width, height);
   DrawFrameList(room, mask, colour, frame, width, height);
+}
+
+void FrameSnapshot::Take(int width, int height) {
+  const GameState& g = State();
+  bits_.clear();
+  // Bit for bit, so that a value that is not a number still equals itself.
+  auto add = [this](const Value& v) { bits_.push_back(std::bit_cast<std::uint64_t>(v.Num())); };
+  bits_.push_back(static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 32 |
+                  static_cast<std::uint32_t>(height));
+  add(g.SpriteDrawCount);
+  const long long drawCount = std::clamp(g.SpriteDrawCount.Index(), 0LL, kSlots);
+  for (long long i = 0; i < drawCount; ++i) {
+    add(g.SpriteDrawList[i]);
+    const long long s = g.SpriteDrawList[i].Index();
+    if (s < 0 || s >= kSlots) continue;
+    const rec::Sprite& sp = g.Sprite[s];
+    for (const Value* field : {&sp.X, &sp.Y, &sp.SrcX, &sp.SrcY, &sp.Width, &sp.Height, &sp.Depth}) add(*field);
+  }
+  add(g.SpriteVisibleCount);
+  const long long visible = std::clamp(g.SpriteVisibleCount.Index(), 0LL, kSlots);
+  for (long long k = 0; k < visible; ++k) {
+    add(g.SpriteFrameEntry[k].Slot);
+    add(g.SpriteFrameEntry[k].Depth);
+  }
 }
 
 }  // namespace koratsu

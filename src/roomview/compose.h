@@ -45,4 +45,18 @@ void DrawFrameList(const PixelBuffer& room, const PixelBuffer& mask, const Pixel
 void ComposeFrame(const PixelBuffer& room, const PixelBuffer& mask, const PixelBuffer& colour,
                   PixelBuffer& frame, int width, int height);
 
+// Everything a frame is made of besides the pictures: the view's size, the
+// place, source and depth of every sprite in the draw list, and the frame
+// list. Taken after a frame was composed, an equal one taken later means that
+// composing again over the same pictures would change nothing, neither the
+// frame nor the frame list.
+class FrameSnapshot {
+ public:
+  void Take(int width, int height);
+  bool operator==(const FrameSnapshot& other) const = default;
+
+ private:
+  std::vector<std::uint64_t> bits_;
+};
+
 }  // namespace koratsu

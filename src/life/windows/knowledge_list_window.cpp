@@ -6,6 +6,7 @@
 #include "life/knowledge_list.h"
 #include "platform/controls.h"
 #include "platform/heading_bar.h"
+#include "platform/placement.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
@@ -69,6 +70,10 @@ Form29::Form29()
 void Form29::Form_Load() {
   // Only the height follows the player's dragging.
   platform::FixWidth(Frame(), kWidth);
+  if (QMdiSubWindow* frame = SubWindow()) {
+    const QMargins border = frame->contentsMargins();
+    platform::PlaceInsideArea(frame, kDesignInnerHeight + border.top() + border.bottom());
+  }
   platform::FillHeadingBars(Shape1);
   State().FormSlot[form::kKnowledgeList].Rebuild = 1;
   Picture1->resize(Picture1->width(), 0);

@@ -5,6 +5,7 @@
 
 #include "platform/colors.h"
 #include "platform/heading_bar.h"
+#include "platform/placement.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "production/archive.h"
@@ -377,6 +378,7 @@ void Form11::Form_Load() {
   if (platform::Twips(frame->width()) >= kArchiveWideAtLoad)
     frame->resize(platform::Px(kArchiveLoadWidth), frame->height());
   platform::FixWidth(frame, kArchiveWidth, kArchiveMinTrackHeight);
+  platform::PlaceInsideArea(SubWindow(), frame->height());
   platform::SetBackground(this, platform::BackgroundForColorCount(platform::ScreenColorCount(this)));
   g.FormSlot[form::kArchive].Param = kNoPanel;
   platform::FillHeadingBars(Shape1);

@@ -34,7 +34,6 @@ class DetailPanel : public QWidget {
   void MovesWithLowerRows(QWidget* control);
   // Places the lower rows `offset` pixels below their places; the panel is then `height` high.
   void SetLowerOffset(int offset, int height);
-  int LowerOffset() const { return offset_; }
 
  private:
   struct Line {

@@ -24,7 +24,6 @@ class ArrowButton : public QLabel {
   // `form` is the window whose pictures it shows (form::kSettingsEditor).
   ArrowButton(Direction direction, int form, QWidget* parent);
 
-  Direction ArrowDirection() const { return direction_; }
   // The PointRepeat value of this button: kPointRepeatAdd or kPointRepeatTakeBack.
   int Repeat() const;
   bool Pressed() const { return pressed_; }

@@ -76,12 +76,19 @@ void Form1::GraphicChange() {
   if (BitMap.Empty()) BitMap = PixelBuffer(sheet::kRoomWidth[kind], sheet::kRoomHeight[kind]);
   // The frame is composed at the room's size, so a larger room is drawn whole.
   Graphic = BitMap;
+  roomChanged_ = true;
   Frame()->resize(platform::Px(d.width), platform::Px(d.height));
   update();
 }
 
 void Form1::Timer1_Timer() {
+  // With the clock stopped or a dialog open nothing in the room moves: the
+  // same frame is neither composed nor painted again.
+  now_.Take(width(), height());
+  if (!roomChanged_ && now_ == composed_) return;
   ComposeFrame(BitMap, GraphicM, GraphicC, Graphic, width(), height());
+  composed_.Take(width(), height());
+  roomChanged_ = false;
   update();
 }
 

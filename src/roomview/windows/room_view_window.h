@@ -1,7 +1,8 @@
 #pragma once
 // Form1: the room view, the studio as a small animated picture, a child
 // window at the top-left corner of the main window. A 30 ms timer composes a
-// fresh frame from the sprite table off screen and shows it whole.
+// fresh frame from the sprite table off screen and shows it whole, when
+// something it is made of changed.
 
 #include <string_view>
 
@@ -24,7 +25,8 @@ class Form1 : public platform::Form {
   // size. A dwelling without a picture file shows an empty room.
   void GraphicChange();
 
-  // One frame: cull, sort, compose, present.
+  // One frame: cull, sort, compose, present; nothing when the frame would be
+  // the one shown.
   void Timer1_Timer();
 
   QTimer* Timer1;
@@ -37,6 +39,12 @@ class Form1 : public platform::Form {
   void Form_Load() override;
   void Form_Unload() override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // What the frame shown was made of, and the same taken now.
+  FrameSnapshot composed_, now_;
+  // The room picture changed since: the next frame is composed whatever the sprites.
+  bool roomChanged_ = true;
 };
 
 }  // namespace koratsu

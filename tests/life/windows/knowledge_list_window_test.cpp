@@ -118,6 +118,22 @@ TEST_F(KnowledgeListWindowTest, KeepsItsWidthAndNeverGetsLowerThan1301Twips) {
   }
 }
 
+TEST_F(KnowledgeListWindowTest, OpensInsideTheMainWindowShowingItsRows) {
+  // The room view open at the top left, at the main window's default size.
+  testing::StartSceneGame(main, "新人");
+  ProcessEvents(100);
+  // Offscreen the panel took its place before the toolbar had settled, and
+  // stands out of the area by a few pixels.
+  ui::Unload(form::kInfoPanel);
+  Form29* list = Open();
+  ASSERT_NE(list, nullptr);
+  ProcessEvents(100);
+  QMdiSubWindow* frame = list->SubWindow();
+  EXPECT_TRUE(frame->mdiArea()->viewport()->rect().contains(frame->geometry())) << "inside the client area";
+  EXPECT_EQ(frame->width(), Form29::kWidth);
+  EXPECT_GE(list->Picture2->height(), 10 * 15) << "ten rows at least";
+}
+
 TEST_F(KnowledgeListWindowTest, ScrollsALongListAndKeepsTheRangeOnARedrawUntilAResize) {
   Points(40);
   Form29* list = Open();

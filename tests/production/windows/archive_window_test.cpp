@@ -223,6 +223,22 @@ TEST_F(ArchiveWindowTest, OnlyTheHeightChangesAndNeverBelow1300Twips) {
   EXPECT_EQ(frame->width(), 428);
 }
 
+TEST_F(ArchiveWindowTest, OpensInsideTheMainWindowAtItsDesignedHeight) {
+  // The room view open at the top left, at the main window's default size.
+  testing::StartSceneGame(main, "新人");
+  testing::ProcessEvents(100);
+  // Offscreen the panel took its place before the toolbar had settled, and
+  // stands out of the area by a few pixels.
+  ui::Unload(form::kInfoPanel);
+  Form11* archive = Open();
+  ASSERT_NE(archive, nullptr);
+  testing::ProcessEvents(100);
+  QMdiSubWindow* frame = archive->SubWindow();
+  EXPECT_TRUE(frame->mdiArea()->viewport()->rect().contains(frame->geometry())) << "inside the client area";
+  EXPECT_EQ(frame->size(), QSize(428, 300));
+  main.Timer1->stop();
+}
+
 TEST_F(ArchiveWindowTest, AStateOutsideTheGroupsLeavesThePreviousPanel) {
   AddWork(g(), "空の旅", 9);
   AddWork(g(), "名付け中", 4);

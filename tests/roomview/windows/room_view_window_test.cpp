@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "platform/pictures.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
@@ -108,6 +111,60 @@ TEST_F(RoomViewTest, MovingHouseGivesTheLargerRoomWholeAndOtherDwellingsChangeNo
   ui::CallForm(form::kRoomView, "GraphicChange");
   EXPECT_EQ(view->SubWindow()->size(), QSize(415, 303));
   EXPECT_EQ(view->BitMap.width, sheet::kRoomWidth[1]);
+}
+
+// Counts the paint events of a widget.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+TEST_F(RoomViewTest, ARoomWhereNothingMovesIsNeitherComposedNorPaintedAgain) {
+  Form1* view = Open();
+  ASSERT_NE(view, nullptr);
+  view->Timer1->stop();
+  view->Timer1_Timer();
+  ProcessEvents();
+  const PaintCount count(view);
+  const std::vector<std::uint32_t> shown = view->Graphic.pixels;
+  for (int frame = 0; frame < 10; ++frame) {
+    view->Timer1_Timer();
+    ProcessEvents();
+  }
+  EXPECT_EQ(count.paints, 0);
+
+  // Each change is shown at the next frame, as a frame composed afresh shows it.
+  struct Change {
+    const char* what;
+    std::function<void()> make;
+  } changes[] = {
+      {"a step", [] { MoveFigures(); }},
+      {"a sprite's picture", [this] { g().Sprite[g().Figure[0].Sprite].SrcY = sheet::kHiddenSourceY; }},
+      {"the frame list read from a file", [this] { g().SpriteVisibleCount = 0; }},
+      {"the room", [this, view] {
+         g().HouseKind = 1;
+         view->GraphicChange();
+       }},
+  };
+  for (const Change& change : changes) {
+    const int paints = count.paints;
+    change.make();
+    view->Timer1_Timer();
+    ProcessEvents();
+    EXPECT_GT(count.paints, paints) << change.what;
+    PixelBuffer fresh = view->Graphic;
+    ComposeFrame(view->BitMap, view->GraphicM, view->GraphicC, fresh, view->width(), view->height());
+    EXPECT_EQ(fresh.pixels, view->Graphic.pixels) << change.what;
+  }
+  EXPECT_NE(view->Graphic.pixels, shown);
+  EXPECT_GT(g().SpriteVisibleCount.Num(), 6);
 }
 
 TEST_F(RoomViewTest, MissingPicturesShowAnEmptyRoom) {

@@ -19,6 +19,7 @@
 #include "state/game_state.h"
 #include "state/money.h"
 #include "state/random.h"
+#include "state/tutorial_stage.h"
 #include "support/fresh_state.h"
 #include "support/recording_screen.h"
 #include "support/road_player.h"
@@ -166,7 +167,7 @@ TEST_F(ContestRoadTest, TheTutorialWalksTheSameRoadAndEndsWhenTheEnvelopeArrives
   });
   ASSERT_TRUE(player.WorkUntilNamed());
   EXPECT_EQ(g.MangaWork[0].State, manga_state::kSent);
-  EXPECT_EQ(stageAtArrival, kTutorialLastStage);
+  EXPECT_EQ(stageAtArrival, tutorial_stage::kLast);
   // The same clock event then ends the tutorial and its game.
   EXPECT_FALSE(TutorialRunning());
   EXPECT_EQ(g.GameActive, 0);

@@ -307,7 +307,7 @@ TEST_F(SettingsEditorWindowTest, TheScheduleAfterTheStartMovesNothingOfTheClosed
               ASSERT_TRUE(editor.Timer1->isActive());
               DoubleClick(editor.Label10[1]);  // 警察官, 7 points
               Hold(editor.Image4[0], &editor, 5);
-              rises = qt.rises;
+              rises = qt.Count(1);
               editor.Command1->click();  // the schedule opens from inside this handler
             })
       .When(form::kSchedule, [&](Form& form) {
@@ -323,7 +323,7 @@ TEST_F(SettingsEditorWindowTest, TheScheduleAfterTheStartMovesNothingOfTheClosed
         Release(schedule.Image1[0]);
         EXPECT_EQ(g().NewMangaSetting[0].Points, points);
         EXPECT_EQ(g().KnowledgeItem[2].PointWork, work);
-        EXPECT_EQ(qt.rises, rises) << "no rise sound from the closed editor";
+        EXPECT_EQ(qt.Count(1), rises) << "no rise sound from the closed editor";
         form.Unload();
       });
   ui::Show(form::kSettingsEditor, ui::Modal);

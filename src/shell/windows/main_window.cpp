@@ -212,17 +212,12 @@ void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
   }
 }
 
-bool MDIForm1::Call(std::string_view method) {
-  if (method == "ResetGame") {
-    ResetGame();
-  } else if (method == "GameOn") {
-    GameOn();
-  } else if (method == "Show") {
-    BringToFront();
-  } else {
-    return false;
-  }
-  return true;
+platform::FormMethods MDIForm1::Methods() {
+  return {
+      {"ResetGame", [this] { ResetGame(); }},
+      {"GameOn", [this] { GameOn(); }},
+      {"Show", [this] { BringToFront(); }},
+  };
 }
 
 // ---------------------------------------------------------------- the clock

@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "platform/form.h"
 #include "shell/clock_timer.h"
 #include "shell/commands.h"
 #include "shell/main_screen.h"
@@ -59,7 +60,8 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   bool TutorialMenusLocked() const { return tutorialLocked_; }
   // ResetGame, GameOn and BringToFront by name ("ResetGame", "GameOn",
   // "Show"), for rules that reach the main window through the ui seam.
-  bool Call(std::string_view method);
+  platform::FormMethods Methods();
+  bool Call(std::string_view method) { return platform::CallMethod(Methods(), method); }
 
   // A menu item by its name ("MSaveGame"); level-1 menus are the menus' own actions.
   QAction* Menu(std::string_view name) const;

@@ -145,7 +145,7 @@ void MDIForm1::showEvent(QShowEvent* event) {
 void MDIForm1::MDIForm_Unload() { QCoreApplication::quit(); }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-  if (shell::ConfirmQuit(*this)) {
+  if (shell::ConfirmQuit()) {
     event->accept();
     MDIForm_Unload();
   } else {

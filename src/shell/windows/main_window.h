@@ -79,12 +79,14 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   // BSave(3k + 2) hold its normal and pressed pictures.
   std::array<ToolImage*, kBSaveCount> BSave{};
 
+  // Starts or stops the clock timer; the ui seam's clock switch.
+  void SetClockRunning(bool running);
+
   // shell::MainScreen
   void SetCaption(const std::string& text) override;
   void SetStatusLine(const std::string& text) override;
   void BringToFront() override;
   void ShowBackground(shell::Background background) override;
-  void SetClockRunning(bool running) override;
   void PrepareToolbar() override;
   void HideToolbar() override;
   void SetGameMenus(bool gameRunning) override;

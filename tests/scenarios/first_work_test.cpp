@@ -34,10 +34,7 @@ class FirstWorkTest : public ::testing::Test {
     SetRandomSource(&random);
     shell::SetProgramValues();
   }
-  ~FirstWorkTest() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
+  ~FirstWorkTest() override { SetComputerClock(nullptr); }
 
   // The new-manga command, an own story with one setting: `points` of knowledge item `item`.
   void PlanWork(int item, int points) {

@@ -66,10 +66,7 @@ class OverworkScenario : public ::testing::Test {
           shell::ReturnToTitle(screen, form::kGameOver);  // さよなら
         });
   }
-  ~OverworkScenario() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
+  ~OverworkScenario() override { SetComputerClock(nullptr); }
 
   // A new game whose player has gathered some knowledge and is nearly worn out.
   void NewGame() {

@@ -10,18 +10,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
-#include "qtsupport/window_testing.h"
-#include "shell/game_flow.h"
-#include "shell/windows/main_window.h"
+#include "qtsupport/running_game.h"
 #include "shell/windows/qt_ui.h"
-#include "support/fresh_state.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -198,15 +194,7 @@ std::string Problem(const Naming& naming, const Index& index, MDIForm1& main) {
   return problem;
 }
 
-class SeamNamesTest : public ::testing::Test {
- protected:
-  SeamNamesTest() { EXPECT_TRUE(shell::ConfirmNewGame("漫画太郎", *main)); }
-  ~SeamNamesTest() override { main->Timer1->stop(); }
-
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
-};
+using SeamNamesTest = testing::RunningGameTest;
 
 TEST_F(SeamNamesTest, EveryWindowControlAndMethodTheCodeNamesIsThere) {
   const std::vector<Naming> namings = NamingsUnder(KORATSU_SOURCE_DIR);

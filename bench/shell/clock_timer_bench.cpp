@@ -17,7 +17,6 @@ class QuietScreen : public shell::MainScreen {
   void SetStatusLine(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
   void BringToFront() override {}
   void ShowBackground(shell::Background) override {}
-  void SetClockRunning(bool) override {}
   void PrepareToolbar() override {}
   void HideToolbar() override {}
   void SetGameMenus(bool) override {}

@@ -56,7 +56,15 @@ void Form::Unload() {
   if (Loaded()) Forms().Unload(number_);
 }
 
-bool Form::Call(std::string_view) { return false; }
+bool CallMethod(const FormMethods& methods, std::string_view name) {
+  for (const FormMethod& method : methods) {
+    if (method.name == name) {
+      method.run();
+      return true;
+    }
+  }
+  return false;
+}
 
 void Form::ServeRefreshRequests() {
   QPointer<Form> self(this);

@@ -82,6 +82,16 @@ struct FormTraits {
   bool servesRefresh = false;          // every 100 ms: FormRebuild(N) → Rebuild(), FormRedraw(N) → Redraw()
 };
 
+// A public method of a window that rules name through ui::CallForm.
+struct FormMethod {
+  std::string_view name;  // "GraphicChange"
+  std::function<void()> run;
+};
+using FormMethods = std::vector<FormMethod>;
+
+// Runs the method of `methods` named `name`; false when there is none.
+bool CallMethod(const FormMethods& methods, std::string_view name);
+
 class Form : public QDialog {
  public:
   // The window's number, its constant in the window index.
@@ -97,9 +107,10 @@ class Form : public QDialog {
   // Closes the window, running its Form_Unload.
   void Unload();
 
-  // A public method that rules name through ui::CallForm ("GraphicChange").
-  // False when the window has no method of that name.
-  virtual bool Call(std::string_view method);
+  // The public methods that rules name through ui::CallForm ("GraphicChange").
+  virtual FormMethods Methods() { return {}; }
+  // Runs one of them; false when the window has no method of that name.
+  bool Call(std::string_view method) { return CallMethod(Methods(), method); }
 
   // Serves the refresh requests raised for this window: FormRebuild first
   // (it raises FormRedraw), then FormRedraw.

@@ -35,7 +35,7 @@ bool ConfirmNovel(const Value& novel) {
   // No game time passes while the adaptation is settled.
   StopKoudou();
   g.NovelTalkState = 0;
-  ui::CallForm(form::kMDIForm1, kNovelPermissionTalkCall);
+  ui::CallForm(form::kMDIForm1, "NovelPermissionTalk");
   return true;
 }
 

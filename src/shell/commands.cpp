@@ -74,7 +74,7 @@ void RunCommand(Command command, MainScreen& screen) {
   switch (command) {
     case Command::NewGame: ui::Show(form::kNewGame, ui::Modal); break;
     case Command::ChuutoRiaru: ui::Show(form::kTutorialStartEnd, ui::Modal); break;
-    case Command::SaveGame: SaveGame(screen); break;
+    case Command::SaveGame: SaveGame(); break;
     case Command::LoadGame: LoadGame(screen); break;
     case Command::NewManga: StartNewManga(); break;
     case Command::MangaRSyuuryou: ui::Show(form::kEndSerial, ui::Modal); break;

@@ -33,7 +33,7 @@ void ResetGame(MainScreen& screen) {
   // No tutorial outlives its game: a game over or the ending ends it here.
   if (TutorialRunning()) EndTutorial(screen);
   screen.ShowBackground(Background::Title);
-  screen.SetClockRunning(false);
+  ui::SetClockRunning(false);
   screen.HideToolbar();
   screen.SetGameMenus(false);
   screen.SetCaption(VersionCaption());
@@ -60,7 +60,7 @@ void GameOn(MainScreen& screen) {
   // Money is written in groups of four digits in a new game: its menu says so.
   ShowKingakuSetting();
   screen.SetCaption(VersionCaption());
-  screen.SetClockRunning(true);
+  ui::SetClockRunning(true);
   ui::ChangeToolStyle();
   screen.SetGameMenus(true);
   ui::Show(form::kRoomView, ui::Modeless);
@@ -90,13 +90,11 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen) {
   return true;
 }
 
-bool ConfirmQuit(MainScreen& screen) {
+bool ConfirmQuit() {
   ui::PauseClock();
   int answer = ui::AskYesNo("ゲームを終了しますか。");
   ui::ResumeClock();
-  if (answer == yes_no::kYes) return true;
-  if (State().GameActive == 1) screen.SetClockRunning(true);
-  return false;
+  return answer == yes_no::kYes;
 }
 
 void EndTutorial(MainScreen& screen) {

@@ -39,7 +39,7 @@ bool ConfirmNewGame(const std::string& name, MainScreen& screen);
 
 // Every way of closing the main window asks first. True when the player
 // wants to quit; on No the game, or the title screen, goes on.
-bool ConfirmQuit(MainScreen& screen);
+bool ConfirmQuit();
 
 // Ends the tutorial mode wherever it stands: the guide closes and the game
 // commands it took away come back. The title screen (ResetGame) does this,

@@ -31,8 +31,6 @@ class MainScreen {
   virtual void BringToFront() = 0;
   // Title.bmp on the title screen, kabe.bmp during a game.
   virtual void ShowBackground(Background background) = 0;
-  // Switches the clock timer directly, whatever GameActive holds.
-  virtual void SetClockRunning(bool running) = 0;
   // The docked toolbar's buttons take their normal pictures.
   virtual void PrepareToolbar() = 0;
   // Hides the docked toolbar strip (the title screen).

@@ -38,26 +38,6 @@ class OffscreenUi : public ui::Ui {
   OffscreenUi(const OffscreenUi&) = delete;
   OffscreenUi& operator=(const OffscreenUi&) = delete;
 
-  void ShowMessage(const std::string&) override {}
-  int AskYesNo(const std::string&) override { return yes_no::kNo; }
-  void ShowSystemWarning(const std::string&) override {}
-  void ShowTalk(const std::string&) override {}
-  void Show(int, int) override {}
-  void Unload(int) override {}
-  bool IsLoaded(int) override { return false; }
-  void CallForm(int, std::string_view) override {}
-  void SetControlText(int, std::string_view, const std::string&) override {}
-  void SetClockRunning(bool) override {}
-  void GameSpeedChange() override {}
-  void ChangeKoukaon() override {}
-  void ChangeKingaku() override {}
-  void ChangeToolStyle() override {}
-  void PlaySound(int) override {}
-  std::optional<std::string> ChooseSaveFile(const ui::FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> ChooseOpenFile(const ui::FileDialogRequest&) override { return std::nullopt; }
-  void ShowHelp() override {}
-  void OpenWebPage(const std::string&) override {}
-
  private:
   ui::Ui* previous_;
 };
@@ -76,11 +56,6 @@ void CarryProgramValues(const GameState& from, GameState& to) {
   to.TutorialLineIndex = from.TutorialLineIndex;
   to.AboutClickA = from.AboutClickA;
   to.AboutClickB = from.AboutClickB;
-}
-
-// After a command's dialog: the clock runs again while a game runs.
-void ResumeAfterCommand(MainScreen& screen) {
-  if (State().GameActive == 1) screen.SetClockRunning(true);
 }
 
 // The file the player last saved or loaded (or tried to), for the next dialog.
@@ -123,8 +98,8 @@ std::string DialogFolder(const std::string& lastFile, const std::string& home) {
   return home;
 }
 
-void SaveGame(MainScreen& screen) {
-  screen.SetClockRunning(false);
+void SaveGame() {
+  ui::SetClockRunning(false);
   std::optional<std::string> path = ui::ChooseSaveFile(SaveDialogRequest());
   if (path && !path->empty()) {
     LastFile() = *path;
@@ -134,7 +109,7 @@ void SaveGame(MainScreen& screen) {
       ReportFailure("the game was not saved", written, ui::ShowSystemWarning, kSaveFailedMessage);
     }
   }
-  ResumeAfterCommand(screen);
+  ui::ResumeClock();
 }
 
 std::unique_ptr<GameState> ReadGameFile(const std::string& path, save::Result* result) {
@@ -169,7 +144,7 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
   screen.ShowBackground(Background::Game);
   screen.PrepareToolbar();
   screen.SetCaption(caption);
-  screen.SetClockRunning(true);
+  ui::SetClockRunning(true);
   ui::ChangeToolStyle();
   screen.SetGameMenus(true);
   ShowSettings();
@@ -196,14 +171,14 @@ void StartLoadedGame(std::unique_ptr<GameState> loaded, MainScreen& screen) {
     if (!ui::IsLoaded(form) && open != 0) open = 0;
   }
 
-  ResumeAfterCommand(screen);
+  ui::ResumeClock();
 }
 
 void LoadGame(MainScreen& screen) {
-  screen.SetClockRunning(false);
+  ui::SetClockRunning(false);
   std::optional<std::string> path = ui::ChooseOpenFile(OpenDialogRequest());
   if (!path || path->empty()) {
-    ResumeAfterCommand(screen);
+    ui::ResumeClock();
     return;
   }
   LastFile() = *path;
@@ -211,7 +186,7 @@ void LoadGame(MainScreen& screen) {
   std::unique_ptr<GameState> loaded = ReadGameFile(*path, &read);
   if (!loaded) {
     ReportFailure("the game was not loaded", read, ui::ShowMessage, kLoadFailedMessage);
-    ResumeAfterCommand(screen);
+    ui::ResumeClock();
     return;
   }
   StartLoadedGame(std::move(loaded), screen);

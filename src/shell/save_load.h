@@ -27,7 +27,7 @@ std::string DialogFolder(const std::string& lastFile, const std::string& home);
 // The save command: the clock stops, the player chooses a path, the game is
 // written there. A failed write keeps what the path held before and says so
 // while the clock still stands. Cancelling changes nothing.
-void SaveGame(MainScreen& screen);
+void SaveGame();
 
 // The load command: the clock stops, the player chooses a file, a fresh game
 // is built and read from it; only when the whole file was read does it take

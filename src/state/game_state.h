@@ -11,9 +11,10 @@
 // capacity or indexing is a table of its own, under its own name
 // (SlotKanseido, SlotLabel, AsiDesk, AsiList, MangaClass, PublisherYukou, ...).
 //
-// Rule code reaches the one running game through State():
+// Rule code reaches the one running game through State(); money changes
+// through AddKingaku (ui/game_ops.h), which also redraws the money windows:
 //   GameState& g = State();
-//   g.Kingaku += amount;
+//   if (g.Kingaku >= price) AddKingaku(-price);
 
 #include <memory>
 
@@ -324,10 +325,6 @@ class StateScope {
  private:
   GameState* previous_;
 };
-
-// Makes `state` the running game for good (the load command, once a file was
-// read whole). References to the previous state become invalid.
-void ReplaceState(std::unique_ptr<GameState> state);
 
 // Empties every game value and table, leaving the program's own values.
 void ClearGameState();

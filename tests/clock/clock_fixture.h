@@ -35,7 +35,6 @@ class ClockTest : public ::testing::Test {
     g.Stamina = 20;
     g.StaminaMax = 25;
   }
-  ~ClockTest() override { SetRandomSource(nullptr); }
 
   // The work command: time runs at 30 minutes a step.
   void StartWork() {

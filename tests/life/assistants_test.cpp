@@ -38,7 +38,6 @@ class AssistantsTest : public ::testing::Test {
     shell::InitWorld();
     g().GameActive = 1;
   }
-  ~AssistantsTest() override { SetRandomSource(nullptr); }
   GameState& g() { return state.g(); }
 
   // Moves into the house, the room as the move leaves it.

@@ -50,7 +50,6 @@ class ExperienceTest : public ::testing::Test {
       levels.push_back(g.Level.Num());
     });
   }
-  ~ExperienceTest() override { SetRandomSource(nullptr); }
 
   Caps CapsNow() const {
     return {static_cast<int>(g.StaminaMax.Num()), static_cast<int>(g.TiPointMax.Num()),

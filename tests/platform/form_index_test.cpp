@@ -17,12 +17,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/form.h"
-#include "qtsupport/window_testing.h"
-#include "shell/game_flow.h"
-#include "shell/windows/main_window.h"
+#include "qtsupport/running_game.h"
 #include "ui/forms.h"
 #include "ui/talk.h"
-#include "support/fresh_state.h"
 
 namespace koratsu {
 namespace {
@@ -74,15 +71,7 @@ TEST(FormIndexTest, EveryWindowHasOneConstantListedInNumberOrder) {
   }
 }
 
-class RegisteredWindowsTest : public ::testing::Test {
- protected:
-  RegisteredWindowsTest() { EXPECT_TRUE(shell::ConfirmNewGame("漫画太郎", *main)); }
-  ~RegisteredWindowsTest() override { main->Timer1->stop(); }
-
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  std::unique_ptr<MDIForm1> main = std::make_unique<MDIForm1>();
-};
+using RegisteredWindowsTest = testing::RunningGameTest;
 
 TEST_F(RegisteredWindowsTest, EachIsInTheIndexAndLoadsUnderItsOwnNumber) {
   std::map<int, std::string> lines = IndexLines();

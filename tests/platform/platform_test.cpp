@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -146,13 +147,29 @@ TEST(WindowConventionsTest, ABackgroundFillsWithItsDesignColour) {
   EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0xE0, 0xC0, 0x80));
 }
 
+// What Qt warned of while a test watched.
+std::vector<QString> qtWarnings;
+
 TEST(SoundPlayerTest, PlaysWithoutWaitingOrFailingWhereThereIsNoSound) {
   testing::FreshState state;
+  testing::LogCapture log;
+  platform::SoundPlayer::AudioAvailable();  // the audio system's own start-up is not the player's
+  qtWarnings.clear();
+  QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg) qtWarnings.push_back(text);
+  });
   platform::SoundPlayer player;
+  QElapsedTimer clock;
+  clock.start();
   for (int kind : {0, 1, 1, 2, -1}) player.Play(kind);
   state.g().Koukaon = 2;
   player.Play(0);
-  SUCCEED();
+  const qint64 took = clock.elapsed();
+  qInstallMessageHandler(previous);
+
+  EXPECT_LT(took, 300) << "the plays returned only after " << took << " ms, the length of a whole sound";
+  EXPECT_TRUE(qtWarnings.empty()) << qtWarnings.front().toStdString();
+  EXPECT_TRUE(log.Lines().empty()) << log.Lines().front();
 }
 
 }  // namespace

@@ -35,7 +35,6 @@ class ProductionTest : public ::testing::Test {
     for (const char* genre : {"ギャグ", "恋愛", "冒険"}) AddGenre(genre, 20);
     GiveItems({{"企業戦士", 0, 1}, {"警察官", 7, 2}, {"漫画家", 12, 1.2}, {"小説家", 0, 0.6}, {"スパイ", 5, 1.4}});
   }
-  ~ProductionTest() override { SetRandomSource(nullptr); }
 
   void GiveItems(std::initializer_list<Item> items) {
     g.TiItemCount = 0;

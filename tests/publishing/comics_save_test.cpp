@@ -65,7 +65,6 @@ TEST(ComicsSaveTest, NewGameMarketIsSavedAndReadBackWhole) {
   ASSERT_TRUE(save::SaveFileBytes(*loaded, again));
   EXPECT_EQ(again, bytes);
 
-  SetRandomSource(nullptr);
   SetComputerClock(nullptr);
 }
 

@@ -30,10 +30,7 @@ class ComicsTest : public ::testing::Test {
     SetRandomSource(&seeded);
     SetDate(1970, 4, 10);
   }
-  void TearDown() override {
-    SetRandomSource(nullptr);
-    SetLogSink({});
-  }
+  void TearDown() override { SetLogSink({}); }
 
   GameState& g() { return fresh.g(); }
   void SetDate(int year, int month, int day) {

@@ -32,10 +32,7 @@ class FirstWorkTest : public ::testing::Test {
     SetRandomSource(&random);
     shell::SetProgramValues();
   }
-  ~FirstWorkTest() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
+  ~FirstWorkTest() override { SetComputerClock(nullptr); }
 
   FreshState fresh;
   GameState& g;

@@ -45,7 +45,6 @@ TEST(NewMangaScenario, TheFirstOwnStoryGoesToSlotZeroWithTheStudiosPoints) {
         EXPECT_TRUE(StartProduction(1, 2));  // 少女層, ﾄﾞｷｭﾒﾝﾀﾘｰ
       });
   shell::RunCommand(shell::Command::NewManga, screen);
-  SetRandomSource(nullptr);
   EXPECT_EQ(start.Remaining(), 0u);
 
   const rec::ProductionSlot& slot = g.ProductionSlot[0];

@@ -68,10 +68,7 @@ class OverworkScenario : public ::testing::Test {
           shell::ReturnToTitle(screen, form::kGameOver);  // さよなら
         });
   }
-  ~OverworkScenario() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
+  ~OverworkScenario() override { SetComputerClock(nullptr); }
 
   // A new game whose player has gathered some knowledge and is nearly worn out.
   void NewGame() {
@@ -143,7 +140,7 @@ TEST_F(OverworkScenario, TimeRunsToTheWarningThenTheGameOverAndTheTitleScreen) {
   EXPECT_EQ(g.GameActive, 0);
   EXPECT_EQ(screen.status, shell::kTitleHint);
   EXPECT_EQ(screen.caption, shell::VersionCaption()) << "the clock event wrote no date over the title screen";
-  EXPECT_FALSE(screen.clockRunning);
+  EXPECT_FALSE(ui.ClockRunning());
   EXPECT_FALSE(screen.gameMenus);
   for (std::size_t i = eventsBeforeGameOver; i < ui.Events().size(); ++i)
     EXPECT_FALSE(ui.Events()[i].kind == UiEvent::Clock && ui.Events()[i].number == 1) << "nothing started the clock";

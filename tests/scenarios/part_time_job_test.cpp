@@ -33,7 +33,7 @@ class PartTimeJobScenario : public ::testing::Test {
  protected:
   PartTimeJobScenario() {
     SetComputerClock(&clock);
-    SetRandomSource(nullptr);  // the game's own generator, seeded by the fixed clock
+    // The game's own generator draws, seeded by the fixed clock.
     shell::SetProgramValues();
 
     // The player's part in each window, through the rules the windows call.

@@ -30,10 +30,7 @@ class RivalDaysTest : public ::testing::Test {
     SetRandomSource(&random);
     shell::SetProgramValues();
   }
-  ~RivalDaysTest() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
+  ~RivalDaysTest() override { SetComputerClock(nullptr); }
   GameState& g() { return state.g(); }
   Moment Now() { return {static_cast<int>(g().GameDay.Num()), static_cast<int>(g().GameHour.Num())}; }
 

@@ -30,7 +30,6 @@ class StudioScenario : public ::testing::Test {
     SetRandomSource(&random);
     shell::SetProgramValues();
   }
-  ~StudioScenario() override { SetRandomSource(nullptr); }
   GameState& g() { return state.g(); }
 
   void Run(Command command) { shell::RunCommand(command, screen); }

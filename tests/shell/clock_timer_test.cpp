@@ -24,7 +24,6 @@ class ClockTimerTest : public ::testing::Test {
     g().AppTitle = "Koratsu";
     g().GameActive = 1;
   }
-  ~ClockTimerTest() override { SetRandomSource(nullptr); }
   GameState& g() { return state.g(); }
   void Events(int n) {
     for (int i = 0; i < n; ++i) timer.Event(screen);

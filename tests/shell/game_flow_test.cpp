@@ -35,9 +35,10 @@ TEST_F(GameFlowTest, TheTitleScreenTakesTheGameAwayAndChangesNoGameValue) {
   g().GameActive = 0;
   g().Kingaku = 500;
   shell::ResetGame(screen);
-  EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:title", "clock:off", "toolbar:hidden", "menus:title",
+  EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:title", "toolbar:hidden", "menus:title",
                                                     "caption:Koratsu Version1.20",
                                                     std::string("status:") + shell::kTitleHint}));
+  EXPECT_EQ(ui.ClockSwitches(), std::vector<int>{0});
   EXPECT_EQ(g().GameActive, Value(0));
   EXPECT_EQ(g().Kingaku, Value(500));
 }
@@ -58,7 +59,7 @@ TEST_F(GameFlowTest, TheReturnToTheTitleScreenEndsTheGameAndClosesEveryWindow) {
   EXPECT_EQ(g().Kingaku, Value(500)) << "nothing of the game is cleared";
   ASSERT_FALSE(screen.calls.empty());
   EXPECT_EQ(screen.calls.front(), "front");
-  EXPECT_FALSE(screen.clockRunning);
+  EXPECT_FALSE(ui.ClockRunning());
   EXPECT_FALSE(screen.gameMenus);
   EXPECT_EQ(seenAtUnload, screen.calls) << "the window closes once the title screen is up";
   std::vector<int> closed;
@@ -73,17 +74,19 @@ TEST_F(GameFlowTest, GameOnRunsItsStepsInOrder) {
   shell::GameOn(screen);
   EXPECT_EQ(g().GameActive, Value(1));
   EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:game", "toolbar:pictures",
-                                                    "caption:Koratsu Version1.20", "clock:on", "menus:game"}));
+                                                    "caption:Koratsu Version1.20", "menus:game"}));
   // The world set-up applies the speed and the sound setting; then the money
-  // display and the tool style.
-  ASSERT_EQ(ui.Events().size(), 6u);
+  // display, the clock and the tool style.
+  ASSERT_EQ(ui.Events().size(), 7u);
   EXPECT_EQ(ui.Events()[0].text, "GameSpeedChange");
   EXPECT_EQ(ui.Events()[1].text, "ChangeKoukaon");
   EXPECT_EQ(ui.Events()[2].text, "ChangeKingaku");
-  EXPECT_EQ(ui.Events()[3].text, "ChangeToolStyle");
+  EXPECT_EQ(ui.Events()[3].kind, UiEvent::Clock);
+  EXPECT_EQ(ui.Events()[3].number, 1);
+  EXPECT_EQ(ui.Events()[4].text, "ChangeToolStyle");
   EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
-  EXPECT_EQ(ui.Events()[4].number, ui::Modeless);
   EXPECT_EQ(ui.Events()[5].number, ui::Modeless);
+  EXPECT_EQ(ui.Events()[6].number, ui::Modeless);
 }
 
 TEST_F(GameFlowTest, AnEmptyNameIsRefusedAndNothingChanges) {
@@ -117,7 +120,6 @@ TEST_F(GameFlowTest, ANameReplacesTheRunningGameWithANewOne) {
   EXPECT_TRUE(g().ToolStyle.IsEmpty());
   EXPECT_EQ(screen.caption, "Koratsu Version1.20");
   EXPECT_TRUE(ui.ClockRunning());
-  EXPECT_TRUE(screen.clockRunning);
 }
 
 TEST_F(GameFlowTest, ANameOfBlanksIsTakenAsTyped) {
@@ -145,7 +147,7 @@ TEST_F(GameFlowTest, OnlyTheTutorialsFirstStageMovesOnWithANewGame) {
 TEST_F(GameFlowTest, QuitAsksAndYesEndsTheProgram) {
   g().GameActive = 1;
   ui.AnswerYesNo({yes_no::kYes});
-  EXPECT_TRUE(shell::ConfirmQuit(screen));
+  EXPECT_TRUE(shell::ConfirmQuit());
   EXPECT_EQ(ui.Questions(), std::vector<std::string>{"ゲームを終了しますか。"});
   EXPECT_TRUE(screen.calls.empty());
 }
@@ -154,8 +156,8 @@ TEST_F(GameFlowTest, QuitAnsweredNoKeepsTheGameAndItsClock) {
   g().GameActive = 1;
   g().Kingaku = 99;
   ui.AnswerYesNo({yes_no::kNo});
-  EXPECT_FALSE(shell::ConfirmQuit(screen));
-  EXPECT_EQ(screen.calls, std::vector<std::string>{"clock:on"});
+  EXPECT_FALSE(shell::ConfirmQuit());
+  EXPECT_TRUE(screen.calls.empty());
   EXPECT_EQ(g().Kingaku, Value(99));
   // The question paused the clock and resumed it.
   EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1}));
@@ -164,7 +166,7 @@ TEST_F(GameFlowTest, QuitAnsweredNoKeepsTheGameAndItsClock) {
 TEST_F(GameFlowTest, QuitAnsweredNoOnTheTitleScreenLeavesTheClockOff) {
   g().GameActive = 0;
   ui.AnswerYesNo({yes_no::kNo});
-  EXPECT_FALSE(shell::ConfirmQuit(screen));
+  EXPECT_FALSE(shell::ConfirmQuit());
   EXPECT_TRUE(screen.calls.empty());
   EXPECT_FALSE(ui.ClockRunning());
 }

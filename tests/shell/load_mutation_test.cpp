@@ -210,7 +210,6 @@ class LoadMutationTest : public ::testing::Test {
   }
   ~LoadMutationTest() override {
     SetLogSink({});
-    SetRandomSource(nullptr);
     SetComputerClock(nullptr);
   }
   GameState& g() { return state.g(); }

@@ -39,7 +39,7 @@ class SaveLoadTest : public ::testing::Test {
   }
   void Save(const fs::path& path) {
     ui.AnswerFileDialog(path.string());
-    shell::SaveGame(screen);
+    shell::SaveGame();
   }
   void Load(const fs::path& path) {
     ui.AnswerFileDialog(path.string());
@@ -104,9 +104,10 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   EXPECT_NE(g().PlayerSei, saved->PlayerSei);
   Load(path);
 
-  // The windows of the game that goes are closed first.
-  ASSERT_FALSE(ui.Events().empty());
-  EXPECT_EQ(ui.Events()[1].kind, UiEvent::Unload);
+  // Once the file is chosen, the windows of the game that goes are closed first.
+  ASSERT_GT(ui.Events().size(), 2u);
+  EXPECT_EQ(ui.Events()[1].kind, UiEvent::OpenDialog);
+  EXPECT_EQ(ui.Events()[2].kind, UiEvent::Unload);
   auto& expected = *saved;
   expected.FormSlot[form::kWorking].Top = 0;
   expected.FormSlot[form::kWorking].Left = 0;
@@ -124,9 +125,9 @@ TEST_F(SaveLoadTest, AGameSavedDuringAnActivityLoadsWithNoActivityAndTheFilesSet
   EXPECT_EQ(Settings(), (std::vector<std::string>{"ChangeToolStyle", "GameSpeedChange", "ChangeKoukaon",
                                                   "ChangeKingaku"}));
   EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
-  EXPECT_EQ(screen.calls, (std::vector<std::string>{"clock:off", "background:game", "toolbar:pictures",
-                                                    "caption:Koratsu Version1.20", "clock:on", "menus:game",
-                                                    "clock:on"}));
+  EXPECT_EQ(screen.calls, (std::vector<std::string>{"background:game", "toolbar:pictures",
+                                                    "caption:Koratsu Version1.20", "menus:game"}));
+  EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1, 1}));
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
 }
 
@@ -182,7 +183,7 @@ TEST_F(SaveLoadTest, LoadingOnTheTitleScreenStartsTheLoadedGame) {
   Load(path);
   EXPECT_EQ(title->GameActive, Value(1));
   EXPECT_EQ(title->PlayerSei, Value("漫画太郎"));
-  EXPECT_TRUE(screen.clockRunning);
+  EXPECT_TRUE(ui.ClockRunning());
   EXPECT_TRUE(screen.gameMenus);
   EXPECT_EQ(title->Kingaku, Value(31415));
   EXPECT_EQ(ui.Shown(), (std::vector<int>{form::kRoomView, form::kInfoPanel}));
@@ -201,15 +202,17 @@ TEST_F(SaveLoadTest, CancellingEitherDialogChangesNothing) {
       screen.calls.clear();
       ui.AnswerFileDialog(std::nullopt);
       if (saving) {
-        shell::SaveGame(screen);
+        shell::SaveGame();
       } else {
         shell::LoadGame(screen);
       }
       std::string after = SavedBytes(*own);
       EXPECT_TRUE(after == before) << FirstDifference(after, before);
-      EXPECT_EQ(Kinds(), std::vector<UiEvent::Kind>{saving ? UiEvent::SaveDialog : UiEvent::OpenDialog});
-      EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
-                                      : std::vector<std::string>{"clock:off"});
+      const UiEvent::Kind dialog = saving ? UiEvent::SaveDialog : UiEvent::OpenDialog;
+      EXPECT_EQ(Kinds(), running ? (std::vector<UiEvent::Kind>{UiEvent::Clock, dialog, UiEvent::Clock})
+                                 : (std::vector<UiEvent::Kind>{UiEvent::Clock, dialog}));
+      EXPECT_EQ(ui.ClockSwitches(), running ? (std::vector<int>{0, 1}) : std::vector<int>{0});
+      EXPECT_TRUE(screen.calls.empty());
       EXPECT_TRUE(folder.Names().empty());
     }
   }
@@ -258,9 +261,11 @@ TEST_F(SaveLoadTest, AFileThatCannotBeReadWholeLeavesTheRunningGameExactlyAsItWa
       std::string after = SavedBytes(*own);
       EXPECT_TRUE(after == before) << FirstDifference(after, before);
       EXPECT_EQ(ui.Messages(), std::vector<std::string>{"ファイルの読み込みに失敗しました。"});
-      EXPECT_EQ(Kinds(), (std::vector<UiEvent::Kind>{UiEvent::OpenDialog, UiEvent::Message}));
-      EXPECT_EQ(screen.calls, running ? (std::vector<std::string>{"clock:off", "clock:on"})
-                                      : std::vector<std::string>{"clock:off"});
+      EXPECT_EQ(Kinds(), running ? (std::vector<UiEvent::Kind>{UiEvent::Clock, UiEvent::OpenDialog, UiEvent::Message,
+                                                                UiEvent::Clock})
+                                 : (std::vector<UiEvent::Kind>{UiEvent::Clock, UiEvent::OpenDialog, UiEvent::Message}));
+      EXPECT_EQ(ui.ClockSwitches(), running ? (std::vector<int>{0, 1}) : std::vector<int>{0});
+      EXPECT_TRUE(screen.calls.empty());
     }
     // And a file that is not there at all.
     ui.Clear();
@@ -287,8 +292,7 @@ TEST_F(SaveLoadTest, ASaveThatCannotBeCompletedKeepsThePreviousFile) {
   EXPECT_TRUE(fs::is_directory(folder / "a folder.krt"));
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"a folder.krt", "game.krt"}));  // no temporary file left
   // The clock stood while the warning was shown, and runs again after it.
-  std::vector<std::string> expected = {"clock:off", "clock:on", "clock:off", "clock:on"};
-  EXPECT_EQ(screen.calls, expected);
+  EXPECT_EQ(ui.ClockSwitches(), (std::vector<int>{0, 1, 0, 1}));
 }
 
 TEST_F(SaveLoadTest, SavingReplacesTheFileWholeAndKeepsItsPermissions) {

@@ -121,7 +121,7 @@ TEST_F(TutorialTest, WalksItsTwelveStagesAndEndsOnTheTitleScreen) {
   EXPECT_EQ(g().ResumeRequest, Value(0));
   EXPECT_FALSE(screen.tutorialMenus);
   EXPECT_FALSE(screen.gameMenus);
-  EXPECT_FALSE(screen.clockRunning);
+  EXPECT_FALSE(ui.ClockRunning());
   EXPECT_EQ(screen.status, shell::kTitleHint);
   // The end window gives the menus back as it loads, before the title screen takes the game's away.
   auto free = std::find(screen.calls.begin(), screen.calls.end(), "menus:free");

@@ -25,10 +25,7 @@ constexpr ComputerTime kToday{2024, 7, 3, 4, 15, 42, 7};
 class WorldTest : public ::testing::Test {
  protected:
   void SetUp() override { SetComputerClock(&clock_); }
-  void TearDown() override {
-    SetComputerClock(nullptr);
-    SetRandomSource(nullptr);
-  }
+  void TearDown() override { SetComputerClock(nullptr); }
   GameState& g() { return fresh_.g(); }
 
   // The draws of the set-up before the first knowledge points: the discarded

@@ -34,7 +34,6 @@ class CatalogueTest : public ::testing::Test {
   }
   void TearDown() override {
     SetLogSink({});
-    SetRandomSource(nullptr);
     SetComputerClock(nullptr);
   }
   GameState& g() { return fresh_.g(); }

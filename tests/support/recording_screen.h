@@ -14,7 +14,6 @@ class RecordingScreen : public shell::MainScreen {
   std::vector<std::string> calls;  // "caption:...", "status:...", "front", "background:title", ...
   std::string caption;
   std::string status;
-  bool clockRunning = false;
   bool gameMenus = false;
   bool toolbarShown = true;
   bool tutorialMenus = false;
@@ -30,10 +29,6 @@ class RecordingScreen : public shell::MainScreen {
   void BringToFront() override { calls.push_back("front"); }
   void ShowBackground(shell::Background background) override {
     calls.push_back(background == shell::Background::Title ? "background:title" : "background:game");
-  }
-  void SetClockRunning(bool running) override {
-    clockRunning = running;
-    calls.push_back(running ? "clock:on" : "clock:off");
   }
   void PrepareToolbar() override { calls.push_back("toolbar:pictures"); }
   void HideToolbar() override {

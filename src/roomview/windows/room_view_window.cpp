@@ -49,11 +49,7 @@ Form1::Form1() : Form({.kind = platform::FormKind::Child, .centre = false, .trac
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
-bool Form1::Call(std::string_view method) {
-  if (method != "GraphicChange") return false;
-  GraphicChange();
-  return true;
-}
+platform::FormMethods Form1::Methods() { return {{"GraphicChange", [this] { GraphicChange(); }}}; }
 
 void Form1::Form_Load() {
   Frame()->move(0, 0);

@@ -18,7 +18,7 @@ class Form1 : public platform::Form {
   Form1();
 
   // "GraphicChange".
-  bool Call(std::string_view method) override;
+  platform::FormMethods Methods() override;
 
   // Loads the room picture of the current dwelling and gives the window the
   // dwelling's size; the room and the frame being composed take the picture's

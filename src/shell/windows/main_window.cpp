@@ -147,7 +147,7 @@ void MDIForm1::showEvent(QShowEvent* event) {
 void MDIForm1::MDIForm_Unload() { QCoreApplication::quit(); }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-  if (shell::ConfirmQuit(*this)) {
+  if (shell::ConfirmQuit()) {
     event->accept();
     MDIForm_Unload();
   } else {
@@ -214,19 +214,13 @@ void MDIForm1::SetTutorialMenus(bool tutorialRunning) {
   }
 }
 
-bool MDIForm1::Call(std::string_view method) {
-  if (method == "ResetGame") {
-    ResetGame();
-  } else if (method == "GameOn") {
-    GameOn();
-  } else if (method == "Show") {
-    BringToFront();
-  } else if (method == kNovelPermissionTalkCall) {
-    ChosenNovelPermissionTalk();
-  } else {
-    return false;
-  }
-  return true;
+platform::FormMethods MDIForm1::Methods() {
+  return {
+      {"ResetGame", [this] { ResetGame(); }},
+      {"GameOn", [this] { GameOn(); }},
+      {"Show", [this] { BringToFront(); }},
+      {kNovelPermissionTalkCall, [] { ChosenNovelPermissionTalk(); }},
+  };
 }
 
 // ---------------------------------------------------------------- the clock

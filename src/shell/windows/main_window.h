@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "platform/form.h"
 #include "shell/clock_timer.h"
 #include "shell/commands.h"
 #include "shell/main_screen.h"
@@ -62,7 +63,8 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   // the publisher's permission talk for the novel just chosen
   // ("NovelPermissionTalk"), which the novel window, on the production side,
   // cannot call itself.
-  bool Call(std::string_view method);
+  platform::FormMethods Methods();
+  bool Call(std::string_view method) { return platform::CallMethod(Methods(), method); }
 
   // A menu item by its name ("MSaveGame"); level-1 menus are the menus' own actions.
   QAction* Menu(std::string_view name) const;
@@ -80,12 +82,14 @@ class MDIForm1 : public QMainWindow, public shell::MainScreen {
   // BSave(3k + 2) hold its normal and pressed pictures.
   std::array<ToolImage*, kBSaveCount> BSave{};
 
+  // Starts or stops the clock timer; the ui seam's clock switch.
+  void SetClockRunning(bool running);
+
   // shell::MainScreen
   void SetCaption(const std::string& text) override;
   void SetStatusLine(const std::string& text) override;
   void BringToFront() override;
   void ShowBackground(shell::Background background) override;
-  void SetClockRunning(bool running) override;
   void PrepareToolbar() override;
   void HideToolbar() override;
   void SetGameMenus(bool gameRunning) override;

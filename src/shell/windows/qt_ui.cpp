@@ -26,6 +26,12 @@ QString AppTitle() { return Q(State().AppTitle.Str()); }
 
 }  // namespace
 
+QWidget* TextControl(QWidget& window, std::string_view control) {
+  const QString name = Q(control);
+  if (auto* label = window.findChild<QLabel*>(name)) return label;
+  return window.findChild<QAbstractButton*>(name);
+}
+
 QtUi::~QtUi() {
   if (ui::Installed() == this) ui::Install(nullptr);
 }
@@ -82,10 +88,10 @@ void QtUi::CallForm(int form, std::string_view method) {
 void QtUi::SetControlText(int form, std::string_view control, const std::string& text) {
   platform::Form* window = platform::Forms().Load(form);
   if (!window) return;  // the host has logged the missing window
-  const QString name = Q(control);
-  if (auto* label = window->findChild<QLabel*>(name)) {
+  QWidget* target = TextControl(*window, control);
+  if (auto* label = qobject_cast<QLabel*>(target)) {
     label->setText(Q(text));
-  } else if (auto* button = window->findChild<QAbstractButton*>(name)) {
+  } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
     button->setText(Q(text));
   } else {
     LogLine(form::Name(form) + " has no control " + std::string(control));

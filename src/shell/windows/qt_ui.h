@@ -4,7 +4,13 @@
 #include "platform/sound_player.h"
 #include "ui/ui.h"
 
+class QWidget;
+
 namespace koratsu {
+
+// The control of `window` that ui::SetControlText names `control`: the label
+// or button whose object name is the design's name; nullptr when there is none.
+QWidget* TextControl(QWidget& window, std::string_view control);
 
 class QtUi : public ui::Ui {
  public:

@@ -35,7 +35,6 @@ class AssistantWindowsTest : public ::testing::Test {
   ~AssistantWindowsTest() override {
     platform::Forms().UnloadAll();
     testing::ProcessEvents();
-    SetRandomSource(nullptr);
     platform::SetProgramFolder(QStringLiteral(KORATSU_BUILD_DIR));
   }
   GameState& g() { return state.g(); }

@@ -60,7 +60,6 @@ TEST_F(LevelUpWindowTest, PagesItsLinesAndClosesAfterTheLast) {
     }
   });
   AddExperience(1);
-  SetRandomSource(nullptr);
 
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(lines, (std::vector<QString>{QStringLiteral("  レベルが 2にアップしました。"),

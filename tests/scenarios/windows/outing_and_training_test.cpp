@@ -1,6 +1,6 @@
 // A new game's first outing and first training, played through the scripted
 // player from the commands to the points gained, with the knowledge list
-// open beside them.
+// window open beside them, keeping itself up to date as in play.
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,12 @@
 
 #include "life/activity_windows.h"
 #include "life/experience.h"
-#include "life/knowledge_list.h"
 #include "life/outing.h"
 #include "life/points_gained.h"
 #include "life/training.h"
+#include "life/windows/knowledge_list_window.h"
+#include "platform/form.h"
+#include "qtsupport/window_testing.h"
 #include "shell/clock_timer.h"
 #include "shell/commands.h"
 #include "shell/game_flow.h"
@@ -35,25 +37,18 @@ constexpr int kConvenienceStoreItem = 75;
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-// The knowledge list as the player sees it: what its last redraw showed.
-// Each Step is one event of its timer, serving the requests raised for it.
+// The knowledge list window, loaded by the player's command. Each Step is
+// one event of its timer; its rows are what its last redraw showed.
 struct ShownKnowledgeList {
   Rows rows;
   void Step() {
-    rec::FormSlot& slot = State().FormSlot[form::kKnowledgeList];
-    if (slot.Rebuild == 1) {
-      slot.Rebuild = 0;
-      slot.Redraw = 1;
-      RebuildKnowledgeList();
-    }
-    if (slot.Redraw == 1) {
-      slot.Redraw = 0;
-      rows.clear();
-      for (int r = 0; r < KnowledgeListCount(); ++r) {
-        const KnowledgeListRow row = DescribeKnowledgeListRow(r);
-        rows.push_back({row.name, row.points});
-      }
-    }
+    auto* list = platform::Forms().Find<Form29>(form::kKnowledgeList);
+    if (!list) return;
+    list->Timer1_Timer();
+    rows.clear();
+    for (std::size_t r = 0; r < list->Label1.size(); ++r)
+      if (list->Label1[r]->geometry().bottom() < list->Picture1->height())
+        rows.push_back({list->Label1[r]->text().toStdString(), list->Label2[r]->text().toStdString()});
   }
 };
 
@@ -72,14 +67,12 @@ class OutingAndTrainingScenario : public ::testing::Test {
  protected:
   OutingAndTrainingScenario() {
     SetComputerClock(&clock);
-    SetRandomSource(nullptr);  // the game's own generator, seeded by the fixed clock
+    // The game's own generator draws, seeded by the fixed clock.
     shell::SetProgramValues();
 
     // The player's part in each window, through the rules the windows call.
     ui.On(form::kKnowledgeList, [this] {
-      // What the window's loading and the window host do.
-      g().FormSlot[form::kKnowledgeList].Open = 1;
-      g().FormSlot[form::kKnowledgeList].Rebuild = 1;
+      platform::Forms().Load(form::kKnowledgeList);
       list.Step();
     });
     ui.On(form::kOuting, [] {
@@ -111,7 +104,11 @@ class OutingAndTrainingScenario : public ::testing::Test {
     });
     ui.OnUnload(form::kPointsGained, ClosePointsGained);
   }
-  ~OutingAndTrainingScenario() override { SetComputerClock(nullptr); }
+  ~OutingAndTrainingScenario() override {
+    platform::Forms().UnloadAll();
+    testing::ProcessEvents();
+    SetComputerClock(nullptr);
+  }
   GameState& g() { return state.g(); }
 
   // Clock timer events until the running activity is over, with the list's

@@ -89,4 +89,10 @@ void StartSceneGame(MDIForm1& main, const std::string& name) {
   main.Timer1->stop();
 }
 
+SceneGame::SceneGame(const std::string& name) {
+  main.show();
+  Screenshot::Settle();
+  StartSceneGame(main, name);
+}
+
 }  // namespace koratsu::testing

@@ -14,11 +14,10 @@
 #include <QWidget>
 
 #include "platform/form.h"
+#include "qtsupport/window_testing.h"
+#include "shell/windows/main_window.h"
 #include "state/computer_clock.h"
-
-namespace koratsu {
-class MDIForm1;
-}
+#include "support/fresh_state.h"
 
 namespace koratsu::testing {
 
@@ -63,5 +62,14 @@ class Screenshot {
 // clock event (the date in the caption); the clock then stops, so that the
 // scene stays as it is set.
 void StartSceneGame(MDIForm1& main, const std::string& name);
+
+// A scene's whole set-up: a fresh state under the Qt ui, the main window
+// shown and settled, and a new game started in it for the player `name`.
+struct SceneGame {
+  explicit SceneGame(const std::string& name);
+  FreshState state;
+  QtUiScope qt;
+  MDIForm1 main;
+};
 
 }  // namespace koratsu::testing

@@ -75,12 +75,8 @@ TEST_F(CopyWindowTest, ConfirmingAsksAndTheCloseBoxActsAsGivingUp) {
 TEST(CopyWindowScreen, TakesAPictureOnRequest) {
   const testing::Screenshot shot({"copy"});
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  MDIForm1 main;
-  main.show();
-  testing::Screenshot::Settle();
-  testing::StartSceneGame(main, "漫画家");
+  testing::SceneGame scene("漫画家");
+  MDIForm1& main = scene.main;
   shot.TakeOverModal(form::kCopyManga, main, [](platform::Form& form) {
     auto& window = static_cast<Form50&>(form);
     window.List1->setCurrentRow(2);

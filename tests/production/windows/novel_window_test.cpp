@@ -165,12 +165,8 @@ TEST(NovelWindowChain, ARefusedNovelIsMadeWithoutPermission) {
 TEST(NovelWindowScreen, TakesAPictureOnRequest) {
   const testing::Screenshot shot({"novel"});
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  MDIForm1 main;
-  main.show();
-  testing::Screenshot::Settle();
-  testing::StartSceneGame(main, "漫画家");
+  testing::SceneGame scene("漫画家");
+  MDIForm1& main = scene.main;
   shot.TakeOverModal(form::kNovelChoice, main, [](platform::Form& form) {
     auto& window = static_cast<Form56&>(form);
     window.List1->setCurrentRow(4);

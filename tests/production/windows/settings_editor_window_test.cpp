@@ -337,12 +337,9 @@ TEST_F(SettingsEditorWindowTest, TheScheduleAfterTheStartMovesNothingOfTheClosed
 TEST(SettingsEditorScreen, TakesAPictureOnRequest) {
   const testing::Screenshot shot({"settings-editor"});
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  MDIForm1 main;
-  main.show();
-  testing::Screenshot::Settle();
-  testing::StartSceneGame(main, "漫画家");
+  testing::SceneGame scene("漫画家");
+  MDIForm1& main = scene.main;
+  testing::FreshState& state = scene.state;
   GameState& g = state.g();
   // Knowledge gathered over a few part-time jobs.
   const int gathered[][2] = {{0, 9}, {2, 6}, {5, 12}, {7, 15}, {9, 8}, {13, 4}, {18, 11}, {24, 7}, {31, 5}, {40, 10}};

@@ -261,12 +261,9 @@ namespace {
 TEST(ContestPostScreen, TakesAPictureOnRequest) {
   const testing::Screenshot shot({"contest-post"});
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  MDIForm1 main;
-  main.show();
-  testing::Screenshot::Settle();
-  testing::StartSceneGame(main, "漫画家");
+  testing::SceneGame scene("漫画家");
+  MDIForm1& main = scene.main;
+  testing::FreshState& state = scene.state;
   GameState& g = state.g();
   const char* titles[] = {"青空ストライカー", "月夜のパン屋"};
   const int classes[][2] = {{1, 4}, {3, 2}};

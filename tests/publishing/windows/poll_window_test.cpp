@@ -105,12 +105,8 @@ TEST_F(PollWindowTest, EachOpeningHoldsANewPollAndCloseResumesTheClock) {
 TEST(PollWindowScreen, TakesAPictureOnRequest) {
   const testing::Screenshot shot({"poll"});
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  MDIForm1 main;
-  main.show();
-  testing::Screenshot::Settle();
-  testing::StartSceneGame(main, "漫画");
+  testing::SceneGame scene("漫画");
+  MDIForm1& main = scene.main;
   GameState& g = State();
   g.PlayerMei = "太郎";
   g.PlayerPopularity = 12;

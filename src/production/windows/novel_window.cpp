@@ -29,11 +29,8 @@ Form56::Form56() : Form({}) {
   List1 = layout.list;
   Command1 = layout.confirm;
   Command2 = layout.cancel;
-  connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) List1_Click();
-  });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  ConnectStoryList(
+      layout, this, [this] { List1_Click(); }, [this] { Command1_Click(); }, [this] { Command2_Click(); });
 }
 
 void Form56::Form_Load() {

@@ -65,4 +65,13 @@ StoryListLayout MakeStoryListLayout(QWidget* window, const QString& heading,
   return layout;
 }
 
+void ConnectStoryList(const StoryListLayout& layout, QObject* owner, const std::function<void()>& pick,
+                      const std::function<void()>& confirm, const std::function<void()>& cancel) {
+  QObject::connect(layout.list, &QListWidget::currentRowChanged, owner, [pick](int row) {
+    if (row >= 0) pick();
+  });
+  QObject::connect(layout.confirm, &QPushButton::clicked, owner, [confirm] { confirm(); });
+  QObject::connect(layout.cancel, &QPushButton::clicked, owner, [cancel] { cancel(); });
+}
+
 }  // namespace koratsu

@@ -5,6 +5,7 @@
 // 決定 and やめる. Each window keeps its controls under its own names.
 
 #include <array>
+#include <functional>
 
 #include <QLabel>
 #include <QListWidget>
@@ -27,5 +28,10 @@ struct StoryListLayout {
 // Builds the controls on `window` and gives it its size.
 StoryListLayout MakeStoryListLayout(QWidget* window, const QString& heading,
                                     const std::array<QString, 3>& captions);
+
+// Runs `pick` when a row is chosen, `confirm` on 決定 and `cancel` on やめる,
+// for as long as `owner` lives.
+void ConnectStoryList(const StoryListLayout& layout, QObject* owner, const std::function<void()>& pick,
+                      const std::function<void()>& confirm, const std::function<void()>& cancel);
 
 }  // namespace koratsu

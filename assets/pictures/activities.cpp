@@ -37,24 +37,6 @@ class Scene : public roomart::Canvas {
     for (int j = 0; j < h; ++j)
       for (int i = 0; i < w; ++i) Plot(x + i, y + j, band.pixel(i, j));
   }
-  // A filled ellipse lit from the upper left: highlight, body and shadow side.
-  void Blob(double cx, double cy, double rx, double ry, Color body, std::uint32_t seed = 0) {
-    for (int y = static_cast<int>(cy - ry) - 1; y <= static_cast<int>(cy + ry) + 1; ++y)
-      for (int x = static_cast<int>(cx - rx) - 1; x <= static_cast<int>(cx + rx) + 1; ++x) {
-        const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-        const double d = dx * dx + dy * dy;
-        if (d > 1) continue;
-        // Light from the upper left, a little noise for leaves.
-        const double light = -0.55 * dx - 0.65 * dy + (seed ? (Noise(x, y, seed) - 0.5) * 0.6 : 0);
-        Color c = body;
-        if (light > 0.55) c = Shade(body, 1.28);
-        else if (light > 0.15) c = Shade(body, 1.1);
-        else if (light < -0.6) c = Shade(body, 0.62);
-        else if (light < -0.2) c = Shade(body, 0.8);
-        if (d > 0.86 && light < 0) c = Shade(body, 0.55);
-        Plot(x, y, c);
-      }
-  }
   // Copies the opaque pixels of a picture's rectangle, its top-left corner at (x, y).
   void Sprite(const QImage& from, QRect source, int x, int y, bool mirrored = false) {
     for (int j = 0; j < source.height(); ++j)

@@ -108,6 +108,23 @@ void Canvas::Paste(const Canvas& other) {
 
 void Canvas::Mirror() { image_ = image_.mirrored(true, false); }
 
+void Canvas::Blob(double cx, double cy, double rx, double ry, Color body, std::uint32_t seed) {
+  for (int y = static_cast<int>(cy - ry) - 1; y <= static_cast<int>(cy + ry) + 1; ++y)
+    for (int x = static_cast<int>(cx - rx) - 1; x <= static_cast<int>(cx + rx) + 1; ++x) {
+      const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+      const double d = dx * dx + dy * dy;
+      if (d > 1) continue;
+      const double light = -0.55 * dx - 0.65 * dy + (seed ? (Noise(x, y, seed) - 0.5) * 0.6 : 0);
+      Color c = body;
+      if (light > 0.55) c = Shade(body, 1.28);
+      else if (light > 0.15) c = Shade(body, 1.1);
+      else if (light < -0.6) c = Shade(body, 0.62);
+      else if (light < -0.2) c = Shade(body, 0.8);
+      if (d > 0.86 && light < 0) c = Shade(body, 0.55);
+      Plot(x, y, c);
+    }
+}
+
 void Canvas::Outline(Color c) {
   const QImage before = image_;
   auto opaque = [&](int x, int y) {

@@ -63,6 +63,9 @@ class Canvas {
   void Mirror();
   // A one-pixel dark outline around the opaque pixels (only onto transparent ones).
   void Outline(Color c);
+  // A filled ellipse lit from the upper left: highlight, body and shadow side,
+  // with a little noise (for leaves) when `seed` is not 0.
+  void Blob(double cx, double cy, double rx, double ry, Color body, std::uint32_t seed = 0);
 
  private:
   QImage image_;

@@ -33,9 +33,6 @@ class Scene : public roomart::Canvas {
 
   // A run of colours from the top of the rectangle to its bottom, dithered between neighbours.
   void Gradient(int x, int y, int w, int h, std::initializer_list<Color> colours);
-  // A filled ellipse lit from the upper left: highlight, body, shadow side and a
-  // dark rim on the shadow side; `seed` adds a little noise for leaves and smoke.
-  void Blob(double cx, double cy, double rx, double ry, Color body, std::uint32_t seed = 0);
   // A flat filled ellipse.
   void Oval(double cx, double cy, double rx, double ry, Color c);
   // A box lit from the upper left: light top and left edges, shaded right and bottom edges.

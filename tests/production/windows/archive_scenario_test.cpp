@@ -10,17 +10,21 @@
 
 #include <gtest/gtest.h>
 
+#include "clock/phases.h"
+
 #include "production/archive.h"
 #include "production/naming.h"
 #include "production/windows/archive_window.h"
 #include "production/windows/game_scene.h"
 #include "production/windows/work_card_window.h"
 #include "publishing/contest.h"
+#include "publishing/windows/comics_release_window.h"
 #include "publishing/submission_lists.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "state/game_state.h"
 #include "state/money.h"
+#include "state/editor_event_queue.h"
 #include "state/random.h"
 #include "ui/game_ops.h"
 #include "state/shared_ops.h"
@@ -111,16 +115,18 @@ long long DeliverSerialEpisode(long long w, const std::string& title) {
   return w;
 }
 
-// A comics release, five days after a volume was collected; it asks the
-// archive for nothing: the next hour's sales do.
+// A comics release, five days after a volume was collected, at 14:00: the
+// notice is closed, then the editor's word on the first print run. It asks
+// the archive for nothing: the next hour's sales do.
 void ReleaseComics(long long w) {
   GameState& g = State();
-  rec::MangaWork& m = g.MangaWork[w];
-  const long long v = m.Volumes.Index();
-  m.Volumes += 1;
-  g.ComicsVolume[w][v].Price = Money::FromNumber(g.Magazine[m.Magazine].ComicsPrice.Num());
-  g.ComicsVolume[w][v].SalesRate = 9 * (m.Hyouka + 1 + g.PlayerFame / 20);
-  g.ComicsVolume[w][v].Printed = 50000;
+  ASSERT_TRUE(QueueEditorEvent(event_code::kComicsRelease, 0, {.Target = w}));
+  testing::ModalScript script;
+  script.When(form::kComicsRelease, [](platform::Form& notice) { static_cast<Form47&>(notice).Command1->click(); })
+      .When(form::kConversation, [](platform::Form& talk) { talk.Unload(); });
+  g.GameHour = 14;
+  FireEditorEvents();
+  EXPECT_TRUE(script.Done());
 }
 
 // One hour's comics sales: `copies` of every volume.
@@ -195,13 +201,13 @@ TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
     const size_t volumes = static_cast<size_t>(episode / 6);
     EXPECT_EQ(Text(archive->Label6[volumes - 1]), " 第" + std::to_string(volumes) + "巻");
     EXPECT_EQ(Text(archive->Label7[volumes - 1]), "390円");
-    EXPECT_EQ(Text(archive->Label9[volumes - 1]), "4万8800冊");
+    EXPECT_EQ(Text(archive->Label9[volumes - 1]), "14万8800冊");
     EXPECT_EQ(archive->Picture1[kSerialPanel]->height(), 194 + 14 * static_cast<int>(volumes - 1));
   }
   EXPECT_EQ(Text(archive->Label8[0]), "2400冊");
   EXPECT_EQ(Text(archive->Label8[1]), "1200冊");
   EXPECT_EQ(Text(archive->Label3[9]), "3600冊");
-  EXPECT_EQ(Text(archive->Label3[10]), "9万6400冊");
+  EXPECT_EQ(Text(archive->Label3[10]), "29万6400冊");
 
   // A double-click on the own work opens its card.
   bool carded = false;

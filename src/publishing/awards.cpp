@@ -1,5 +1,7 @@
 #include "publishing/awards.h"
 
+#include <string>
+
 #include "state/game_state.h"
 #include "state/log.h"
 #include "state/random.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "production/work_record.h"
 #include "publishing/comics_release.h"

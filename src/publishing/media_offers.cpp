@@ -1,5 +1,7 @@
 #include "publishing/media_offers.h"
 
+#include <iterator>
+
 #include "state/game_state.h"
 #include "state/time_text.h"
 #include "ui/forms.h"

@@ -68,14 +68,15 @@ Form23::Form23() : Form({.removeCloseItem = true, .pauseClock = true}) {
   for (size_t k = 0; k < 3; ++k) {
     const int top = 1320 + 360 * static_cast<int>(k);
     bar(3 + k, kSettingCaption[k], 120, top, kCaptionWidth, kRowHeight, kSettingText[k]);
-    Label1[kSettingItem[k]] = ValueBox(this, kValueLeft, top, 1980);
+    Label1[kSettingItem[k]] = ValueBox(this, kValueLeft, top, 1920);
     Picture1[k] = new QWidget(this);
-    platform::Place(Picture1[k], 3300, top, kBarBoxWidth, kRowHeight);
+    platform::Place(Picture1[k], 3240, top, kBarBoxWidth, kRowHeight);
     Shape12[k] = new platform::Shape(Picture1[k], kFrameFill);
     platform::Place(Shape12[k], 0, kBarTop, kFrameWidth, kBarHeight);
     Shape11[k] = new platform::Shape(Picture1[k], kBarFill);
     platform::Place(Shape11[k], 0, kBarTop, 0, kBarHeight);
-    Label8[k] = ValueBox(this, 4860, top, 420, Qt::AlignRight);
+    // Wide enough for a bar's three digits past 99.
+    Label8[k] = ValueBox(this, 4800, top, 480, Qt::AlignRight);
   }
 
   bar(6, 4, 120, kTitleTop, kCaptionWidth, kRowHeight, "漫画の題名");

@@ -143,3 +143,33 @@ TEST_F(BringInWindowTest, ARefusedWorkIsReviewedAfterTheWindowClosed) {
 
 }  // namespace
 }  // namespace koratsu
+
+namespace koratsu {
+namespace {
+
+// Not a test: the bring-in window over a game with two works waiting, the
+// second one and a magazine chosen, for the documentation (bring-in).
+TEST(BringInScreen, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"bring-in"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::SceneGame scene("漫画家");
+  GameState& g = scene.state.g();
+  const char* titles[] = {"青空ストライカー", "月夜のパン屋"};
+  const int classes[][2] = {{1, 4}, {3, 2}};
+  for (int i = 0; i < 2; ++i) {
+    const long long m = AppendMangaWork();
+    g.MangaWork[m].Title = titles[i];
+    g.MangaWork[m].State = manga_state::kUnsent;
+    g.MangaClass[0][m] = classes[i][0];
+    g.MangaClass[1][m] = classes[i][1];
+  }
+  g.Magazine[kChokomaka].Adopted = 1;
+  shot.TakeOverModal(form::kBringIn, scene.main, [](Form& form) {
+    auto& window = static_cast<Form24&>(form);
+    window.MangaClick(1);
+    window.SyuppanClick(kChokomaka);
+  });
+}
+
+}  // namespace
+}  // namespace koratsu

@@ -126,6 +126,8 @@ TEST_F(SerialTitleWindowTest, ItShowsTheEpisodesMakeUpAndTakesElevenCharacters) 
     EXPECT_EQ(window->Shape11[k]->width(), bars[k].width) << k;
   }
   for (platform::Shape* shape : window->Shape1) EXPECT_EQ(shape->FillColor(), platform::kHeadingBarFill);
+  for (QLabel* label : window->Label8)
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(QStringLiteral("150")), label->contentsRect().width());
 
   window->Text1->insert(QStringLiteral("あいうえおかきくけこさしす"));  // a paste
   EXPECT_EQ(window->Text1->text(), QStringLiteral("あいうえおかきくけこさ"));
@@ -166,6 +168,36 @@ TEST_F(SerialTitleWindowTest, OnlyAConfirmedTitleClosesIt) {
                                             QStringLiteral("すでにその名前の漫画を描いていますので他の名前にしてください")}));
   EXPECT_EQ(g().SlotLabel[2], "星の旅");
   EXPECT_EQ(g().SerialTalkState, 6);
+}
+
+}  // namespace
+}  // namespace koratsu
+
+namespace koratsu {
+namespace {
+
+// Not a test: the serial title window for a first episode planned from three
+// knowledge items, its title being typed, for the documentation (serial-title).
+TEST(SerialTitleScreen, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"serial-title"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::SceneGame scene("漫画家");
+  GameState& g = scene.state.g();
+  rec::ProductionSlot& slot = g.ProductionSlot[0];
+  g.SlotKanseido[0] = 0.1;
+  slot.Class[0] = 1;
+  slot.Class[1] = 1;
+  const int items[] = {4, 12, -1};
+  const int points[] = {64, 118, 12};
+  for (int k = 0; k < 3; ++k) {
+    slot.SettingItem[k] = items[k];
+    slot.SettingPoints[k] = points[k];
+  }
+  g.SerialSlot = 0;
+  g.SlotLabel[0] = "連載漫画";
+  shot.TakeOverModal(form::kSerialTitle, scene.main, [](Form& form) {
+    static_cast<Form23&>(form).Text1->setText(QStringLiteral("星空ステーション"));
+  });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "production/naming.h"
 #include "production/ratings.h"
+#include "production/work_makeup.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -73,14 +74,15 @@ Form7::Form7() : Form({.removeCloseItem = true, .pauseClock = true}) {
   for (size_t k = 0; k < 3; ++k) {
     const int top = 1320 + 360 * static_cast<int>(k);
     Label1[3 + k] = bar(3 + k, 120, top, kCaptionWidth, kRowHeight, settingNames[k]);
-    Label2[2 + k] = ValueBox(this, kValueLeft, top, 1980);
+    Label2[2 + k] = ValueBox(this, kValueLeft, top, 1920);
     Picture1[k] = new QWidget(this);
-    platform::Place(Picture1[k], 3300, top, kBarBoxWidth, kRowHeight);
+    platform::Place(Picture1[k], 3240, top, kBarBoxWidth, kRowHeight);
     Shape12[k] = new platform::Shape(Picture1[k], kFrameFill);
     platform::Place(Shape12[k], 0, kBarTop, kFrameWidth, kBarHeight);
     Shape11[k] = new platform::Shape(Picture1[k], kBarFill);
     platform::Place(Shape11[k], 0, kBarTop, 0, kBarHeight);
-    Label4[k] = ValueBox(this, 4860, top, 420, Qt::AlignRight);
+    // Wide enough for a bar's three digits past 99.
+    Label4[k] = ValueBox(this, 4800, top, 480, Qt::AlignRight);
   }
 
   for (size_t r = 0; r < 6; ++r) {
@@ -111,13 +113,13 @@ void Form7::Form_Load() {
 void Form7::ShowWork() {
   GameState& g = State();
   const rec::ProductionSlot& slot = g.ProductionSlot[g.FinishedSlot];
-  Label2[0]->setText(Q(g.ClassList[1].Text[slot.Class[0]].Str()));
-  Label2[1]->setText(Q(g.ClassList[2].Text[slot.Class[1]].Str()));
+  const WorkMakeup makeup = SlotMakeup(g.FinishedSlot);
+  Label2[0]->setText(Q(makeup.audience));
+  Label2[1]->setText(Q(makeup.genre));
   for (size_t k = 0; k < 3; ++k) {
-    const Value& item = slot.SettingItem[k];
-    Label2[2 + k]->setText(item < 0 ? QStringLiteral("なし") : Q(g.KnowledgeItem[item].Name.Str()));
-    const double points = slot.SettingPoints[k].Num();
-    const double width = platform::BarWidth(points, kFramePoints, kFrameWidth, kBarBoxWidth);
+    Label2[2 + k]->setText(Q(makeup.settingNames[k]));
+    const double points = makeup.settingPoints[k].Num();
+    const double width = platform::BarWidth(points, kSettingBarScale, kFrameWidth, kBarBoxWidth);
     Shape11[k]->setFixedWidth(platform::Px(width));
     Label4[k]->setText(Q(NumberText(points)));
   }

@@ -75,6 +75,9 @@ TEST_F(TitleWindowTest, ShowsWhatTheWorkIsMadeOf) {
   EXPECT_EQ(form->Label2[3]->text(), QStringLiteral("なし"));
   EXPECT_EQ(form->Label2[4]->text(), QStringLiteral("学園"));
   EXPECT_EQ(form->Label4[1]->text(), QStringLiteral("99")) << "a setting without item still shows its points";
+  EXPECT_EQ(form->Label4[2]->text(), QStringLiteral("120"));
+  EXPECT_LE(form->Label4[2]->fontMetrics().horizontalAdvance(form->Label4[2]->text()),
+            form->Label4[2]->contentsRect().width());
   for (platform::Shape* shape : form->Shape1) EXPECT_EQ(shape->FillColor(), platform::kHeadingBarFill);
 
   // The marks, in two rows of three: 画力 構成力 ｷｬﾗｸﾀｰ above ｽﾄｰﾘｰ 演出力 ｵﾘｼﾞﾅﾘﾃｨｰ.

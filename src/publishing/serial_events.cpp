@@ -44,6 +44,8 @@ void RefuseOneShot(rec::MangaWork& work) {
   }
   work.State = manga_state::kRequestRejected;
   g.Magazine[work.SentMagazine].RequestState = 0;
+  // The archive shows the verdict, as it does for an accepted one.
+  g.FormSlot[form::kArchive].Redraw = 1;
 }
 
 void AcceptOneShot(rec::MangaWork& work) {

@@ -142,6 +142,7 @@ TEST_F(SerialEventsTest, TheVerdictsWordsAndWhatARefusalLeaves) {
     g.Kingaku = 50000;
     g.PlayerDebuted = 3;
     g.Magazine[1].RequestState = 1;
+    g.FormSlot[form::kArchive].Redraw = 0;
     const long long m = Work("依頼作", manga_state::kRequestDelivered, c.hyouka, 1);
     g.EditorEvent[0] = {0, event_code::kOneShotVerdict, m, 1, {}, {}};
     ScriptedRandom draws;
@@ -155,6 +156,7 @@ TEST_F(SerialEventsTest, TheVerdictsWordsAndWhatARefusalLeaves) {
     EXPECT_EQ(g.MangaWork[m].State, accepted ? manga_state::kRequestAccepted : manga_state::kRequestRejected);
     EXPECT_EQ(g.Magazine[1].RequestState, accepted ? 2 : 0);
     EXPECT_EQ(g.Kingaku, accepted ? 250000 : 50000);
+    EXPECT_EQ(g.FormSlot[form::kArchive].Redraw, 1) << "the archive shows the verdict";
     EXPECT_EQ(g.PlayerDebuted, 3) << "a later debut stays";
     EXPECT_EQ(g.PlayerPopularity, 5);
   }
@@ -210,6 +212,19 @@ TEST_F(SerialEventsTest, AnUnfinishedEpisodeGetsADayThenTheNextRegularDeadline) 
   EXPECT_EQ(g.ProductionSlot[1].DaysLeft, 6) << "Wednesday of the next week";
   EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
   EXPECT_GT(g.SlotKanseido[1], 0) << "the episode stays in production";
+}
+
+TEST_F(SerialEventsTest, ADeadlineWhoseSlotHoldsNoEpisodeAnyMoreDoesNothing) {
+  StartWork();
+  PlaceWork(2, 30, 100, 0);  // an own work took the freed slot
+  g.EditorEvent[0] = {0, event_code::kSerialDeadline, {}, {}, {}, 2};
+  g.EditorEvent[1] = {0, event_code::kSerialDeadline, {}, {}, {}, 4};  // a free slot
+  ScriptedRandom none;
+  Fire(18, none);
+  EXPECT_TRUE(ui.Events().empty());
+  EXPECT_EQ(g.KoudouMode, koudou_mode::kWork);
+  EXPECT_EQ(g.SlotKanseido[2], 30);
+  EXPECT_EQ(g.EditorEvent[0].Code, event_code::kFree);
 }
 
 TEST_F(SerialEventsTest, EachMissSaysItsWords) {

@@ -1,5 +1,6 @@
 #include "publishing/serial_events.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "life/activity.h"
@@ -24,7 +25,6 @@ namespace {
 constexpr const char* kEditor = "担当 報告";
 constexpr int kOneShotFee = 200000;
 constexpr int kSerialEpisodeKind = 6;
-constexpr int kSerialMode = 1;  // FormMode of the delivery window
 constexpr int kComicsReleaseDelay = 5;
 
 void Talk(std::initializer_list<std::string> lines) {
@@ -150,7 +150,7 @@ void SerialDeadline(int entry) {
   rec::ProductionSlot& slot = g.ProductionSlot[s];
   if (g.SlotKanseido[s] > slot.Target) {
     g.SerialSlot = s;
-    g.FormSlot[form::kDelivery].Mode = kSerialMode;
+    g.FormSlot[form::kDelivery].Mode = delivery_mode::kSerial;
     ui::Show(form::kDelivery, ui::Modal);
     return;
   }

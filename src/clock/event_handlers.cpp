@@ -3,12 +3,20 @@
 
 #include "clock/editor_events.h"
 #include "publishing/media_events.h"
+#include "publishing/serial_events.h"
 #include "state/editor_event_queue.h"
 
 namespace koratsu {
 
 EditorEventHandler BuiltInEditorEventHandler(int code) {
   switch (code) {
+    case event_code::kOneShotVerdict: return OneShotVerdict;
+    case event_code::kSerialDeadline: return SerialDeadline;
+    case event_code::kComicsOffer: return ComicsOffer;
+    case event_code::kLastEpisode: return LastEpisodeWarning;
+    case event_code::kVeryPopular: return VeryPopularReaction;
+    case event_code::kNotPopular: return NotPopularReaction;
+    case event_code::kFairlyPopular: return FairReaction;
     case event_code::kAnimeOffer: return AnimeOfferEvent;
     case event_code::kBroadcast: return BroadcastEvent;
     case event_code::kComicsRelease: return ComicsReleaseEvent;

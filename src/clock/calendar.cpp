@@ -1,31 +1,14 @@
-// The calendar: days of a month, the new day and the month's roll-over.
+// The calendar: the new day and the month's roll-over.
 
 #include "clock/calendar.h"
 
 #include "clock/phases.h"
 #include "state/game_state.h"
+#include "state/month_length.h"
 
 namespace koratsu {
 
 namespace {
-
-// Days of a month 1 to 12 of the current game year, else empty. Every fourth
-// year is a leap year, with no other rule.
-Value MonthLength(const Value& month) {
-  const double m = month.Num();
-  if (m != Int(m) || m < 1 || m > 12) return {};
-  switch (static_cast<int>(m)) {
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      return 30;
-    case 2:
-      return State().GameYear.Index() % 4 == 0 ? 29 : 28;
-    default:
-      return 31;
-  }
-}
 
 // After the daily rules, which still see the old month and a day one past its end.
 void RollMonthAndYear() {
@@ -44,11 +27,6 @@ void RollMonthAndYear() {
 }
 
 }  // namespace
-
-Value DaysInMonth(Value& month) {
-  if (month >= 13) month -= 12;
-  return MonthLength(month);
-}
 
 void NewDay() {
   GameState& g = State();

@@ -4,7 +4,6 @@
 
 #include "clock/phases.h"
 #include "state/game_state.h"
-#include "state/month_length.h"
 
 namespace koratsu {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The calendar: the lengths of the months (state/month_length.h). The words
-// of a date are time texts (state/time_text.h).
+// The calendar: the new day and the month's roll-over (clock/phases.h). The
+// lengths of the months are state/month_days.h, the words of a date time
+// texts (state/time_text.h).
 
-#include "state/month_length.h"
+#include "state/month_days.h"

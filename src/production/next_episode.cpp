@@ -87,9 +87,6 @@ void BookNextEpisode() {
   if (work.Hyouka <= kQualityFloor) work.Hyouka = kQualityFloor;
   work.SerialRank = SerialRank(work.Magazine, work.Hyouka, kNextRankFactor);
   for (long long i = 0; i < g.TiItemCount.Index(); ++i) g.KnowledgeItem[i].Point = g.KnowledgeItem[i].PointWork;
-  g.FormSlot[form::kCompletion].Rebuild = 1;
-  g.FormSlot[form::kArchive].Rebuild = 1;
-  g.FormSlot[form::kKnowledgeList].Rebuild = 1;
 }
 
 }  // namespace koratsu

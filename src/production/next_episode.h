@@ -41,8 +41,7 @@ int NextEpisodeTimerStep();
 // "送る" for a serial that goes on: the points are booked, the next episode
 // is rated, its quality lowered by 1.5 per episode delivered (never below
 // 10) and the rank the next delivery counts is fixed. The player keeps the
-// working copy of his points; the completion window, the archive and the
-// knowledge list are asked to rebuild.
+// working copy of his points. Draws RateManga's three numbers.
 void BookNextEpisode();
 
 }  // namespace koratsu

@@ -5,13 +5,13 @@
 #include <utility>
 
 #include "life/experience.h"
+#include "production/delivery.h"
 #include "production/next_episode.h"
 #include "production/slots.h"
 #include "production/work_record.h"
 #include "state/editor_event_queue.h"
 #include "state/game_state.h"
 #include "state/log.h"
-#include "state/month_length.h"
 #include "state/random.h"
 #include "state/shared_ops.h"
 #include "ui/game_ops.h"
@@ -33,8 +33,6 @@ constexpr int kEndCount = 4;           // bottom placings that end the serial
 constexpr int kAnimeTopCount = 5;
 constexpr int kMovieTopCount = 8;
 constexpr int kPagesPerVolume = 100;
-constexpr int kMonthly = 1;
-constexpr int kWeekly = 2;
 const char* const kCaption = "連載漫画を送る";
 
 constexpr long long kEpisodeCapacity = decltype(rec::MangaWork::EpisodeVolume)::kCapacity;
@@ -136,19 +134,6 @@ void CountPlacing(long long m) {
   if (work.SerialRank >= places - kBottomPlaces) work.SerialLowCount += 1;
 }
 
-// Days to the next episode's deadline: its weekday in the next week, or its
-// day in the next month.
-Value NextDeadline(const Value& magazine) {
-  const GameState& g = State();
-  const rec::Magazine& mag = g.Magazine[magazine];
-  if (mag.Frequency == kWeekly) return 7 - g.GameWeekday + mag.DeadlineDay;
-  if (mag.Frequency == kMonthly) {
-    Value month = g.GameMonth;
-    return mag.DeadlineDay + DaysInMonth(month) - g.GameDay;
-  }
-  return {};
-}
-
 struct Delivered {
   Value title, magazine;
   Value columns[4];
@@ -169,8 +154,7 @@ void StartNextEpisode(long long m, const Delivered& d) {
   for (int column = 0; column <= 3; ++column) slot.Class[column] = d.columns[column];
   slot.Target = kEpisodeTarget;
   g.SlotLabel[n] = d.title;
-  const Value days = NextDeadline(d.magazine);
-  if (!days.IsEmpty()) slot.DaysLeft = days;
+  slot.DaysLeft = DaysToRegularDeadline(d.magazine, slot.DaysLeft);
   g.SerialSlot = n;
   slot.Kind = kSerialKind;
   slot.Magazine = d.magazine;

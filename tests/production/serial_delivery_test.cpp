@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "production/delivery.h"
 #include "production/serial_fixture.h"
 #include "save/reader.h"
 #include "state/editor_event_queue.h"
@@ -312,8 +313,7 @@ TEST_F(SerialDeliveryTest, ASavedSerialPastTwoHundredEpisodesCollectsAsBefore) {
       state->SlotKanseido[state->SerialSlot] = 170;
       for (rec::EditorEvent& e : state->EditorEvent) e.Code = 0;
       ExpectDeliveryDraws();
-      for (long long i = 0; i < state->TiItemCount.Index(); ++i)
-        state->KnowledgeItem[i].PointWork = state->KnowledgeItem[i].Point;
+      OpenDelivery();
       DeliverSerialEpisode();
       EXPECT_EQ(state->EditorEvent[0].Code, episode == 210 ? 5 : 0) << episode;
     }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "production/delivery.h"
 #include "production/production_fixture.h"
 #include "production/serial_delivery.h"
 #include "state/game_state.h"
@@ -93,9 +94,8 @@ class SerialTest : public ProductionTest {
   // The delivery window's load in the serial mode, its shared steps first.
   SerialDeliveryView Deliver(long anime = 1, long movie = 1) {
     ExpectDeliveryDraws(anime, movie);
-    g.FormSlot[form::kDelivery].Mode = 1;
-    for (long long i = 0; i < g.TiItemCount.Index(); ++i) g.KnowledgeItem[i].PointWork = g.KnowledgeItem[i].Point;
-    g.SerialEpisodeSent = 0;
+    g.FormSlot[form::kDelivery].Mode = delivery_mode::kSerial;
+    OpenDelivery();
     return DeliverSerialEpisode();
   }
 

@@ -1,4 +1,4 @@
-#include "state/month_length.h"
+#include "state/month_days.h"
 
 #include "state/game_state.h"
 

@@ -1,12 +1,12 @@
 #pragma once
-// The lengths of the game's months: the clock's calendar and the deadlines
-// of the next serial episode both count with them.
+// The lengths of the game's months: a plain number rule that the clock's
+// calendar and the deadlines of the editors share.
 
 #include "state/value.h"
 
 namespace koratsu {
 
-// Days of a month 1 to 12 of the current game year, else empty. Every
+// Days of a month 1 to 12 in the current game year, else empty. Every
 // fourth year is a leap year, with no other rule.
 Value MonthLength(const Value& month);
 

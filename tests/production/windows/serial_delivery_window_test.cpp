@@ -10,6 +10,7 @@
 
 #include "platform/twips.h"
 #include "production/serial_fixture.h"
+#include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
@@ -98,6 +99,48 @@ TEST_F(SerialDeliveryWindowTest, TheTenthEpisodesNoticeComesOnceTheWindowHasGone
   window->Command1->click();
   EXPECT_EQ(ui.ShownCount(form::kSerialMilestone), 1);
   EXPECT_FALSE(deliveryStillOpen);
+}
+
+// Not a test: a serial's fourth episode delivered, the points panel under
+// its text, for the documentation (delivery).
+TEST(DeliveryWindowScreen, TakesAPictureOnRequest) {
+  const testing::Screenshot shot({"delivery"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::SceneGame scene("漫画家");
+  GameState& g = State();
+  constexpr int kChokomaka = 3;
+  constexpr int kDetective = 14, kPolice = 7;  // 探偵物 and 警察官
+  g.KnowledgeItem[kDetective].Point = 11;
+  g.KnowledgeItem[kPolice].Point = 6;
+  g.MangaCount = 1;
+  rec::MangaWork& work = g.MangaWork[0];
+  work.Title = "夜明けの探偵";
+  work.State = 7;
+  work.Magazine = kChokomaka;
+  work.SerialEpisodes = 3;
+  work.SerialFee = 240000;
+  work.SerialRank = 4;
+  work.SettingItem[0] = kDetective;
+  work.SettingItem[1] = kPolice;
+  work.SettingItem[2] = -1;
+  for (int k = 0; k < 3; ++k) work.SerialSettingPoints[k] = 8;
+  g.SlotKanseido[0] = 172;
+  g.SlotLabel[0] = "夜明けの探偵";
+  rec::ProductionSlot& slot = g.ProductionSlot[0];
+  slot.Kind = 6;
+  slot.Magazine = kChokomaka;
+  slot.Target = 160;
+  slot.Episode = 3;
+  slot.MangaIndex = 0;
+  g.SerialSlot = 0;
+  g.FormSlot[form::kDelivery].Mode = 1;
+  shot.TakeOverModal(form::kDelivery, scene.main, [](platform::Form& form) {
+    auto& window = static_cast<Form18&>(form);
+    window.Picture3->Image4[0]->MouseDown();
+    for (int tick = 0; tick < 4; ++tick) window.Timer1_Timer();
+    window.Picture3->Image4[0]->MouseUp();
+    window.Command1->setFocus();
+  });
 }
 
 }  // namespace

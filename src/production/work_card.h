@@ -4,24 +4,16 @@
 #include <array>
 #include <string>
 
+#include "production/work_makeup.h"
 #include "state/value.h"
 
 namespace koratsu {
 
-constexpr int kCardSettings = 3;
 constexpr int kCardRatings = 6;
-// A setting's bar stands for its points against this value, which fills its
-// frame exactly; more points run past the frame.
-constexpr double kCardBarScale = 99;
 
-struct WorkCard {
-  std::string header;    // == 「title」の情報です  ==
-  std::string audience;  // the target audience's text
-  std::string genre;
-  // The settings' knowledge items by name ("なし" without one), and their
-  // points, shown whether or not there is an item.
-  std::array<std::string, kCardSettings> settingNames;
-  std::array<Value, kCardSettings> settingPoints;
+// The work's make-up (work_makeup.h), with its header and its ratings.
+struct WorkCard : WorkMakeup {
+  std::string header;  // == 「title」の情報です  ==
   // The six ratings' marks in rating order: drawing, story, composition,
   // direction, characters, originality.
   std::array<std::string, kCardRatings> marks;

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "production/naming.h"
 #include "production/ratings.h"
+#include "production/work_makeup.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -111,13 +112,13 @@ void Form7::Form_Load() {
 void Form7::ShowWork() {
   GameState& g = State();
   const rec::ProductionSlot& slot = g.ProductionSlot[g.FinishedSlot];
-  Label2[0]->setText(Q(g.ClassList[1].Text[slot.Class[0]].Str()));
-  Label2[1]->setText(Q(g.ClassList[2].Text[slot.Class[1]].Str()));
+  const WorkMakeup makeup = SlotMakeup(g.FinishedSlot);
+  Label2[0]->setText(Q(makeup.audience));
+  Label2[1]->setText(Q(makeup.genre));
   for (size_t k = 0; k < 3; ++k) {
-    const Value& item = slot.SettingItem[k];
-    Label2[2 + k]->setText(item < 0 ? QStringLiteral("なし") : Q(g.KnowledgeItem[item].Name.Str()));
-    const double points = slot.SettingPoints[k].Num();
-    const double width = platform::BarWidth(points, kFramePoints, kFrameWidth, kBarBoxWidth);
+    Label2[2 + k]->setText(Q(makeup.settingNames[k]));
+    const double points = makeup.settingPoints[k].Num();
+    const double width = platform::BarWidth(points, kSettingBarScale, kFrameWidth, kBarBoxWidth);
     Shape11[k]->setFixedWidth(platform::Px(width));
     Label4[k]->setText(Q(NumberText(points)));
   }

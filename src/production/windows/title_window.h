@@ -15,9 +15,6 @@ namespace koratsu {
 
 class Form7 : public platform::Form {
  public:
-  // The width of a setting's frame stands for this many points.
-  static constexpr int kFramePoints = 99;
-
   Form7();
 
   // Heading bars: 0 the heading, 1 対象年齢層, 2 ジャンル, 3 to 5 the

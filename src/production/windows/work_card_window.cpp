@@ -111,7 +111,7 @@ void Form45::Form_Load() {
     const Value& points = card.settingPoints[k];
     Label8[k]->setText(QString::fromStdString(NumberText(points.Num())));
     // Past 99 the bar runs on beyond its frame, as far as its picture box.
-    const double width = platform::BarWidth(points.Num(), kCardBarScale, frame, picture);
+    const double width = platform::BarWidth(points.Num(), kSettingBarScale, frame, picture);
     Shape11[k]->resize(static_cast<int>(width), Shape11[k]->height());
   }
   for (size_t r = 0; r < card.marks.size(); ++r)

@@ -203,10 +203,10 @@ SerialDeliveryView DeliverSerialEpisode() {
   for (int column = 0; column <= 3; ++column) delivered.columns[column] = g.ProductionSlot[s].Class[column];
   const std::string magazineName = g.Magazine[magazine].Name.Str();
 
-  const bool lastPossible = work.SerialEpisodes >= kLastSerialEpisode;
-  if (work.SerialLowCount == kWarningCount && !lastPossible)
+  const bool lastEpisode = work.SerialEpisodes >= kLastSerialEpisode;
+  if (work.SerialLowCount == kWarningCount && !lastEpisode)
     QueueEditorEvent(event_code::kLastEpisode, 3, {.MangaIndex = m});
-  if (lastPossible || work.SerialLowCount >= kEndCount) {
+  if (lastEpisode || work.SerialLowCount >= kEndCount) {
     work.SerialEndDate = Today();
     work.State = manga_state::kSerialEnded;
     g.Magazine[magazine].SerialRunning = 0;

@@ -98,7 +98,8 @@ namespace {
 
 // The windows with press-and-hold point buttons.
 const bool registered[] = {RegisterArrowButtonPictures(form::kSettingsEditor),
-                           RegisterArrowButtonPictures(form::kSchedule)};
+                           RegisterArrowButtonPictures(form::kSchedule),
+                           RegisterArrowButtonPictures(form::kDelivery)};
 
 }  // namespace
 

@@ -13,24 +13,6 @@ namespace {
 
 constexpr int kCoinSound = 0;
 
-struct Milestone {
-  int episodes;
-  const char* text;
-  int picture;  // element of Image2
-};
-constexpr Milestone kMilestones[] = {
-    {10, "」の連載が10回を突破しましたおめでとうございます。", 1},
-    {30, "」の連載が30回を突破しましたおめでとうございます。", 0},
-    {50, "」の連載がついに50回を突破しましたおめでとうございます。", 2},
-    {100, "」の連載がついに100回を突破しましたおめでとうございます。", 3},
-};
-
-const Milestone* FindMilestone(const Value& episodes) {
-  for (const Milestone& m : kMilestones)
-    if (episodes == m.episodes) return &m;
-  return nullptr;
-}
-
 const char* const kAssetFeats[] = {
     "  資産ﾗﾝｷﾝｸﾞで貴方が遂に一位に輝きました。おめでとうございます。",
     "  資産ﾗﾝｷﾝｸﾞで三位以内に入りました。おめでとうございます。",
@@ -74,16 +56,6 @@ std::optional<std::string> AccidentText(const Value& mode) {
   if (mode == 0) return "  インクが原稿の上に零れてしまいました。完成が大幅に遅れそうです。";
   if (mode == 1) return "  原稿が火事により燃えてしまいました。完成が大幅に遅れそうです。";
   return std::nullopt;
-}
-
-std::string SerialMilestoneText(const Value& title, const Value& episodes) {
-  const Milestone* m = FindMilestone(episodes);
-  return m ? Join(" 「", title, m->text) : std::string();
-}
-
-int SerialMilestonePicture(const Value& episodes) {
-  const Milestone* m = FindMilestone(episodes);
-  return m ? m->picture : -1;
 }
 
 std::optional<std::string> MillionSellerText() {

@@ -3,11 +3,13 @@
 // notices with an effect of their own do on their button. Openers write the
 // texts into the notices' labels (ui::SetControlText) before showing them;
 // the scripted player of the tests presses the buttons through these
-// functions, as the windows do.
+// functions, as the windows do. The serial milestone's texts come with
+// the delivery's rules (production/serial_milestones.h).
 
 #include <optional>
 #include <string>
 
+#include "production/serial_milestones.h"
 #include "state/value.h"
 
 namespace koratsu {
@@ -31,13 +33,6 @@ void VeryPopularPressed();
 // manuscript, 1 a fire. None for another mode: the notice keeps its design
 // picture and text.
 std::optional<std::string> AccidentText(const Value& mode);
-
-// The serial milestone (form::kSerialMilestone), Label1(0) for a serial
-// that reached `episodes` (10, 30, 50 or 100); "" for another count. The
-// opener puts the count into FormParam(35), from which the notice takes its
-// picture: the element of Image2 for the count, -1 for another count.
-std::string SerialMilestoneText(const Value& title, const Value& episodes);
-int SerialMilestonePicture(const Value& episodes);
 
 // The million seller (form::kComicsMilestone): its Label1, from
 // MillionRecord, with FormParam(37) = 0; none for another FormParam(37).

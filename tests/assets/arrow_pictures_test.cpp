@@ -58,8 +58,9 @@ TEST(ArrowPicturesTest, FourOpaqueArrowsAndTheirPressedFacesMoveOnePixelWithoutT
 }
 
 TEST(ArrowPicturesTest, EveryWindowWithPointButtonsHasTheSameFour) {
-  for (int index = 0; index < 4; ++index)
-    EXPECT_EQ(Generated(ArrowPath(index, form::kSchedule)), Arrow(index)) << "ImageS(" << index << ")";
+  for (int form : {form::kSchedule, form::kDelivery})
+    for (int index = 0; index < 4; ++index)
+      EXPECT_EQ(Generated(ArrowPath(index, form)), Arrow(index)) << form::Name(form) << ".ImageS(" << index << ")";
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include "platform/panels.h"
 #include "platform/twips.h"
 #include "production/delivery.h"
+#include "production/next_episode.h"
+#include "production/serial_delivery.h"
+#include "production/serial_milestones.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 
@@ -32,6 +35,19 @@ constexpr int kButtonTop = 1320;
 constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 375;
 
+// The wide layout, twips: a window of 4095 by 3390 with its frame, the
+// points panel between the text and 送る.
+constexpr int kWideWidth = 4005;
+constexpr int kWideHeight = 3015;
+constexpr int kWideFrameWidth = kWideWidth - 2 * kMargin;
+constexpr int kWideTextWidth = kWideFrameWidth - 2 * kTextLeft;
+constexpr int kWidePanelTop = 450;
+constexpr int kWidePanelHeight = 600;
+constexpr int kWideTextHeight = 480;
+constexpr int kPointsTop = 1125;
+constexpr int kWideButtonTop = 2625;
+constexpr int kWideButtonHeight = 330;
+
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -56,8 +72,11 @@ Form18::Form18() : Form({.removeCloseItem = true, .pauseClock = true}) {
   Command1->setDefault(true);
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-  Picture3 = new QWidget(this);
+  Picture3 = new NextEpisodePanel(this);
+  platform::Place(Picture3, kMargin, kPointsTop, NextEpisodePanel::kWidth * platform::kTwipsPerPixel,
+                  NextEpisodePanel::kHeight * platform::kTwipsPerPixel);
   Picture3->hide();
+  for (size_t i : {0, 2, 3}) Label1[i] = Picture3->Label1[i];
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(kTimerInterval);
@@ -70,6 +89,16 @@ void Form18::UseCompactLayout() {
   platform::SetFixedClientSize(this, kCompactWidth, kCompactHeight);
   platform::Place(Command1, kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight);
   Picture3->hide();
+}
+
+void Form18::UseWideLayout() {
+  platform::SetFixedClientSize(this, kWideWidth, kWideHeight);
+  Shape1[0]->resize(platform::Px(kWideFrameWidth), Shape1[0]->height());
+  platform::Place(Label3, kMargin + kTextLeft, kHeadingTop, kWideTextWidth, kHeadingHeight);
+  platform::Place(Picture1, kMargin, kWidePanelTop, kWideFrameWidth, kWidePanelHeight);
+  platform::Place(Label1[1], kTextLeft, kTextTop, kWideTextWidth, kWideTextHeight);
+  platform::Place(Command1, (kWideWidth - kButtonWidth) / 2, kWideButtonTop, kButtonWidth, kWideButtonHeight);
+  Picture3->show();
 }
 
 void Form18::Form_Load() {
@@ -91,16 +120,31 @@ void Form18::LoadOneShot() {
   UseCompactLayout();
 }
 
-void Form18::LoadSerial() { UseCompactLayout(); }
+void Form18::LoadSerial() {
+  const SerialDeliveryView view = DeliverSerialEpisode();
+  setWindowTitle(Q(view.caption));
+  Label1[1]->setText(Q(view.text));
+  planning_ = view.outcome == SerialDeliveryOutcome::NextEpisode;
+  if (!view.wide) {
+    UseCompactLayout();
+    return;
+  }
+  UseWideLayout();
+  Picture3->ShowRows();
+}
 
 void Form18::Timer1_Timer() {
   // The points panel's held buttons, in the serial mode only.
-  if (mode_ != delivery_mode::kSerial) return;
+  if (mode_ != delivery_mode::kSerial || !planning_) return;
+  Picture3->Timer1_Timer();
 }
 
 void Form18::Command1_Click() {
+  if (mode_ == delivery_mode::kSerial && planning_) BookNextEpisode();
   Unload();
   DeliverySent();
+  // Once the window is gone, a serial's milestone is celebrated.
+  CelebrateSerialMilestone();
 }
 
 void Form18::Form_Unload() { Timer1->stop(); }

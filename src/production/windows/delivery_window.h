@@ -13,6 +13,7 @@
 
 #include "platform/form.h"
 #include "platform/window_conventions.h"
+#include "production/windows/next_episode_panel.h"
 
 class QFrame;
 
@@ -32,7 +33,7 @@ class Form18 : public platform::Form {
   QFrame* Picture1;                  // the text panel
   std::array<QLabel*, 4> Label1{};   // 1 the delivery text in Picture1; 0, 2, 3 belong to the points panel
   QPushButton* Command1;             // 送る
-  QWidget* Picture3;                 // the points panel, shown in the wide layout only
+  NextEpisodePanel* Picture3;        // the points panel, shown in the wide layout only
   QTimer* Timer1;
 
   void Command1_Click();
@@ -45,11 +46,14 @@ class Form18 : public platform::Form {
  private:
   // The one-shot and a serial's final episode: the text and 送る, no panel.
   void UseCompactLayout();
+  // A serial that goes on: the text, the points panel below it and 送る.
+  void UseWideLayout();
   void LoadOneShot();
   // The serial mode's delivery builds its text, layout and panel here.
   void LoadSerial();
 
   int mode_ = 0;
+  bool planning_ = false;  // the points panel plans the serial's next episode
 };
 
 }  // namespace koratsu

@@ -230,13 +230,13 @@ TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
     const size_t volumes = static_cast<size_t>(episode / 6);
     EXPECT_EQ(Text(archive->Label6[volumes - 1]), " 第" + std::to_string(volumes) + "巻");
     EXPECT_EQ(Text(archive->Label7[volumes - 1]), "390円");
-    EXPECT_EQ(Text(archive->Label9[volumes - 1]), "14万8800冊");
+    EXPECT_EQ(Text(archive->Label9[volumes - 1]), "9万8800冊");
     EXPECT_EQ(archive->Picture1[kSerialPanel]->height(), 194 + 14 * static_cast<int>(volumes - 1));
   }
   EXPECT_EQ(Text(archive->Label8[0]), "2400冊");
   EXPECT_EQ(Text(archive->Label8[1]), "1200冊");
   EXPECT_EQ(Text(archive->Label3[9]), "3600冊");
-  EXPECT_EQ(Text(archive->Label3[10]), "29万6400冊");
+  EXPECT_EQ(Text(archive->Label3[10]), "24万6400冊");
 
   // A double-click on the own work opens its card.
   bool carded = false;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 
@@ -43,6 +44,23 @@ std::string TemporaryStart(const std::string& target) {
   return std::string(kTemporaryStart) + TargetKey(target) + "-";
 }
 
+// A number as std::to_string writes it: digits, no leading zero.
+bool Decimal(std::string_view text) {
+  if (text.empty() || (text.size() > 1 && text[0] == '0')) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// A process number written by Decimal's rule; none otherwise.
+std::optional<pid_t> ProcessNumber(std::string_view digits) {
+  pid_t process = 0;
+  if (!Decimal(digits)) return std::nullopt;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), process);
+  if (error != std::errc() || end != digits.data() + digits.size() || process <= 0) return std::nullopt;
+  return process;
+}
+
 // The process that made `name`, when `name` is a new file for the target whose
 // names start with `start` ("<start><process>-<attempt>.tmp"); none otherwise.
 std::optional<pid_t> MakerOf(std::string_view name, std::string_view start) {
@@ -50,32 +68,51 @@ std::optional<pid_t> MakerOf(std::string_view name, std::string_view start) {
   name.remove_prefix(start.size());
   name.remove_suffix(kTemporaryEnd.size());
   std::size_t dash = name.find('-');
-  if (dash == std::string_view::npos || dash == 0 || dash + 1 == name.size()) return std::nullopt;
-  pid_t maker = 0;
-  auto [end, error] = std::from_chars(name.data(), name.data() + dash, maker);
-  if (error != std::errc() || end != name.data() + dash || maker <= 0) return std::nullopt;
-  for (char c : name.substr(dash + 1))
-    if (c < '0' || c > '9') return std::nullopt;
-  return maker;
+  if (dash == std::string_view::npos || !Decimal(name.substr(dash + 1))) return std::nullopt;
+  return ProcessNumber(name.substr(0, dash));
+}
+
+// Earlier versions named the new file "<target's name>.tmp<process>_<attempt>".
+std::optional<pid_t> EarlierMakerOf(std::string_view name, std::string_view targetName) {
+  constexpr std::string_view kEarlierMark = ".tmp";
+  if (!name.starts_with(targetName) || !name.substr(targetName.size()).starts_with(kEarlierMark))
+    return std::nullopt;
+  name.remove_prefix(targetName.size() + kEarlierMark.size());
+  std::size_t underscore = name.find('_');
+  if (underscore == std::string_view::npos || !Decimal(name.substr(underscore + 1))) return std::nullopt;
+  return ProcessNumber(name.substr(0, underscore));
 }
 
 bool Running(pid_t process) { return ::kill(process, 0) == 0 || errno != ESRCH; }
 
+// A save that is still writing touches its file within moments. One of
+// another process space (a sandbox, another computer on a shared folder)
+// may carry a number that is nobody's here, so a file is only taken for a
+// leftover once it has also lain untouched this long.
+constexpr std::time_t kLeftoverSeconds = 10 * 60;
+
+bool LongUntouched(const struct stat& found) {
+  std::time_t now = std::time(nullptr);
+  return found.st_mtime < now && now - found.st_mtime >= kLeftoverSeconds;
+}
+
 // A save killed half-way leaves its new file behind; once its process is gone
-// nobody will rename or remove it. Files of a save still running, and
-// anything that is not one of our own new files, stay.
+// nobody will rename or remove it. Files of a save that may still be running,
+// and anything that is not one of our own new files, stay.
 void RemoveLeftovers(const std::string& target) {
   fs::path folder = fs::path(target).parent_path();
   std::error_code error;
   fs::directory_iterator entries(folder.empty() ? fs::path(".") : folder, error);
   if (error) return;
   std::string start = TemporaryStart(target);
+  std::string targetName = fs::path(target).filename().string();
   for (const fs::directory_entry& entry : entries) {
     std::string name = entry.path().filename().string();
     std::optional<pid_t> maker = MakerOf(name, start);
+    if (!maker) maker = EarlierMakerOf(name, targetName);
     if (!maker || Running(*maker)) continue;
     struct stat found;
-    if (::lstat(entry.path().c_str(), &found) != 0 || !S_ISREG(found.st_mode)) continue;
+    if (::lstat(entry.path().c_str(), &found) != 0 || !S_ISREG(found.st_mode) || !LongUntouched(found)) continue;
     if (::unlink(entry.path().c_str()) == 0)
       LogLine("save file: removed " + Quoted(entry.path().string()) + ", left by a save that did not finish");
   }

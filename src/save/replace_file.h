@@ -15,7 +15,9 @@ namespace koratsu::save {
 // whether or not that file is there yet, and the link stays. A new file gets
 // the permissions the process gives new files, a replaced one keeps its own.
 // New files that an earlier save of the same file left behind when it was
-// killed are removed first.
+// killed (this version's names or the earlier "<name>.tmp<process>_<n>") are
+// removed first, once their process is gone and they have lain untouched for
+// ten minutes.
 Result ReplaceFile(const std::string& path, std::string_view bytes);
 
 // The names tried, in this order, for the new file that replaces `target`.

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -61,6 +62,14 @@ std::string TemporaryNameOf(const fs::path& target, pid_t process) {
   name.replace(name.find(own), own.size(), "-" + std::to_string(process) + "-");
   return name;
 }
+
+// A file holding `bytes` that was last written `age` ago.
+void WriteAged(const fs::path& path, const std::string& bytes, std::chrono::seconds age) {
+  WriteAll(path, bytes);
+  fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+}
+
+constexpr std::chrono::seconds kAnHourAgo{3600};
 
 // The process's mask, set for the life of the scope.
 class MaskScope {
@@ -237,14 +246,14 @@ TEST_F(SaveReplaceTest, ASaveRemovesWhatAKilledSaveOfTheSameFileLeftAndNothingEl
   fs::path target = folder / "game.krt";
   WriteAll(target, "the previous game");
   std::string leftover = TemporaryNameOf(target, EndedProcess());
-  WriteAll(folder / leftover, "half a game");
+  WriteAged(folder / leftover, "half a game", kAnHourAgo);
   const std::string kept[] = {
       TemporaryNameOf(target, ::getppid()),                   // a save still running
       TemporaryNameOf(folder / "other.krt", EndedProcess()),  // another file's
       "game.krt.bak",
       leftover + ".bak",
   };
-  for (const std::string& name : kept) WriteAll(folder / name, "someone else's");
+  for (const std::string& name : kept) WriteAged(folder / name, "someone else's", kAnHourAgo);
   std::string folderInTheWay = TemporaryNameOf(target, EndedProcess());
   fs::create_directory(folder / folderInTheWay);
 
@@ -253,6 +262,44 @@ TEST_F(SaveReplaceTest, ASaveRemovesWhatAKilledSaveOfTheSameFileLeftAndNothingEl
   EXPECT_FALSE(fs::exists(folder / leftover));
   for (const std::string& name : kept) EXPECT_EQ(ReadAll(folder / name), "someone else's") << name;
   EXPECT_TRUE(fs::is_directory(folder / folderInTheWay));
+  EXPECT_EQ(ReadAll(target), SavedBytes(*game));
+}
+
+TEST_F(SaveReplaceTest, LeftoversGoOnlyOnceUntouchedForTenMinutesAndEarlierVersionsNamesAreKnown) {
+  fs::path target = folder / "game.krt";
+  WriteAll(target, "the previous game");
+  const std::string ended = std::to_string(EndedProcess());
+  const std::string running = std::to_string(::getppid());
+  using std::chrono::seconds;
+  struct Case {
+    std::string name;
+    seconds age;
+    bool removed;
+  };
+  const Case cases[] = {
+      {TemporaryNameOf(target, EndedProcess()), seconds(11 * 60), true},
+      {TemporaryNameOf(target, EndedProcess()), seconds(9 * 60), false},  // another process space's save may be writing
+      {TemporaryNameOf(target, EndedProcess()), -kAnHourAgo, false},        // a clock ahead of ours
+      {"game.krt.tmp" + ended + "_0", kAnHourAgo, true},
+      {"game.krt.tmp" + ended + "_17", kAnHourAgo, true},
+      {"game.krt.tmp" + ended + "_1", seconds(60), false},
+      {"game.krt.tmp" + running + "_0", kAnHourAgo, false},
+      {"other.krt.tmp" + ended + "_0", kAnHourAgo, false},
+      {"game.krt.tmp" + ended + "_0.bak", kAnHourAgo, false},
+      {"game.krt.tmp" + ended + "_", kAnHourAgo, false},
+      {"game.krt.tmp" + ended + "_01", kAnHourAgo, false},
+      {"game.krt.tmp0" + ended + "_0", kAnHourAgo, false},
+      {"game.krt.tmp_0", kAnHourAgo, false},
+      {"game.krt.tmp-" + ended + "_0", kAnHourAgo, false},
+      {"game.krt.tmp" + ended + "-0", kAnHourAgo, false},
+      {"xgame.krt.tmp" + ended + "_0", kAnHourAgo, false},
+      {"game.krt.tmp", kAnHourAgo, false},
+  };
+  for (const Case& c : cases) WriteAged(folder / c.name, "half a game", c.age);
+
+  save::Result written = save::WriteSaveFile(*game, target.string());
+  ASSERT_TRUE(written) << written.error;
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(folder / c.name), !c.removed) << c.name;
   EXPECT_EQ(ReadAll(target), SavedBytes(*game));
 }
 

@@ -60,8 +60,9 @@ StoryListLayout MakeStoryListLayout(QWidget* window, const QString& heading,
                   kButtonHeight);
   layout.cancel = new QPushButton(QStringLiteral("やめる"), window);
   platform::Place(layout.cancel, kClientWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
+  // Enter presses the button that has the focus, 決定 from anywhere else.
   layout.confirm->setDefault(true);
-  layout.cancel->setAutoDefault(false);
+  layout.cancel->setAutoDefault(true);
   return layout;
 }
 

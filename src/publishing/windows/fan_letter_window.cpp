@@ -39,7 +39,8 @@ Form64::Form64() : Form({.pauseClock = true}) {
   Command1->setDefault(true);
   Command2 = new QPushButton(QStringLiteral("閉じる"), this);
   platform::Place(Command2, 3600, 2070, 1080, 390);
-  Command2->setAutoDefault(false);
+  // Enter presses the button that has the focus.
+  Command2->setAutoDefault(true);
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

@@ -1,5 +1,10 @@
 #include "publishing/windows/friendship_window.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+#include <QtMath>
+
 #include "platform/colors.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
@@ -33,6 +38,44 @@ constexpr unsigned kBarColour = 0xFF8000;
 
 int RowTop(int i) { return Form58::kRowTop + Form58::kRowStep * i; }
 
+// The scale's caption: its words, whatever the width of the font's spaces,
+// stand evenly from the scale's first line to its last, each centred over
+// its line. The caption's text stays as it is.
+class ScaleCaption : public QLabel {
+ public:
+  ScaleCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    const QStringList words = Words();
+    const QFontMetricsF metrics(font());
+    const qreal halfFirst = metrics.horizontalAdvance(words.first()) / 2;
+    const qreal halfLast = metrics.horizontalAdvance(words.last()) / 2;
+    const int left = qFloor(kScaleLeft - halfFirst);
+    setGeometry(left, 2, qCeil(kScaleRight + halfLast) - left + 1, 15);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    const QStringList words = Words();
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF metrics(font());
+    const qreal first = kScaleLeft - x();
+    const qreal step = words.size() > 1 ? qreal(kScaleRight - kScaleLeft) / (words.size() - 1) : 0;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+      const qreal width = metrics.horizontalAdvance(words[i]);
+      painter.drawText(QRectF(first + step * i - width / 2, 0, width + 1, height()), Qt::AlignLeft | Qt::AlignVCenter,
+                       words[i]);
+    }
+  }
+
+ private:
+  QStringList Words() const {
+    QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty()) words.append(QString());
+    return words;
+  }
+};
+
 }  // namespace
 
 // Modeless and beside the others in the main window; the clock runs on.
@@ -56,8 +99,7 @@ Form58::Form58() : Form({.kind = platform::FormKind::Child, .trackOpen = true}) 
   auto* inside = new QWidget(Picture1);
   inside->setGeometry(Picture1->rect().adjusted(kPictureBorder, kPictureBorder, -kPictureBorder, -kPictureBorder));
 
-  Label2 = new QLabel(QStringLiteral("悪            普           良"), inside);
-  Label2->setGeometry(kScaleLeft - 6, 2, kScaleRight - kScaleLeft + 20, 15);
+  Label2 = new ScaleCaption(QStringLiteral("悪            普           良"), inside);
   Line1[0] = new platform::Shape(inside, kBlack);
   Line1[0]->setGeometry(kScaleLeft, kScaleTop, kScaleRight - kScaleLeft + 1, 1);
   Line1[1] = new platform::Shape(inside, kBlack);

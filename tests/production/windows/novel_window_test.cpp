@@ -92,6 +92,33 @@ TEST_F(NovelWindowTest, TheCloseBoxActsAsGivingUp) {
   EXPECT_FALSE(platform::Forms().IsLoaded(form::kNovelChoice));
 }
 
+TEST_F(NovelWindowTest, EnterPressesTheButtonThatHasTheFocusAndOtherwiseDecides) {
+  enum Focus { List, Decide, GiveUp };
+  const struct {
+    Focus focus;
+    bool asked;
+    bool open;
+  } cases[] = {{List, true, true}, {Decide, true, true}, {GiveUp, false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focus);
+    Form56* window = platform::Forms().Load<Form56>(form::kNovelChoice);
+    ASSERT_NE(window, nullptr);
+    window->show();
+    QWidget* focused = c.focus == List ? static_cast<QWidget*>(window->List1)
+                       : c.focus == Decide ? static_cast<QWidget*>(window->Command1)
+                                           : static_cast<QWidget*>(window->Command2);
+    focused->setFocus(Qt::TabFocusReason);
+    ui.AnswerYesNo({7});
+    const size_t before = ui.Questions().size();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(focused, &enter);
+    EXPECT_EQ(ui.Questions().size() > before, c.asked);
+    EXPECT_EQ(platform::Forms().IsLoaded(form::kNovelChoice), c.open);
+    platform::Forms().UnloadAll();
+    testing::ProcessEvents();
+  }
+}
+
 TEST_F(NovelWindowTest, TheRefusalWindowClosesOnlyByItsButtons) {
   testing::QtUiScope qt;
   Form57* window = platform::Forms().Load<Form57>(form::kNovelRefused);

@@ -1,6 +1,10 @@
 #include "publishing/windows/friendship_window.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
@@ -68,6 +72,41 @@ TEST_F(FriendshipWindowTest, TheScalesFirstMiddleAndLastLinesAreBlack) {
       EXPECT_EQ(line->x() - window->Line1[static_cast<size_t>(1 + j)]->x(), 15) << "evenly spaced";
     }
   }
+}
+
+// The columns of `picture` that hold ink, as runs [first, last]; a gap
+// narrower than `joined` columns stays inside one run.
+std::vector<std::pair<int, int>> InkRuns(const QImage& picture, int joined) {
+  std::vector<std::pair<int, int>> runs;
+  for (int x = 0; x < picture.width(); ++x) {
+    bool ink = false;
+    for (int y = 0; y < picture.height() && !ink; ++y) ink = qGray(picture.pixel(x, y)) < 128;
+    if (!ink) continue;
+    if (!runs.empty() && x - runs.back().second <= joined) {
+      runs.back().second = x;
+    } else {
+      runs.emplace_back(x, x);
+    }
+  }
+  return runs;
+}
+
+TEST_F(FriendshipWindowTest, BadFairAndGoodStandOverTheScalesFirstMiddleAndLastLines) {
+  ui::Show(form::kFriendship, ui::Modeless);
+  auto* window = platform::Forms().Find<Form58>(form::kFriendship);
+  ASSERT_NE(window, nullptr);
+  QLabel* caption = window->Label2;
+  EXPECT_EQ(caption->text(), QStringLiteral("悪            普           良"));
+  const std::vector<std::pair<int, int>> words = InkRuns(caption->grab().toImage(), 4);
+  ASSERT_EQ(words.size(), 3u);
+  const int lines[] = {0, Form58::kScaleLineCount / 2, Form58::kScaleLineCount - 1};
+  for (size_t k = 0; k < 3; ++k) {
+    const int line = window->Line1[static_cast<size_t>(2 + lines[k])]->x() - caption->x();
+    EXPECT_LE(words[k].first, line) << k;
+    EXPECT_GE(words[k].second, line) << k;
+  }
+  EXPECT_GE(caption->x(), 0);
+  EXPECT_LE(caption->geometry().right(), caption->parentWidget()->width());
 }
 
 }  // namespace

@@ -197,6 +197,27 @@ TEST_F(MagazineWindowsTest, TheFanLetterIsReadUnderItsOwnCaptionAsOftenAsWished)
   EXPECT_TRUE(readings[0].text.contains(QStringLiteral("「星の島」を読むのも大好きです。")));
 }
 
+TEST_F(MagazineWindowsTest, EnterPressesTheFanLettersButtonThatHasTheFocus) {
+  g().FormSlot[form::kFanLetter].Param = kWork;
+  std::vector<Reading> readings;
+  ModalScript script;
+  script.When(form::kFanLetter, [&](Form& form) {
+    auto& letter = static_cast<Form64&>(form);
+    EXPECT_EQ(QApplication::focusWidget(), letter.Command1) << "the letter's button has the focus as it opens";
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(letter.Command1, &enter);
+    EXPECT_TRUE(letter.Loaded());
+    letter.Command2->setFocus(Qt::TabFocusReason);
+    QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(letter.Command2, &again);
+  });
+  script.When(form::kMagazineText, Read(readings));
+  ui::Show(form::kFanLetter, ui::Modal);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(readings.size(), 1u) << "Enter on 閉じる closes the letter and reads nothing";
+  EXPECT_FALSE(platform::Forms().IsLoaded(form::kFanLetter));
+}
+
 // Not a test: a started game's first work in print with the grand prize,
 // for the documentation (contest-article).
 TEST_F(MagazineWindowsTest, TakesAPictureOnRequest) {

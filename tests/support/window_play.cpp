@@ -555,6 +555,11 @@ FixedChoices& FixedChoices::Choose(int form, const std::string& list, int row) {
   return *this;
 }
 
+FixedChoices& FixedChoices::AnswerIn(int form, int answer) {
+  answers_[form] = answer;
+  return *this;
+}
+
 FixedChoices& FixedChoices::AnswerAll(int answer) {
   answer_ = answer;
   return *this;
@@ -576,7 +581,10 @@ int FixedChoices::Row(int form, const std::string& list, int rows) {
   return row == rows_.end() ? 0 : std::clamp(row->second, 0, rows - 1);
 }
 
-int FixedChoices::Answer(const std::string&) { return answer_; }
+int FixedChoices::Answer(int form, const std::string&) {
+  auto answer = answers_.find(form);
+  return answer == answers_.end() ? answer_ : answer->second;
+}
 
 std::size_t RandomChoices::Button(int, const std::vector<WindowButton>& buttons) {
   int total = 0;
@@ -591,7 +599,7 @@ std::size_t RandomChoices::Button(int, const std::vector<WindowButton>& buttons)
 
 int RandomChoices::Row(int, const std::string&, int rows) { return Draw(std::max(1, rows)); }
 
-int RandomChoices::Answer(const std::string&) { return Draw(4) == 0 ? 7 : 6; }
+int RandomChoices::Answer(int, const std::string&) { return Draw(4) == 0 ? 7 : 6; }
 
 int RandomChoices::Draw(int n) { return static_cast<int>(random_.Next(n) * n); }
 
@@ -601,7 +609,9 @@ WindowPlayer::WindowPlayer(ScriptedUi& ui, shell::MainScreen& screen, Chooser& c
     : ui_(ui), context_(screen, ui, chooser) {
   ui.OnAnyWindow([this](int form, int mode) { Shown(form, mode); })
       .OnAnyClose([this](int form) { Closed(form); })
-      .AnswerBy([this](const std::string& question) { return context_.Choices().Answer(question); })
+      .AnswerBy([this](const std::string& question) {
+        return context_.Choices().Answer(playing_.empty() ? 0 : playing_.back(), question);
+      })
       .OnCall(form::kMDIForm1, kNovelPermissionTalkCall, ChosenNovelPermissionTalk);
 }
 
@@ -635,12 +645,14 @@ void WindowPlayer::PlayModal(int form, const WindowPlay& play) {
     for (int round = 0; round < 1000 && play.timer && ui_.IsLoaded(form); ++round) play.timer(context_);
     return;
   }
+  playing_.push_back(form);
   for (int presses = 0; presses < kMostPresses && ui_.IsLoaded(form); ++presses) {
     const std::size_t b = context_.Choices().Button(form, play.buttons);
     play.buttons[std::min(b, play.buttons.size() - 1)].press(context_);
   }
   if (ui_.IsLoaded(form) && play.closeButton >= 0)
     play.buttons[static_cast<std::size_t>(play.closeButton)].press(context_);
+  playing_.pop_back();
   if (ui_.IsLoaded(form)) ui::Unload(form);
 }
 
@@ -661,7 +673,9 @@ bool WindowPlayer::Press(int form, const std::string& caption) {
   if (entry == WindowTable().end()) return false;
   for (const WindowButton& b : entry->second.buttons) {
     if (b.caption != caption) continue;
+    playing_.push_back(form);
     b.press(context_);
+    playing_.pop_back();
     return true;
   }
   return false;

@@ -93,26 +93,29 @@ class Chooser {
   virtual std::size_t Button(int form, const std::vector<WindowButton>& buttons) = 0;
   // A row among `rows` (at least 1) of list `list` of window `form`.
   virtual int Row(int form, const std::string& list, int rows) = 0;
-  // The answer to a question: 6 yes, 7 no.
-  virtual int Answer(const std::string& question) = 0;
+  // The answer to a question asked while window `form` is played (0: no
+  // window): 6 yes, 7 no.
+  virtual int Answer(int form, const std::string& question) = 0;
 };
 
 // The same answers every time: per window the buttons named, in turn (the
-// last one again once they ran out), per list the row given; otherwise the
-// first button, row 0 and yes.
+// last one again once they ran out), per list the row given, per window the
+// answer to its questions; otherwise the first button, row 0 and yes.
 class FixedChoices : public Chooser {
  public:
   FixedChoices& Press(int form, std::vector<std::string> captions);
   FixedChoices& Choose(int form, const std::string& list, int row);
+  FixedChoices& AnswerIn(int form, int answer);
   FixedChoices& AnswerAll(int answer);
 
   std::size_t Button(int form, const std::vector<WindowButton>& buttons) override;
   int Row(int form, const std::string& list, int rows) override;
-  int Answer(const std::string& question) override;
+  int Answer(int form, const std::string& question) override;
 
  private:
   std::map<int, std::deque<std::string>> presses_;
   std::map<std::pair<int, std::string>, int> rows_;
+  std::map<int, int> answers_;
   int answer_ = 6;
 };
 
@@ -123,7 +126,7 @@ class RandomChoices : public Chooser {
   explicit RandomChoices(std::uint64_t seed) : random_(seed) {}
   std::size_t Button(int form, const std::vector<WindowButton>& buttons) override;
   int Row(int form, const std::string& list, int rows) override;
-  int Answer(const std::string& question) override;
+  int Answer(int form, const std::string& question) override;
   // A number 0 .. n - 1 from the player's own generator.
   int Draw(int n);
 
@@ -166,6 +169,7 @@ class WindowPlayer {
   WindowContext context_;
   std::vector<int> unknown_;
   std::set<int> open_;
+  std::vector<int> playing_;  // the modal windows being played, innermost last
 };
 
 }  // namespace koratsu::testing

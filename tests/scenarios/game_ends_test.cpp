@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "shell/game_flow.h"
 #include "state/game_state.h"
 #include "state/tutorial_stage.h"
+#include "support/prepared_states.h"
 #include "support/scenario.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
@@ -93,6 +96,38 @@ INSTANTIATE_TEST_SUITE_P(
                      {"あなたは許可を取らずに小説を漫画化したことにより､漫画界を永久追放になりました。",
                       "その後のあなたの漫画家としての将来は絶望的だった。"}}),
     [](const ::testing::TestParamInfo<FoundOutCase>& info) { return info.param.name; });
+
+TEST(GameEndScenario, ALateGameOverWinsOverTheRestOfItsHour) {
+  Scenario s;
+  ASSERT_TRUE(s.NewGame());
+  ManyWorks(300, 50);
+  for (int publisher = 0; publisher < 4; ++publisher) WinAward(publisher);
+  for (int magazine : {3, 9}) MakeSerial(AddWork(manga_state::kSerialRunning, 0, magazine), magazine, 120, 12, 400000);
+  for (int slot = 0; slot < 6; ++slot) BusySlot(slot, 10 + slot, 500, slot < 4 ? 5 : 0);
+  // Worn out, at the hardest pace.
+  s.g.Stamina = 0.5;
+  s.g.SukezyuruType = 3;
+  s.Run(Command::Sigotosuru);
+
+  auto before = std::make_unique<GameState>(s.g);
+  for (int events = 0; s.g.GameActive == 1 && events < 200; ++events) {
+    *before = s.g;
+    s.TimerEvent();
+  }
+  ASSERT_EQ(s.g.GameActive, 0);
+  EXPECT_EQ(s.g.GameOverCause, 2);
+  EXPECT_EQ(s.ui.Shown().back(), form::kGameOver);
+  EXPECT_EQ(GameOverLines(s.g.GameOverCause),
+            (std::vector<std::string>{"あなたは連日無理をして仕事を続けた結果、過労が溜まり死亡しました。",
+                                      "残念ながらゲームオーバーです。"}));
+  // The hour's later rules never ran: no work, series, slot or yen moved.
+  EXPECT_EQ(std::memcmp(&before->MangaWork, &s.g.MangaWork, sizeof s.g.MangaWork), 0);
+  EXPECT_EQ(std::memcmp(&before->ComicsVolume, &s.g.ComicsVolume, sizeof s.g.ComicsVolume), 0);
+  EXPECT_EQ(std::memcmp(&before->ComicEntry, &s.g.ComicEntry, sizeof s.g.ComicEntry), 0);
+  EXPECT_EQ(std::memcmp(&before->SlotKanseido, &s.g.SlotKanseido, sizeof s.g.SlotKanseido), 0);
+  EXPECT_EQ(s.g.Kingaku, before->Kingaku);
+  ExpectTitleScreen(s);
+}
 
 TEST(GameEndScenario, TheAboutBoxsHiddenPressesOpenTheTricksWindowAndItsEnding) {
   Scenario s;

@@ -629,8 +629,9 @@ void WindowPlayer::Shown(int form, int mode) {
   auto entry = WindowTable().find(form);
   if (entry == WindowTable().end()) {
     // Not built: the game shows nothing there, and the player goes on.
+    if (std::find(unknown_.begin(), unknown_.end(), form) == unknown_.end())
+      LogLine("the player met " + form::Name(form) + ", which it does not know, and closed it");
     unknown_.push_back(form);
-    LogLine("the player met " + form::Name(form) + ", which it does not know, and closed it");
     ui::Unload(form);
     return;
   }

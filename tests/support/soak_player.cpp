@@ -129,7 +129,9 @@ void SoakPlayer::LetTimeRun(long long hoursWanted, const Hooks& hooks) {
     ++passed;
     ++hours;
     if (hooks.everyHour) hooks.everyHour();
+    // What the windows and the main window were asked is not kept past the hour.
     s_.ui.Clear();
+    s_.screen.calls.clear();
     TakeCare();
   }
   // Enough of the desk for now.

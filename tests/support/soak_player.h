@@ -23,7 +23,7 @@ class SoakPlayer {
   struct Options {
     std::uint64_t seed = 1;
     // One in this many turns of the player saves and loads the game (0: never).
-    int saveOdds = 60;
+    int saveOdds = 150;
     // Where the saved games go ("" the system's temporary folder).
     std::string folder{};
   };

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,8 @@ struct FoundOutCase {
   int cause;
   std::vector<std::string> lines;
 };
+
+void PrintTo(const FoundOutCase& c, std::ostream* out) { *out << c.name; }
 
 class FoundOutAtAContest : public ::testing::TestWithParam<FoundOutCase> {};
 

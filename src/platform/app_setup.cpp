@@ -21,6 +21,8 @@ void SetUpApplication(QApplication& app) {
     QApplication::installTranslator(translator);
   }
   QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+  // The desktop finds the menu entry, and with it the icon, by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("koratsu"));
 }
 
 }  // namespace koratsu::platform

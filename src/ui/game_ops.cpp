@@ -16,7 +16,18 @@ void PlayKoukaon(const Value& kind) {
   }
 }
 
+#ifdef KORATSU_TEST_HOOKS
+namespace {
+void (*kingakuObserver)(const Value&) = nullptr;
+}  // namespace
+
+void ObserveAddKingaku(void (*observer)(const Value& amount)) { kingakuObserver = observer; }
+#endif
+
 void AddKingaku(const Value& amount) {
+#ifdef KORATSU_TEST_HOOKS
+  if (kingakuObserver) kingakuObserver(amount);
+#endif
   GameState& g = State();
   // Always a number addition: a text amount must never be joined onto the money.
   g.Kingaku = g.Kingaku.Num() + amount.Num();

@@ -15,4 +15,10 @@ void AddKingaku(const Value& amount);
 // Closes every child window but the tutorial's and a few notices.
 void UnloadAllForms();
 
+#ifdef KORATSU_TEST_HOOKS
+// The test build's look at the money: `observer` hears every amount given to
+// AddKingaku (nullptr stops it).
+void ObserveAddKingaku(void (*observer)(const Value& amount));
+#endif
+
 }  // namespace koratsu

@@ -7,22 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "production/point_buttons.h"
 #include "production/schedule.h"
 #include "production/settings_editor.h"
-#include "production/working.h"
 #include "publishing/game_end.h"
-#include "shell/clock_timer.h"
 #include "shell/commands.h"
 #include "shell/game_flow.h"
-#include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/koudou_mode.h"
-#include "state/random.h"
-#include "state/yes_no.h"
-#include "support/fresh_state.h"
-#include "support/recording_screen.h"
-#include "support/scripted_ui.h"
+#include "support/scenario.h"
 #include "support/settings_player.h"
 #include "ui/forms.h"
 #include "ui/tutorial_stages.h"
@@ -30,49 +22,31 @@
 namespace koratsu::testing {
 namespace {
 
-constexpr int kHardestPace = 2;  // 無理をして
-
 class OverworkScenario : public ::testing::Test {
  protected:
-  OverworkScenario() : g(fresh.g()) {
-    SetComputerClock(&clock);
-    SetRandomSource(&random);
-    shell::SetProgramValues();
-
-    // The player's part, through the rules the windows call.
-    ui.On(form::kNewMangaChoice, [] { ui::Show(form::kSettingsEditor, ui::Modal); })
-        .On(form::kSettingsEditor, [] {
-          OpenSettingsEditor();
+  OverworkScenario() {
+    // Every point taken back from the new work, the hardest pace, and yes
+    // to the question whether that is meant.
+    s.answers.Press(form::kSchedule, {"▼", "無理をして", "決定"}).Choose(form::kSchedule, "ticks", 24);
+    s.ui.On(form::kSettingsEditor, [this] {
+          s.windows.Load(form::kSettingsEditor);
           PlanSetting(0, 3, 8);
           StartProduction(1, 2);
         })
-        .On(form::kSchedule, [this] {
-          OpenSchedule();
-          // Every point taken back from the new work, and the hardest pace.
-          PressSchedulePointButton(0, kPointRepeatTakeBack);
-          for (int t = 0; t < 25; ++t) ScheduleTimerStep();
-          ReleaseSchedulePointButton();
-          ChooseSchedulePace(kHardestPace);
-          ui.AnswerYesNo({yes_no::kYes});
-          scheduleConfirmed = ConfirmSchedule();
-        })
-        .OnUnload(form::kSchedule, CloseSchedule)
-        .On(form::kWorking, OpenWorking)
-        .OnUnload(form::kWorking, [] { CloseWorking({1200, 2400}); })
         .On(form::kGameOver, [this] {
           gameOver.push_back(GameOverLines(g.GameOverCause));
           staminaAtGameOver = g.Stamina.Num();
           minuteAtGameOver = g.GameHour.Num() * 60 + g.GameMinute.Num();
           eventsBeforeGameOver = ui.Events().size();
           captionRefreshAtGameOver = g.CaptionRefresh.Num();
-          shell::ReturnToTitle(screen, form::kGameOver);  // さよなら
+          s.windows.Load(form::kGameOver);
+          s.windows.Press(form::kGameOver, "さよなら");
         });
   }
-  ~OverworkScenario() override { SetComputerClock(nullptr); }
 
   // A new game whose player has gathered some knowledge and is nearly worn out.
   void NewGame() {
-    ASSERT_TRUE(shell::ConfirmNewGame("過労太郎", screen));
+    ASSERT_TRUE(s.NewGame("過労太郎"));
     g.KnowledgeItem[3].Point = 8;
     g.Stamina = 2.2;
   }
@@ -80,26 +54,20 @@ class OverworkScenario : public ::testing::Test {
   // The work: planned in the editor, then given no points at the hardest pace.
   void PlanAndSchedule() {
     shell::RunCommand(shell::Command::NewManga, screen);
-    ASSERT_TRUE(scheduleConfirmed);
+    ASSERT_FALSE(ui.IsLoaded(form::kSchedule));
     ASSERT_EQ(g.SlotsInUse, 1);
     ASSERT_EQ(g.ProductionSlot[0].SigotoPoint, 0);
     ASSERT_EQ(g.SukezyuruType, 3);
   }
 
   // Clock events until the game has ended, or three game days have gone.
-  void RunUntilTheGameEnds() {
-    for (int events = 0; g.GameActive == 1 && events < 3000; ++events) timer.Event(screen);
-  }
+  void RunUntilTheGameEnds() { s.RunUntilTheGameEnds(3000); }
 
-  FreshState fresh;
-  GameState& g;
-  FixedClock clock{ComputerTime{2024, 4, 5, 6, 10, 0, 0}, 4321.5};
-  SeededRandom random{23};
-  ScriptedUi ui;
-  RecordingScreen screen;
-  shell::ClockTimer timer;
+  Scenario s{{.time = {2024, 4, 5, 6, 10, 0, 0}, .timer = 4321.5, .seed = 23, .keepSeed = false}};
+  GameState& g = s.g;
+  ScriptedUi& ui = s.ui;
+  RecordingScreen& screen = s.screen;
 
-  bool scheduleConfirmed = false;
   std::vector<std::vector<std::string>> gameOver;
   double staminaAtGameOver = -1;
   double minuteAtGameOver = -1;
@@ -158,6 +126,7 @@ TEST_F(OverworkScenario, TimeRunsToTheWarningThenTheGameOverAndTheTitleScreen) {
   // The game stays in memory until the next new game or load.
   EXPECT_EQ(g.PlayerSei, Value("過労太郎"));
   EXPECT_EQ(g.SlotsInUse, 1);
+  EXPECT_EQ(s.QuietAfterTitle(), "");
 }
 
 TEST_F(OverworkScenario, InTheTutorialTheGameOverEndsTheTutorialToo) {
@@ -177,6 +146,7 @@ TEST_F(OverworkScenario, InTheTutorialTheGameOverEndsTheTutorialToo) {
   EXPECT_EQ(g.TutorialStage, tutorial_stage::kNone);
   EXPECT_FALSE(ui.IsLoaded(form::kTutorialGuide));
   EXPECT_FALSE(screen.tutorialMenus);
+  EXPECT_EQ(s.QuietAfterTitle(), "");
 }
 
 }  // namespace

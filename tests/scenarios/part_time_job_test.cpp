@@ -7,18 +7,11 @@
 #include <vector>
 
 #include "life/activity_windows.h"
-#include "life/arubaito.h"
 #include "life/points_gained.h"
-#include "shell/clock_timer.h"
 #include "shell/commands.h"
-#include "shell/game_flow.h"
-#include "state/computer_clock.h"
 #include "state/game_state.h"
 #include "state/koudou_mode.h"
-#include "state/random.h"
-#include "support/fresh_state.h"
-#include "support/recording_screen.h"
-#include "support/scripted_ui.h"
+#include "support/scenario.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -32,40 +25,32 @@ constexpr int kFastFood = 0;
 class PartTimeJobScenario : public ::testing::Test {
  protected:
   PartTimeJobScenario() {
-    SetComputerClock(&clock);
-    // The game's own generator draws, seeded by the fixed clock.
-    shell::SetProgramValues();
-
-    // The player's part in each window, through the rules the windows call.
-    ui.On(form::kArubaito, [this] {
-      OpenArubaito();
-      ChooseArubaito(job);
-      StartArubaito(job);
-    });
-    ui.On(form::kArubaitoProgress, [this] {
-      placeAtOpening = RememberedActivityPlace();
-      ActivityWindowLoaded();
-    });
     // The player moved the job's window before the clock closed it.
-    ui.OnUnload(form::kArubaitoProgress, [] { ActivityWindowClosed({1200, 3000}); });
-    ui.On(form::kPointsGained, [this] {
-      LoadPointsGained();
+    s.windows.Context().activityLeft = 3000;
+    s.ui.On(form::kArubaito, [this] {
+      s.answers.Choose(form::kArubaito, "job", job);
+      s.windows.Load(form::kArubaito);
+      s.windows.Press(form::kArubaito, "決定");
+    });
+    s.ui.On(form::kArubaitoProgress, [this] {
+      placeAtOpening = RememberedActivityPlace();
+      s.windows.Load(form::kArubaitoProgress);
+    });
+    s.ui.On(form::kPointsGained, [this] {
+      s.windows.Load(form::kPointsGained);
       for (int r = 0; r < PointsGainedRowCount(); ++r) {
         const rec::ResultLine& row = g().ResultLine[r];
         gains.push_back({static_cast<int>(row.Field.Num()), g().KnowledgeItem[row.Field].Point.Num(), row.Gain.Num()});
       }
-      for (int step = 0; step < 8; ++step) PointsGainedStep();
+      // It is closed after eight of its timer's steps.
+      s.answers.Choose(form::kPointsGained, "steps", 4);
+      s.windows.Press(form::kPointsGained, "閉じる");
     });
-    ui.OnUnload(form::kPointsGained, ClosePointsGained);
-    ui.On(form::kArubaitoEnd, PayArubaito);
   }
-  ~PartTimeJobScenario() override { SetComputerClock(nullptr); }
-  GameState& g() { return state.g(); }
+  GameState& g() { return s.g; }
 
   // Clock timer events until the running activity is over.
-  void RunToTheEnd() {
-    for (int events = 0; g().KoudouMode != koudou_mode::kNone && events < 5000; ++events) timer.Event(screen);
-  }
+  void RunToTheEnd() { s.RunUntil([this] { return g().KoudouMode == koudou_mode::kNone; }, 5000); }
   int Sounds(int kind) const {
     int n = 0;
     for (const UiEvent& e : ui.Events()) n += e.kind == UiEvent::Sound && e.number == kind;
@@ -77,18 +62,17 @@ class PartTimeJobScenario : public ::testing::Test {
     double before, gain;
   };
 
-  FixedClock clock{{2024, 4, 5, 6, 10, 0, 0}, 36000.5};
-  testing::FreshState state;
-  testing::ScriptedUi ui;
-  testing::RecordingScreen screen;
-  shell::ClockTimer timer;
+  // The game's own generator draws, seeded by the fixed clock.
+  testing::Scenario s{{.time = {2024, 4, 5, 6, 10, 0, 0}, .timer = 36000.5, .keepSeed = false}};
+  testing::ScriptedUi& ui = s.ui;
+  testing::RecordingScreen& screen = s.screen;
   int job = kFilmStudio;
   std::optional<WindowPlace> placeAtOpening;
   std::vector<Gain> gains;
 };
 
 TEST_F(PartTimeJobScenario, AJobFromTheCommandToThePayAndTheNextOneWhereTheLastClosed) {
-  ASSERT_TRUE(shell::ConfirmNewGame("新人", screen));
+  ASSERT_TRUE(s.NewGame("新人"));
   const double money = g().Kingaku.Num();
   const double stamina = g().Stamina.Num();
 

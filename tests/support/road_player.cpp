@@ -2,99 +2,60 @@
 
 #include <algorithm>
 
-#include "life/activity_windows.h"
-#include "life/arubaito.h"
-#include "life/points_gained.h"
-#include "production/naming.h"
-#include "production/schedule.h"
 #include "production/settings_editor.h"
-#include "production/working.h"
-#include "publishing/contest.h"
-#include "publishing/submission_lists.h"
 #include "shell/commands.h"
 #include "state/game_state.h"
+#include "state/yes_no.h"
 #include "support/settings_player.h"
 #include "ui/forms.h"
-#include "ui/tutorial_stages.h"
 
 namespace koratsu::testing {
 
 namespace {
 
-// Where the player leaves the activity windows when they close.
-constexpr WindowPlace kActivityPlace{1200, 2400};
-// Ticks of the points-gained window: enough for every row to move in.
-constexpr int kPointsGainedSteps = 12;
+// The captions of the sending window's buttons, by their index.
+const char* SendCaption(int button) {
+  switch (button) {
+    case 0: return "出版社に送る";
+    case 1: return "出版社に持込み";
+    default: return "今はやめておく";
+  }
+}
 
 }  // namespace
 
-RoadPlayer::RoadPlayer(ScriptedUi& ui, shell::MainScreen& screen) : ui_(ui), screen_(screen) {
-  ui.On(form::kArubaito, [this] {
-      OpenArubaito();
-      ChooseArubaito(job_);
-      StartArubaito(job_);
-    })
-      .On(form::kArubaitoProgress, ActivityWindowLoaded)
-      .OnUnload(form::kArubaitoProgress, [] { ActivityWindowClosed(kActivityPlace); })
-      .On(form::kPointsGained, [] {
-        LoadPointsGained();
-        for (int step = 0; step < kPointsGainedSteps; ++step) PointsGainedStep();
-      })
-      .OnUnload(form::kPointsGained, ClosePointsGained)
-      .On(form::kArubaitoEnd, PayArubaito)
-      .On(form::kNewMangaChoice, [] { ui::Show(form::kSettingsEditor, ui::Modal); })  // オリジナルストーリー
-      .On(form::kSettingsEditor, [this] {
-        OpenSettingsEditor();
-        for (size_t k = 0; k < settings_.size(); ++k)
-          PlanSetting(static_cast<int>(k), settings_[k].item, settings_[k].ticks);
-        planned_ = StartProduction(audience_, genre_);
-      })
-      .On(form::kSchedule, [] {
-        OpenSchedule();
-        ConfirmSchedule();
-      })
-      .OnUnload(form::kSchedule, CloseSchedule)
-      .On(form::kWorking, OpenWorking)
-      .OnUnload(form::kWorking, [] { CloseWorking(kActivityPlace); })
-      .On(form::kWorkTitle, [this] {
-        WorkTitleLoaded();
-        const TitleOutcome outcome = NameFinishedWork(title);
-        if (outcome == TitleOutcome::Refused) return;
-        ui::Unload(form::kWorkTitle);
-        if (outcome == TitleOutcome::Recorded) SendNamedWorkOn();
-      })
-      .OnUnload(form::kWorkTitle, WorkTitleClosed)
-      .On(form::kFinishedWork, [this] {
-        AdvanceTutorial(9);
-        ui::Unload(form::kFinishedWork);
-        SendFinishedWork(sendButton);
-      })
-      .On(form::kContestPost, [this] {
-        OpenContestPost();
-        SelectSubmissionMagazine(0);
-        SelectSubmissionWork(0);
-        SelectSubmissionMagazine(magazineRow);
-        SelectSubmissionWork(workRow);
-        ui_.AnswerYesNo({postAnswer});
-        PostSelectedWork();
-      })
-      .On(form::kPostingAnimation, [] {
-        int left = kEnvelopeLeft;
-        while (!MoveEnvelope(left)) {
-        }
-      });
+RoadPlayer::RoadPlayer(ScriptedUi& ui, shell::MainScreen& screen) : screen_(screen), windows_(ui, screen, answers_) {
+  // Questions the road does not expect are answered no.
+  answers_.AnswerAll(yes_no::kNo);
+  ui.On(form::kSettingsEditor, [this] {
+    windows_.Load(form::kSettingsEditor);
+    for (size_t k = 0; k < settings_.size(); ++k) PlanSetting(static_cast<int>(k), settings_[k].item, settings_[k].ticks);
+    planned_ = StartProduction(audience_, genre_);
+  });
+}
+
+void RoadPlayer::Sync() {
+  answers_.Choose(form::kArubaito, "job", job_)
+      .Press(form::kFinishedWork, {SendCaption(sendButton)})
+      .Choose(form::kContestPost, "magazine", magazineRow)
+      .Choose(form::kContestPost, "work", workRow)
+      .AnswerIn(form::kContestPost, postAnswer);
+  windows_.Context().title = title;
 }
 
 bool RoadPlayer::RunClockUntil(const std::function<bool()>& done, int limit) {
+  Sync();
   for (int events = 0; events < limit; ++events) {
     if (done()) return true;
     timer_.Event(screen_);
+    windows_.RunWindowTimers();
   }
   return done();
 }
 
 void RoadPlayer::DoArubaito(int job) {
   job_ = job;
+  Sync();
   shell::RunCommand(shell::Command::Arubaito, screen_);
   RunClockUntil([] { return State().KoudouMode == 0 || State().GameActive != 1; });
 }
@@ -115,12 +76,14 @@ bool RoadPlayer::PlanWork(const std::vector<Setting>& settings, int audience, in
   audience_ = audience;
   genre_ = genre;
   planned_ = false;
+  Sync();
   shell::RunCommand(shell::Command::NewManga, screen_);
   return planned_;
 }
 
 bool RoadPlayer::WorkUntilNamed(int limit) {
   const Value works = State().MangaCount;
+  Sync();
   shell::RunCommand(shell::Command::Sigotosuru, screen_);
   return RunClockUntil([&works] { return State().MangaCount > works || State().GameActive != 1; }, limit) &&
          State().MangaCount > works;

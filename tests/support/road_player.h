@@ -3,8 +3,9 @@
 // the rules the windows call: part-time jobs, an own story planned in the
 // settings editor and scheduled, the work command and the clock until the
 // work is finished and named, where it is sent, and the posting with the
-// envelope's trip. It plays the player's part in each window of that road on
-// the scripted ui; a test may replace any of them with ui.On afterwards.
+// envelope's trip. It plays every window on the scripted ui with fixed
+// answers (window_play.h), those of the road as its settings below say; a
+// test may replace any window's part with ui.On afterwards.
 
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "shell/clock_timer.h"
 #include "shell/main_screen.h"
 #include "support/scripted_ui.h"
+#include "support/window_play.h"
 
 namespace koratsu::testing {
 
@@ -55,8 +57,12 @@ class RoadPlayer {
   int postAnswer = 6;
 
  private:
-  ScriptedUi& ui_;
+  // The answers of the road's windows, from the settings above.
+  void Sync();
+
   shell::MainScreen& screen_;
+  FixedChoices answers_;
+  WindowPlayer windows_;
   shell::ClockTimer timer_;
   int job_ = 0;
   std::vector<Setting> settings_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "state/game_state.h"
+#include "ui/forms.h"
 #include "ui/talk.h"
 
 namespace koratsu::testing {
@@ -27,6 +28,21 @@ ScriptedUi& ScriptedUi::OnUnload(int form, std::function<void()> handler) {
 
 ScriptedUi& ScriptedUi::OnTalk(std::function<void(const TalkRecord&)> handler) {
   talkHandler_ = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::OnAnyWindow(std::function<void(int form, int mode)> handler) {
+  anyShown_ = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::OnAnyClose(std::function<void(int form)> handler) {
+  anyClosed_ = std::move(handler);
+  return *this;
+}
+
+ScriptedUi& ScriptedUi::AnswerBy(std::function<int(const std::string& question)> answer) {
+  answerBy_ = std::move(answer);
   return *this;
 }
 
@@ -97,6 +113,8 @@ int ScriptedUi::AskYesNo(const std::string& text) {
   if (!answers_.empty()) {
     answer = answers_.front();
     answers_.pop_front();
+  } else if (answerBy_) {
+    answer = answerBy_(text);
   }
   UiEvent e{UiEvent::Question, text};
   e.number = answer;
@@ -119,6 +137,7 @@ void ScriptedUi::ShowTalk(const std::string& caption) {
   e.lines = talk.lines;
   events_.push_back(e);
   talks_.push_back(talk);
+  if (anyClosed_) anyClosed_(form::kConversation);
   if (talkHandler_) talkHandler_(talks_.back());
 }
 
@@ -130,6 +149,8 @@ void ScriptedUi::Show(int form, int mode) {
   if (handler != handlers_.end() && handler->second) {
     auto run = handler->second;  // the handler may replace itself
     run();
+  } else if (anyShown_) {
+    anyShown_(form, mode);
   }
   if (mode == ui::Modal && loaded_.count(form)) Closed(form);
 }
@@ -146,6 +167,8 @@ void ScriptedUi::Closed(int form) {
   if (handler != unloadHandlers_.end() && handler->second) {
     auto run = handler->second;
     run();
+  } else if (anyClosed_) {
+    anyClosed_(form);
   }
 }
 

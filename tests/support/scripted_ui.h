@@ -62,9 +62,15 @@ class ScriptedUi : public ui::Ui {
   ScriptedUi& OnUnload(int form, std::function<void()> handler);
   // Runs after each conversation was recorded and closed.
   ScriptedUi& OnTalk(std::function<void(const TalkRecord&)> handler);
+  // For every window without a handler of its own: what happens while it is
+  // shown (with its mode), and as it closes (the conversation window too).
+  ScriptedUi& OnAnyWindow(std::function<void(int form, int mode)> handler);
+  ScriptedUi& OnAnyClose(std::function<void(int form)> handler);
   // Answers for the next questions, in order (6 yes, 7 no). Unscripted questions answer `fallback`.
   ScriptedUi& AnswerYesNo(std::initializer_list<int> answers);
   ScriptedUi& FallbackAnswer(int answer);
+  // Answers the questions no scripted answer is left for, in place of the fallback.
+  ScriptedUi& AnswerBy(std::function<int(const std::string& question)> answer);
   // Answers for the next file dialogs, in order; nullopt cancels.
   ScriptedUi& AnswerFileDialog(std::optional<std::string> path);
 
@@ -112,6 +118,9 @@ class ScriptedUi : public ui::Ui {
   std::map<int, std::function<void()>> unloadHandlers_;
   std::map<std::pair<int, std::string>, std::string> controlTexts_;
   std::function<void(const TalkRecord&)> talkHandler_;
+  std::function<void(int, int)> anyShown_;
+  std::function<void(int)> anyClosed_;
+  std::function<int(const std::string&)> answerBy_;
   std::deque<int> answers_;
   int fallback_ = 7;
   std::deque<std::optional<std::string>> fileAnswers_;

@@ -1,0 +1,123 @@
+// Ten game years of seeded random play from a new game, saved and loaded at
+// random moments, with the game's invariants checked after every game hour:
+// the work points given to works never exceed the studio's, no table passes
+// its capacity, the money is its start plus every amount paid in or out, and
+// the production slots hold no negative progress and, when free, no points.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "state/game_state.h"
+#include "support/scenario.h"
+#include "support/soak_player.h"
+#include "ui/forms.h"
+#include "ui/game_ops.h"
+
+namespace koratsu::testing {
+namespace {
+
+constexpr long long kYears = 10;
+constexpr long long kHours = kYears * 365 * 24;
+
+// Every amount given to AddKingaku since the game started.
+double paid = 0;
+void Pay(const Value& amount) { paid += amount.Num(); }
+
+template <class Table>
+void CountWithin(std::vector<std::string>& breaks, const char* name, const Value& count, const Table& table,
+                 long long spare = 0) {
+  const long long capacity = static_cast<long long>(table.Capacity()) - spare;
+  if (count.Num() < 0 || count.Num() > capacity)
+    breaks.push_back(std::string(name) + " is " + count.Str() + ", beyond " + std::to_string(capacity));
+}
+
+// What is wrong with the running game now; nothing when all holds.
+std::vector<std::string> InvariantBreaks(const GameState& g, double money) {
+  std::vector<std::string> breaks;
+  double allotted = 0;
+  for (int s = 0; s < 7; ++s) {
+    const Value& progress = g.SlotKanseido[s];
+    const Value& points = g.ProductionSlot[s].SigotoPoint;
+    allotted += points.Num();
+    if (progress < 0) breaks.push_back("slot " + std::to_string(s) + " has progress " + progress.Str());
+    if (!(progress > 0) && points != 0)
+      breaks.push_back("free slot " + std::to_string(s) + " holds " + points.Str() + " points");
+  }
+  if (allotted > g.SigotoPoint.Num())
+    breaks.push_back(std::to_string(allotted) + " work points given out of " + g.SigotoPoint.Str());
+  if (g.Kingaku.Num() != money)
+    breaks.push_back("the money is " + g.Kingaku.Str() + ", its payments make " + Value(money).Str());
+
+  CountWithin(breaks, "ComicCount", g.ComicCount, g.ComicEntry);
+  CountWithin(breaks, "ComicRankCount", g.ComicRankCount, g.ComicRanking);
+  CountWithin(breaks, "MangaCount", g.MangaCount, g.MangaWork);
+  CountWithin(breaks, "MangaListCount", g.MangaListCount, g.MangaListIndex);
+  CountWithin(breaks, "AsiCount", g.AsiCount, g.Assistant);
+  CountWithin(breaks, "AsiListCount", g.AsiListCount, g.AsiList);
+  CountWithin(breaks, "PollArtistCount", g.PollArtistCount, g.PollArtist, 1);
+  CountWithin(breaks, "AssetRankCount", g.AssetRankCount, g.AssetRankEntry);
+  CountWithin(breaks, "NovelCount", g.NovelCount, g.Novel);
+  CountWithin(breaks, "OtherMangaCount", g.OtherMangaCount, g.OtherManga);
+  CountWithin(breaks, "TiItemCount", g.TiItemCount, g.KnowledgeItem);
+  CountWithin(breaks, "CandidateCount", g.CandidateCount, g.SettingCandidate);
+  CountWithin(breaks, "MagazineCount", g.MagazineCount, g.Magazine);
+  CountWithin(breaks, "ResultLineCount", g.ResultLineCount, g.ResultLine);
+  CountWithin(breaks, "TalkLineCount", g.TalkLineCount, g.TalkLines);
+  CountWithin(breaks, "LevelUpLineCount", g.LevelUpLineCount, g.LevelUpLines);
+  CountWithin(breaks, "TutorialLineCount", g.TutorialLineCount, g.TutorialLines);
+  CountWithin(breaks, "TiListCount", g.TiListCount, g.TiList);
+  CountWithin(breaks, "FigureCount", g.FigureCount, g.Figure);
+  CountWithin(breaks, "RoomItemSpriteCount", g.RoomItemSpriteCount, g.RoomItem);
+  const long long volumeRows = static_cast<long long>(decltype(g.ComicsVolume)::kCapacity);
+  for (long long w = 0; w < g.MangaCount.Index() && w < volumeRows; ++w) {
+    const rec::MangaWork& work = g.MangaWork[w];
+    CountWithin(breaks, "Volumes", work.Volumes, g.ComicsVolume[w], 1);
+    CountWithin(breaks, "SerialEpisodes", work.SerialEpisodes, work.EpisodeVolume, 1);
+  }
+  return breaks;
+}
+
+class SoakTest : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(SoakTest, TenGameYearsOfRandomPlayKeepEveryInvariantAtEveryHour) {
+  const std::uint64_t seed = GetParam();
+  Scenario s({.seed = seed});
+  SoakPlayer player(s, {.seed = seed});
+  double start = 0;
+  std::vector<std::string> breaks;
+  SoakPlayer::Hooks hooks;
+  hooks.newGame = [&] {
+    start = s.g.Kingaku.Num();
+    paid = 0;
+  };
+  hooks.everyHour = [&] {
+    for (const std::string& b : InvariantBreaks(s.g, start + paid)) {
+      if (breaks.size() < 20)
+        breaks.push_back(b + " (game " + std::to_string(player.games) + ", hour " + std::to_string(player.hours) + ")");
+    }
+  };
+  ObserveAddKingaku(&Pay);
+  player.Play(kHours, hooks);
+  ObserveAddKingaku(nullptr);
+
+  EXPECT_EQ(breaks, std::vector<std::string>{});
+  EXPECT_EQ(player.Problems(), std::vector<std::string>{});
+  EXPECT_GT(player.saves, 0);
+  std::string unknown;
+  for (int form : s.windows.UnknownWindows())
+    if (unknown.find(form::Name(form)) == std::string::npos) unknown += " " + form::Name(form);
+  std::cout << "seed " << seed << ": " << player.hours << " game hours, " << player.events << " timer events, "
+            << player.games << " games, " << player.saves << " saves and loads, " << player.commands
+            << " commands; windows not played:" << unknown << "; ends:";
+  for (const auto& [end, count] : player.ends) std::cout << " " << end << " ×" << count;
+  std::cout << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SoakTest, ::testing::Values(1, 2, 3));
+
+}  // namespace
+}  // namespace koratsu::testing

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include "shell/windows/help_viewer.h"
 #include "shell/windows/info_panel.h"
 #include "shell/windows/main_window.h"
+#include "shell/windows/toolbar.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 
@@ -59,8 +61,8 @@ TEST_F(HelpViewerTest, TheHelpCommandShowsTheDocumentFromItsStart) {
   EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
 }
 
-// Every entry of the menus and every caption of the information panel
-// appears in the help as the game writes it.
+// Every entry of the menus, every toolbar button and every caption of the
+// information panel appears in the help as the game writes it.
 TEST_F(HelpViewerTest, TheHelpUsesTheGamesOwnWords) {
   main->MHelpGame_Click();
   ASSERT_NE(HelpViewer::Existing(), nullptr);
@@ -79,9 +81,26 @@ TEST_F(HelpViewerTest, TheHelpUsesTheGamesOwnWords) {
   auto* panel = platform::Forms().Load<Form4>(form::kInfoPanel);
   ASSERT_NE(panel, nullptr);
   for (QLabel* caption : panel->Captions) words << caption->text();
+  for (const ToolButton& button : ToolButtons()) words << QString::fromUtf8(button.tooltip);
 
   for (const QString& word : words) EXPECT_TRUE(help.contains(word)) << word.toStdString();
   EXPECT_FALSE(help.contains(QStringLiteral("想像力")));
+}
+
+TEST_F(HelpViewerTest, EveryLinkOfTheContentsHasItsSection) {
+  main->MHelpGame_Click();
+  ASSERT_NE(HelpViewer::Existing(), nullptr);
+  QFile file(HelpViewer::Existing()->Browser()->source().toLocalFile());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(file.readAll());
+  const QRegularExpression link(QStringLiteral("href=\"#([a-z]+)\""));
+  int links = 0;
+  for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
+    ++links;
+    const QString name = match.captured(1);
+    EXPECT_TRUE(html.contains(QStringLiteral("<a name=\"%1\">").arg(name))) << name.toStdString();
+  }
+  EXPECT_GT(links, 0);
 }
 
 TEST_F(HelpViewerTest, AMissingDocumentIsSaidInTheWindow) {

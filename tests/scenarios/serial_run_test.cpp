@@ -86,7 +86,10 @@ class SerialRunTest : public ::testing::Test {
       for (int k = 0; k < 3; ++k) PlanSetting(k, kSettingItems[k], 15);
       StartProduction(1, 2);
     });
-    ui.On(form::kSerialTitle, [] { ConfirmSerialTitle(kTitle); });
+    ui.On(form::kSerialTitle, [this] {
+      ui.AnswerYesNo({6});  // 星の島でいいですか。
+      ConfirmSerialTitle(kTitle);
+    });
     ui.On(form::kRequestReply, [] { AcceptRequest(); });  // 引き受ける
     g.RequestMagazine = kChokomaka;
     g.SerialMagazine = kChokomaka;

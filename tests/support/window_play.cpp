@@ -15,18 +15,28 @@
 #include "production/adaptation.h"
 #include "production/archive.h"
 #include "production/copying.h"
+#include "production/delivery.h"
 #include "production/naming.h"
+#include "production/next_episode.h"
 #include "production/point_buttons.h"
 #include "production/schedule.h"
+#include "production/serial_delivery.h"
+#include "production/serial_milestones.h"
 #include "production/settings_editor.h"
 #include "production/work_card.h"
 #include "production/working.h"
+#include "publishing/awards.h"
+#include "publishing/bring_in.h"
+#include "publishing/comics_release.h"
 #include "publishing/contest.h"
+#include "publishing/end_serial.h"
 #include "publishing/game_end.h"
 #include "publishing/magazine_texts.h"
+#include "publishing/media_offers.h"
 #include "publishing/notices.h"
 #include "publishing/novel_permission.h"
 #include "publishing/poll.h"
+#include "publishing/requests.h"
 #include "publishing/submission_lists.h"
 #include "shell/about.h"
 #include "shell/game_flow.h"
@@ -395,6 +405,133 @@ WindowPlay NewGame() {
   return play;
 }
 
+// A window whose two buttons change their captions with its mode: each
+// caption pressed acts as its button, Command1 or Command2.
+std::vector<WindowButton> TwoButtons(std::vector<std::pair<const char*, const char*>> captions, int firstWeight,
+                                     Play first, Play second) {
+  std::vector<WindowButton> buttons;
+  for (const auto& [one, two] : captions) {
+    buttons.push_back({one, firstWeight, first});
+    buttons.push_back({two, 1, second});
+  }
+  return buttons;
+}
+
+WindowPlay EndSerial() {
+  WindowPlay play;
+  play.traits = {.pauseClock = true, .resumeRequestOnClose = true};
+  play.load = [](WindowContext& c) { c.endableSerials = static_cast<int>(ListEndableSerials().size()); };
+  play.buttons = {{"決定", 1,
+                   [](WindowContext& c) {
+                     if (c.endableSerials == 0) return;  // disabled without a serial
+                     const int row = c.Choices().Row(form::kEndSerial, "serial", c.endableSerials);
+                     ui::Unload(form::kEndSerial);
+                     EndListedSerial(row);
+                   }},
+                  Closing(form::kEndSerial, "やめる", 3)};
+  play.closeButton = 1;
+  return play;
+}
+
+WindowPlay RequestReply() {
+  WindowPlay play;
+  play.traits.pauseClock = true;
+  play.buttons = TwoButtons({{"引き受ける", "引き受けない"}, {"終了させる", "やめる"}}, 3,
+                            [](WindowContext&) { AcceptRequest(); }, [](WindowContext&) { DeclineRequest(); });
+  return play;
+}
+
+// A delivery: a requested one-shot, or a serial's episode with the next
+// episode's points planned on its panel before 送る.
+WindowPlay Delivery() {
+  WindowPlay play;
+  play.traits.pauseClock = true;
+  play.load = [](WindowContext& c) {
+    OpenDelivery();
+    c.planningNextEpisode = false;
+    if (State().FormSlot[form::kDelivery].Mode == delivery_mode::kSerial)
+      c.planningNextEpisode = DeliverSerialEpisode().outcome == SerialDeliveryOutcome::NextEpisode;
+    else
+      DeliverRequestedOneShot();
+  };
+  auto hold = [](int repeat) {
+    return [repeat](WindowContext& c) {
+      if (!c.planningNextEpisode) return;
+      Hold(form::kDelivery, "ticks", c, PressNextEpisodePointButton, c.Choices().Row(form::kDelivery, "row", 3),
+           repeat, [] { return NextEpisodeTimerStep() >= 0; }, ReleaseNextEpisodePointButton);
+    };
+  };
+  play.buttons = {{"送る", 3,
+                   [](WindowContext& c) {
+                     if (c.planningNextEpisode) BookNextEpisode();
+                     ui::Unload(form::kDelivery);
+                     DeliverySent();
+                     CelebrateSerialMilestone();
+                   }},
+                  {"▲", 1, hold(kPointRepeatAdd)},
+                  {"▼", 1, hold(kPointRepeatTakeBack)}};
+  return play;
+}
+
+WindowPlay SerialTitle() {
+  WindowPlay play;
+  play.traits.pauseClock = true;
+  play.buttons = {{"決定", 1, [](WindowContext& c) { ConfirmSerialTitle(c.TitleToType()); }}};
+  return play;
+}
+
+WindowPlay BringIn() {
+  WindowPlay play;
+  play.traits = {.pauseClock = true, .resumeRequestOnClose = true};
+  play.load = [](WindowContext&) {
+    OpenBringIn();
+    SelectSubmissionMagazine(0);
+    SelectSubmissionWork(0);
+  };
+  play.buttons = {{"持込む", 4,
+                   [](WindowContext& c) {
+                     const GameState& g = State();
+                     SelectSubmissionMagazine(c.Choices().Row(form::kBringIn, "magazine", Rows(g.MagazineCount)));
+                     SelectSubmissionWork(c.Choices().Row(form::kBringIn, "work", Rows(g.MangaListCount)));
+                     BringInSelectedWork();
+                   }},
+                  Closing(form::kBringIn, "やめる")};
+  play.closeButton = 1;
+  return play;
+}
+
+// An offer to make an anime or a movie: the window is gone before the answer.
+WindowPlay MediaOffer() {
+  WindowPlay play;
+  play.traits.pauseClock = true;
+  play.load = [](WindowContext&) { MediaOfferWindowTexts(); };
+  play.buttons = TwoButtons({{"アニメ化する", "アニメ化しない"}, {"映画化する", "映画化しない"}}, 3,
+                            [](WindowContext&) {
+                              ui::Unload(form::kMediaOffer);
+                              AcceptMediaOffer();
+                            },
+                            [](WindowContext&) {
+                              ui::Unload(form::kMediaOffer);
+                              DeclineMediaOffer();
+                            });
+  play.close = [](WindowContext&) { State().ResumeRequest = 1; };
+  return play;
+}
+
+WindowPlay MerchOffer() {
+  WindowPlay play;
+  play.traits.pauseClock = true;
+  play.load = [](WindowContext&) { LoadMerchOffer(); };
+  // Command1 declines, Command2 accepts.
+  play.buttons = TwoButtons({{"商品化しない", "商品化する"}, {"契約しない", "契約する"}}, 1, Close(form::kMerchOffer),
+                            [](WindowContext&) {
+                              AcceptMerchOffer();
+                              if (ui::IsLoaded(form::kMerchOffer)) ui::Unload(form::kMerchOffer);
+                            });
+  for (std::size_t b = 1; b < play.buttons.size(); b += 2) play.buttons[b].weight = 3;
+  return play;
+}
+
 WindowPlay Working() {
   WindowPlay play;
   play.load = [](WindowContext&) { OpenWorking(); };
@@ -528,6 +665,18 @@ std::map<int, WindowPlay> MakeTable() {
   t[form::kReturnsNotice] = Notice(form::kReturnsNotice, "閉じる");
   t[form::kBigGain] = Notice(form::kBigGain, "閉じる");
   t[form::kPostingAnimation] = Envelope();
+  t[form::kTrophies] = Closes(form::kTrophies, paused, [](WindowContext&) { FillTrophyRoom(); });
+  t[form::kAward] = Notice(form::kAward, "受け取る", [](WindowContext&) { ReceiveAwardPrize(); });
+  t[form::kAward].traits.pauseClock = false;
+  t[form::kEndSerial] = EndSerial();
+  t[form::kRequestReply] = RequestReply();
+  t[form::kDelivery] = Delivery();
+  t[form::kSerialTitle] = SerialTitle();
+  t[form::kBringIn] = BringIn();
+  t[form::kMediaOffer] = MediaOffer();
+  t[form::kComicsRelease] = Notice(form::kComicsRelease, "閉じる", [](WindowContext&) { CloseComicsRelease(); });
+  t[form::kComicsRelease].close = [](WindowContext&) { State().ResumeRequest = 1; };
+  t[form::kMerchOffer] = MerchOffer();
   return t;
 }
 

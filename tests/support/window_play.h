@@ -49,6 +49,10 @@ struct WindowContext {
   double activityTop = 1200, activityLeft = 2400;
   // The envelope's place in its window.
   int envelopeLeft = 0;
+  // The rows of the end-serial window's list.
+  int endableSerials = 0;
+  // Whether the delivery window shows the next episode's points.
+  bool planningNextEpisode = false;
 
   Chooser& Choices() { return *chooser; }
   std::string TitleToType();

@@ -2,7 +2,8 @@
 // and a novel adapted without permission found out at a contest, the ending
 // through the fifth award and through the about box's tricks window, and the tutorial from its start
 // window to its end window. Each ends on the title screen, where further
-// timer events change nothing.
+// timer events change nothing. A late game over wins over serials, comics,
+// an anime and a movie running.
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,17 @@ TEST(GameEndScenario, ALateGameOverWinsOverTheRestOfItsHour) {
   ASSERT_TRUE(s.NewGame());
   ManyWorks(300, 50);
   for (int publisher = 0; publisher < 4; ++publisher) WinAward(publisher);
-  for (int magazine : {3, 9}) MakeSerial(AddWork(manga_state::kSerialRunning, 0, magazine), magazine, 120, 12, 400000);
+  std::vector<long long> serials;
+  for (int magazine : {3, 9}) {
+    serials.push_back(AddWork(manga_state::kSerialRunning, 0, magazine));
+    MakeSerial(serials.back(), magazine, 120, 12, 400000);
+  }
+  // An anime on the air and a movie in the cinemas.
+  s.g.MangaWork[serials[0]].AnimeState = 1;
+  s.g.MangaWork[serials[0]].AnimeStartDays = 2;
+  s.g.MangaWork[serials[1]].MovieOn = 1;
+  s.g.MangaWork[serials[1]].MovieStartDays = 0;
+  s.g.MangaWork[serials[1]].MovieDay = 3;
   for (int slot = 0; slot < 6; ++slot) BusySlot(slot, 10 + slot, 500, slot < 4 ? 5 : 0);
   // Worn out, at the hardest pace.
   s.g.Stamina = 0.5;

@@ -1,6 +1,7 @@
 // The two risky stories found out: a novel adapted without permission after
 // the publisher refused, drawn, named and posted, is found out at its
 // contest's noon; a copied manga brought to an editor is found out at once.
+// A novel adapted so and brought to an editor is found out at once too.
 // Either ends the game on the title screen. The play around them runs on a
 // seeded generator; the decisive draws are scripted.
 
@@ -88,6 +89,42 @@ class FoundOutScenario : public ::testing::Test {
     EXPECT_EQ(draws.Remaining(), 0u) << "draws left over";
   }
 
+  // A new manga adapted from the novel whose publisher refused it.
+  void StartUnlicensedNovel() {
+    ui.On(form::kNewMangaChoice, [] { ui::Show(form::kNovelChoice, ui::Modal); })
+        .On(form::kNovelChoice, [this] {
+          ui.AnswerYesNo({6});
+          ConfirmNovel(kNovel);
+        })
+        .OnCall(form::kMDIForm1, kNovelPermissionTalkCall, ChosenNovelPermissionTalk)
+        .On(form::kNovelRefused, MakeWithoutPermission);
+    ScriptedRandom adaptation;
+    // The novel window's, the talk's and the refusal window's discarded draws, then the placing.
+    adaptation.ExpectRnd(0.5).ExpectRnd(0.5).ExpectRnd(0.5);
+    ScriptPlacing(adaptation, g.Novel[kNovel].Popularity.Index());
+    Scripted(adaptation, [this] { shell::RunCommand(shell::Command::NewManga, screen); });
+    ASSERT_EQ(g.ProductionSlot[0].Source, 2);
+    EXPECT_EQ(g.SlotLabel[0], "漫画(許可なし小説)");
+    EXPECT_EQ(ui.ShownCount(form::kNovelRefused), 1);
+  }
+
+  // The finished work brought to 週刊ちょこまか's editor, whose review draws `review`.
+  void BringInReviewedBy(ScriptedRandom& review) {
+    ui.On(form::kBringIn, [&] {
+      random.script = &review;
+      OpenBringIn();
+      SelectSubmissionMagazine(kChokomaka);
+      SelectSubmissionWork(0);
+      ui.AnswerYesNo({6});
+      BringInSelectedWork();
+      random.script = nullptr;
+    });
+    player.sendButton = 1;
+    screen.calls.clear();
+    player.WorkUntilNamed();
+    EXPECT_EQ(review.Remaining(), 0u);
+  }
+
   // The end of a game as the player sees it: the game-over cause, and the
   // title screen with the clock stopped.
   void ExpectTitleScreenAfter(int cause) {
@@ -112,21 +149,7 @@ TEST_F(FoundOutScenario, AnUnlicensedNovelIsFoundOutAtItsContestNoon) {
   ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
   ASSERT_EQ(g.PublisherYukou[g.Novel[kNovel].Publisher], 0) << "the publisher does not know the player";
 
-  ui.On(form::kNewMangaChoice, [] { ui::Show(form::kNovelChoice, ui::Modal); })
-      .On(form::kNovelChoice, [this] {
-        ui.AnswerYesNo({6});
-        ConfirmNovel(kNovel);
-      })
-      .OnCall(form::kMDIForm1, kNovelPermissionTalkCall, ChosenNovelPermissionTalk)
-      .On(form::kNovelRefused, MakeWithoutPermission);
-  ScriptedRandom adaptation;
-  // The novel window's, the talk's and the refusal window's discarded draws, then the placing.
-  adaptation.ExpectRnd(0.5).ExpectRnd(0.5).ExpectRnd(0.5);
-  ScriptPlacing(adaptation, g.Novel[kNovel].Popularity.Index());
-  Scripted(adaptation, [this] { shell::RunCommand(shell::Command::NewManga, screen); });
-  ASSERT_EQ(g.ProductionSlot[0].Source, 2);
-  EXPECT_EQ(g.SlotLabel[0], "漫画(許可なし小説)");
-  EXPECT_EQ(ui.ShownCount(form::kNovelRefused), 1);
+  StartUnlicensedNovel();
 
   // Drawn, named and posted; then the noons pass.
   player.sendButton = 0;
@@ -174,19 +197,7 @@ TEST_F(FoundOutScenario, ACopyBroughtToAnEditorIsFoundOutAtOnce) {
   // Finished and named, the copy goes straight to an editor; his review is scripted.
   ScriptedRandom review;
   review.ExpectRnd(0.5).Expect(3, 0);
-  ui.On(form::kBringIn, [&] {
-    random.script = &review;
-    OpenBringIn();
-    SelectSubmissionMagazine(kChokomaka);
-    SelectSubmissionWork(0);
-    ui.AnswerYesNo({6});
-    BringInSelectedWork();
-    random.script = nullptr;
-  });
-  player.sendButton = 1;
-  screen.calls.clear();
-  player.WorkUntilNamed();
-  EXPECT_EQ(review.Remaining(), 0u);
+  BringInReviewedBy(review);
 
   ExpectTitleScreenAfter(0);
   EXPECT_EQ(g.ResumeRequest, 0) << "the bring-in does not raise it after the game ended";
@@ -199,6 +210,26 @@ TEST_F(FoundOutScenario, ACopyBroughtToAnEditorIsFoundOutAtOnce) {
   EXPECT_EQ(talk.lines, (std::vector<std::string>{"あぁ！！これは、もしかして盗作していますか・・・？",
                                                   "ん・・・そうですか、そういうことをする人だったのですね・・・"}));
   EXPECT_EQ(ui.Talks()[ui.Talks().size() - 2].lines.back(), "「借りた物語」・・・・・・・・・・・・");
+}
+
+TEST_F(FoundOutScenario, AnUnlicensedNovelBroughtToAnEditorIsFoundOutAtOnce) {
+  ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
+  StartUnlicensedNovel();
+
+  // The editor finds no copy, then the novel.
+  ScriptedRandom review;
+  review.ExpectRnd(0.5).Expect(3, 1).Expect(3, 0);
+  BringInReviewedBy(review);
+
+  ExpectTitleScreenAfter(1);
+  EXPECT_EQ(g.ResumeRequest, 0) << "the bring-in does not raise it after the game ended";
+  EXPECT_EQ(g.MangaWork[0].Source, 2);
+  ASSERT_FALSE(ui.Talks().empty());
+  const TalkRecord& talk = ui.Talks().back();
+  EXPECT_EQ(talk.caption, "出版社の人");
+  EXPECT_EQ(talk.lines, (std::vector<std::string>{"ふむふむなるほど、小説が原作ですか・・・・・・・・",
+                                                  "ん！・・・この小説もしかして許可とっていませんね！",
+                                                  "著作権の問題などで、これは大問題ですよ・・・"}));
 }
 
 }  // namespace

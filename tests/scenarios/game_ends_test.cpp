@@ -1,8 +1,9 @@
 // Whole games to their ends, played through every window's rules: a copy
 // and a novel adapted without permission found out at a contest, the ending
-// through the about box's tricks window, and the tutorial from its start
+// through the fifth award and through the about box's tricks window, and the tutorial from its start
 // window to its end window. Each ends on the title screen, where further
-// timer events change nothing.
+// timer events change nothing. A late game over wins over serials, comics,
+// an anime and a movie running.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "production/work_record.h"
+#include "publishing/awards.h"
 #include "publishing/game_end.h"
 #include "shell/game_flow.h"
 #include "state/game_state.h"
@@ -105,7 +107,17 @@ TEST(GameEndScenario, ALateGameOverWinsOverTheRestOfItsHour) {
   ASSERT_TRUE(s.NewGame());
   ManyWorks(300, 50);
   for (int publisher = 0; publisher < 4; ++publisher) WinAward(publisher);
-  for (int magazine : {3, 9}) MakeSerial(AddWork(manga_state::kSerialRunning, 0, magazine), magazine, 120, 12, 400000);
+  std::vector<long long> serials;
+  for (int magazine : {3, 9}) {
+    serials.push_back(AddWork(manga_state::kSerialRunning, 0, magazine));
+    MakeSerial(serials.back(), magazine, 120, 12, 400000);
+  }
+  // An anime on the air and a movie in the cinemas.
+  s.g.MangaWork[serials[0]].AnimeState = 1;
+  s.g.MangaWork[serials[0]].AnimeStartDays = 2;
+  s.g.MangaWork[serials[1]].MovieOn = 1;
+  s.g.MangaWork[serials[1]].MovieStartDays = 0;
+  s.g.MangaWork[serials[1]].MovieDay = 3;
   for (int slot = 0; slot < 6; ++slot) BusySlot(slot, 10 + slot, 500, slot < 4 ? 5 : 0);
   // Worn out, at the hardest pace.
   s.g.Stamina = 0.5;
@@ -129,6 +141,39 @@ TEST(GameEndScenario, ALateGameOverWinsOverTheRestOfItsHour) {
   EXPECT_EQ(std::memcmp(&before->ComicEntry, &s.g.ComicEntry, sizeof s.g.ComicEntry), 0);
   EXPECT_EQ(std::memcmp(&before->SlotKanseido, &s.g.SlotKanseido, sizeof s.g.SlotKanseido), 0);
   EXPECT_EQ(s.g.Kingaku, before->Kingaku);
+  ExpectTitleScreen(s);
+}
+
+TEST(GameEndScenario, TheFifthAwardEndsTheGameAndShowsFiveTrophies) {
+  Scenario s;
+  ASSERT_TRUE(s.NewGame());
+  for (int publisher : {0, 2, 3, 4}) WinAward(publisher);
+  const long long serial = AddWork(manga_state::kSerialRunning, 0, kChokomaka, "海の旅");
+  MakeSerial(serial, kChokomaka, 40, 4, 400000);
+  std::vector<TrophyPanel> room;
+  bool activeInRoom = true;
+  s.ui.On(form::kTrophies, [&] {
+    activeInRoom = s.g.GameActive == 1;
+    s.windows.Load(form::kTrophies);
+    const auto panels = FillTrophyRoom();
+    room.assign(panels.begin(), panels.end());
+    s.windows.Press(form::kTrophies, "閉じる");
+  });
+  s.ui.Clear();
+  // The fifth publisher's ceremony, as an hour's sales call it.
+  MangaAwardCeremony(static_cast<int>(s.g.Magazine[kChokomaka].Publisher.Index()) - 1, serial);
+
+  std::vector<std::string> sequence;
+  for (const UiEvent& e : s.ui.Events()) {
+    if (e.kind == UiEvent::Talk) sequence.push_back(e.text);
+    if (e.kind == UiEvent::Show) sequence.push_back(form::Name(e.form));
+  }
+  EXPECT_EQ(sequence, (std::vector<std::string>{"担当 報告", "出版社 社長", "Form13", "出版社 社長", "司会の人",
+                                                "担当 報告", "神の声", "Form17", "Form12"}));
+  EXPECT_FALSE(activeInRoom) << "the trophy room comes after the ending";
+  ASSERT_EQ(room.size(), 5u);
+  for (const TrophyPanel& panel : room) EXPECT_TRUE(panel.won) << panel.publisher;
+  EXPECT_FALSE(s.ui.ClockRunning());
   ExpectTitleScreen(s);
 }
 

@@ -1,6 +1,7 @@
 #include "support/soak_player.h"
 
 #include <filesystem>
+#include <random>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -153,7 +154,11 @@ void SoakPlayer::TakeCare() {
 void SoakPlayer::SaveAndLoad() {
   namespace fs = std::filesystem;
   const fs::path folder = options_.folder.empty() ? fs::temp_directory_path() : fs::path(options_.folder);
-  const std::string path = (folder / ("koratsu_soak_" + std::to_string(options_.seed) + ".krt")).string();
+  // A name of this run's own: two runs of one seed at once (two test
+  // processes) must not write over each other's file.
+  static const unsigned run = std::random_device{}();
+  const std::string path =
+      (folder / ("koratsu_soak_" + std::to_string(options_.seed) + "_" + std::to_string(run) + ".krt")).string();
   s_.ui.AnswerFileDialog(path);
   s_.Run(Command::SaveGame);
   ++saves;

@@ -159,6 +159,8 @@ QImage Fire() {
 
 const bool fire = Register(form::kAccident, "Image1(0)", Fire);
 const bool ink = Register(form::kAccident, "Image1(1)", Ink);
+// The window as designed, before its mode picks a scene: the ink.
+const bool design = Register(form::kAccident, "Picture2", Ink);
 
 }  // namespace
 

@@ -173,6 +173,8 @@ bool RegisterAll() {
   using Draw = QImage (*)();
   const Draw pictures[] = {GameSoftware, Snack, Cards, Figure, BankCard};
   for (int i = 0; i < 5; ++i) Register(form::kMerchOffer, "Image1(" + std::to_string(i) + ")", pictures[i]);
+  // The window as designed, before its kind picks a product: the first.
+  Register(form::kMerchOffer, "Picture2", pictures[0]);
   return true;
 }
 

@@ -172,6 +172,8 @@ const bool thirtieth = Register(form::kSerialMilestone, "Image2(0)", Thirtieth);
 const bool tenth = Register(form::kSerialMilestone, "Image2(1)", Tenth);
 const bool fiftieth = Register(form::kSerialMilestone, "Image2(2)", Fiftieth);
 const bool hundredth = Register(form::kSerialMilestone, "Image2(3)", Hundredth);
+// The window as designed, before its opener picks a count: the tenth.
+const bool design = Register(form::kSerialMilestone, "Image1", Tenth);
 
 }  // namespace
 

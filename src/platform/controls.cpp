@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
 namespace koratsu::platform {
@@ -97,6 +98,13 @@ void MakeDropDown(QComboBox* box) {
 void RefuseTyping(QWidget* control) {
   control->setAttribute(Qt::WA_InputMethodEnabled, false);
   control->installEventFilter(new KeyRefusal(control));
+}
+
+void DefaultButton(QPushButton* defaultButton, std::initializer_list<QPushButton*> others) {
+  // An auto-default button becomes the default while it has the focus.
+  defaultButton->setDefault(true);
+  defaultButton->setAutoDefault(true);
+  for (QPushButton* button : others) button->setAutoDefault(true);
 }
 
 double BarWidth(double value, double cap, double full) { return BarWidth(value, cap, full, full); }

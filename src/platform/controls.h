@@ -3,7 +3,10 @@
 // get the focus and take no typing, texts that take no typing, and bars
 // whose width stands for a value against its cap.
 
+#include <initializer_list>
+
 class QComboBox;
+class QPushButton;
 class QWidget;
 
 namespace koratsu::platform {
@@ -13,6 +16,11 @@ namespace koratsu::platform {
 // and a key pressed on the box or in the open list beeps and changes nothing
 // (the choice is made with the mouse, in the open list; Esc closes it).
 void MakeDropDown(QComboBox* box);
+
+// A window's default button among its other buttons: Enter presses the
+// button that has the focus, and `defaultButton` when the focus is on
+// anything else (a text box, a list).
+void DefaultButton(QPushButton* defaultButton, std::initializer_list<QPushButton*> others);
 
 // A control that takes no typing: every key but Tab beeps and changes
 // nothing, and a typed-in composition is dropped.

@@ -56,6 +56,10 @@ const std::vector<Picture>& Pictures() {
       {form::kMerchOffer, "Image1(2)", {64, 64}},
       {form::kMerchOffer, "Image1(3)", {64, 64}},
       {form::kMerchOffer, "Image1(4)", {64, 64}},
+      // Design pictures a window shows until its mode or opener replaces them.
+      {form::kAccident, "Picture2", {96, 72}},
+      {form::kSerialMilestone, "Image1", {96, 72}},
+      {form::kMerchOffer, "Picture2", {64, 64}},
       {form::kAward, "Picture1", {96, 96}},
       {form::kAward, "Picture2", {96, 96}},
       {form::kTrophies, "Picture2(5)", {48, 64}},

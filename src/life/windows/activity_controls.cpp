@@ -46,10 +46,9 @@ void StartAndCancelButtons(QWidget* dialog, const char* start, int top, QPushBut
                            QPushButton*& cancelButton) {
   startButton = new QPushButton(QString::fromUtf8(start), dialog);
   platform::Place(startButton, 2760, top, 1200, 390);
-  startButton->setDefault(true);
   cancelButton = new QPushButton(QStringLiteral("やめる"), dialog);
   platform::Place(cancelButton, 4080, top, 1200, 390);
-  cancelButton->setAutoDefault(false);
+  platform::DefaultButton(startButton, {cancelButton});
 }
 
 void DateClock::Build(QWidget* parent, int left, int top) {

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 
 #include "life/activity_windows.h"
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
@@ -106,9 +107,7 @@ Form15::Form15() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
   platform::Place(Command2, kEditorLeft, kLowerTop + 1095, 1035, 360);
   Command1 = new QPushButton(QStringLiteral("キャンセル"), this);
   platform::Place(Command1, kEditorLeft + 1125, kLowerTop + 1095, 1035, 360);
-  Command2->setDefault(true);
-  Command1->setAutoDefault(false);
-  Command3->setAutoDefault(false);
+  platform::DefaultButton(Command2, {Command1, Command3});
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -123,9 +123,7 @@ Form5::Form5() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) 
   platform::Place(Command1, 3960, 4110, 1200, 390);
   Command2 = new QPushButton(QStringLiteral("やめる"), this);
   platform::Place(Command2, 5280, 4110, 1200, 390);
-  Command1->setDefault(true);
-  Command2->setAutoDefault(false);
-  Command3->setAutoDefault(false);
+  platform::DefaultButton(Command1, {Command2, Command3});
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });

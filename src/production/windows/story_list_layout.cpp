@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 
@@ -60,9 +61,7 @@ StoryListLayout MakeStoryListLayout(QWidget* window, const QString& heading,
                   kButtonHeight);
   layout.cancel = new QPushButton(QStringLiteral("やめる"), window);
   platform::Place(layout.cancel, kClientWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
-  // Enter presses the button that has the focus, 決定 from anywhere else.
-  layout.confirm->setDefault(true);
-  layout.cancel->setAutoDefault(true);
+  platform::DefaultButton(layout.confirm, {layout.cancel});
   return layout;
 }
 

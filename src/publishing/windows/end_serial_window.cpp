@@ -1,5 +1,6 @@
 #include "publishing/windows/end_serial_window.h"
 
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/qt_strings.h"
 #include "platform/twips.h"
@@ -37,8 +38,7 @@ Form14::Form14() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
                   kButtonHeight);
   Command2 = new QPushButton(QStringLiteral("やめる"), this);
   platform::Place(Command2, kClientWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
-  Command1->setDefault(true);
-  Command2->setAutoDefault(false);
+  platform::DefaultButton(Command1, {Command2});
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

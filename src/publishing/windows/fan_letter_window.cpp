@@ -1,6 +1,7 @@
 #include "publishing/windows/fan_letter_window.h"
 
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/panels.h"
 #include "platform/pictures.h"
@@ -36,11 +37,9 @@ Form64::Form64() : Form({.pauseClock = true}) {
 
   Command1 = new QPushButton(QStringLiteral("ﾌｧﾝﾚﾀｰを読む"), this);
   platform::Place(Command1, 1920, 2070, 1560, 390);
-  Command1->setDefault(true);
   Command2 = new QPushButton(QStringLiteral("閉じる"), this);
   platform::Place(Command2, 3600, 2070, 1080, 390);
-  // Enter presses the button that has the focus.
-  Command2->setAutoDefault(true);
+  platform::DefaultButton(Command1, {Command2});
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

@@ -1,5 +1,6 @@
 #include "shell/windows/new_game_window.h"
 
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
@@ -33,10 +34,9 @@ Form3::Form3() : Form({.pauseClock = true}) {
 
   Command1 = new QPushButton(QStringLiteral("決定"), this);
   platform::Place(Command1, 2520, 1800, 1200, 390);
-  Command1->setDefault(true);
   Command2 = new QPushButton(QStringLiteral("やめる"), this);
   platform::Place(Command2, 3840, 1800, 1200, 390);
-  Command2->setAutoDefault(false);
+  platform::DefaultButton(Command1, {Command2});
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

@@ -1,9 +1,16 @@
 // The hourly drift of the asset ranking and the sales of the comics table.
 
 #include "clock/phases.h"
+#include "publishing/market.h"
+#include "state/game_state.h"
+#include "ui/forms.h"
 
 namespace koratsu {
 
-void AssetDriftAndComicsTable() {}
+void AssetDriftAndComicsTable() {
+  DriftAssetRanking();
+  SellComicsTable();
+  State().FormSlot[form::kComicsRanking].Redraw = 1;
+}
 
 }  // namespace koratsu

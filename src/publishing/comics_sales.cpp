@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -68,69 +67,126 @@ void CountMovieAudience(long long w) {
   g.FormSlot[form::kArchive].Redraw = 1;
 }
 
-void AnnounceReprint(long long w, long long v, const Reprint& reprint) {
-  AddTalkLine(Join("  「", State().MangaWork[w].Title, "」の第", v + 1, reprint.text));
-  ui::ShowTalk("担当 報告");
-}
+// One work's hour of sales. The work's totals and the money it earns are
+// kept here and written back whenever a window is about to open (its
+// timers may read them) and at the end.
+class WorkHour {
+ public:
+  explicit WorkHour(long long w)
+      : g_(State()),
+        work_(g_.MangaWork[w]),
+        w_(w),
+        hyouka_(work_.Hyouka.Num()),
+        cap_(HourCap(work_)),
+        asleep_(g_.LifeStatus == kAsleep),
+        awardSales_(work_.AwardSales.Num()),
+        totalSold_(work_.TotalSold.Num()),
+        royalty_(work_.Royalty.Num()),
+        volumes_(g_.ComicsVolume[w].begin()) {}
 
-void AnnounceMillion(long long w, long long v) {
-  GameState& g = State();
-  g.MillionRecord[0] = w;
-  g.MillionRecord[1] = v;
-  g.FormSlot[form::kComicsMilestone].Param = 0;
-  ui::Show(form::kComicsMilestone, ui::Modal);
-}
+  // Volume v's hour, v below the work's 501 volumes. A volume that no
+  // longer sells adds its stock to `unsold`. True when a window opened.
+  bool Sell(long long v, double& unsold);
+  // Writes the totals back and asks the windows that show them to redraw.
+  void WriteBack();
 
-// One volume's hour. Adds the stock of a volume that no longer sells to
-// `unsold`.
-void SellVolume(long long w, long long v, double& unsold) {
-  GameState& g = State();
-  rec::MangaWork& work = g.MangaWork[w];
-  rec::ComicsVolume& volume = g.ComicsVolume[w][v];
+ private:
+  void ReprintVolume(long long v, rec::ComicsVolume& volume, double rate);
+  void AnnounceMillion(long long v);
+  // True when the ceremony was held.
+  bool DrawAward();
+
+  GameState& g_;
+  rec::MangaWork& work_;
+  long long w_;
+  double hyouka_, cap_;
+  bool asleep_;
+  double awardSales_, totalSold_, royalty_;
+  double earned_ = 0;
+  bool pending_ = false;
+  rec::ComicsVolume* volumes_;  // the work's row of volumes, walked unchecked
+};
+
+bool WorkHour::Sell(long long v, double& unsold) {
+  rec::ComicsVolume& volume = volumes_[v];
   const double rate = volume.SalesRate.Num();
+  bool opened = false;
   double sold;
   if (rate > 0) {
-    sold = Int(rate * rate / 20 + rate * work.Hyouka.Num() / 20 + 11 * RndInt(10));
-    const double next = rate - Int(rate / 100) - 1;
+    sold = Int(rate * rate / 20 + rate * hyouka_ / 20 + 11 * RndInt(10));
+    // Below 100 the hundredth is 0 without a division.
+    const double next = rate - (rate < 100 ? 0 : Int(rate / 100)) - 1;
     volume.SalesRate = next;
-    const double cap = HourCap(work);
-    while (sold >= cap) sold = Int(sold / 2);
+    while (sold >= cap_) sold = Int(sold / 2);
     if (volume.Printed == 0 && next > 0) {
-      const Reprint reprint = ReprintFor(next);
-      g.PlayerPopularity = g.PlayerPopularity.Num() + kReprintPopularity;
-      volume.Printed = reprint.copies;
-      AnnounceReprint(w, v, reprint);
+      ReprintVolume(v, volume, next);
+      opened = true;
     }
   } else {
     sold = 2 * RndInt(2);
     unsold += volume.Printed.Num();
   }
-  if (g.LifeStatus == kAsleep) sold = Int(sold / 2);
+  if (asleep_) sold = Int(sold / 2);
   const double stock = volume.Printed.Num();
   if (sold > stock) sold = stock;
 
-  volume.Sold = volume.Sold.Num() + sold;
-  work.AwardSales = work.AwardSales.Num() + sold;
-  work.TotalSold = work.TotalSold.Num() + sold;
-  const double royalty = RoyaltyFor(sold, volume.Price);
-  work.Royalty = work.Royalty.Num() + royalty;
-  AddKingaku(royalty);
+  const double copies = volume.Sold.Num() + sold;
+  volume.Sold = copies;
   volume.Printed = stock - sold;
+  awardSales_ += sold;
+  totalSold_ += sold;
+  const double royalty = RoyaltyFor(sold, volume.Price);
+  royalty_ += royalty;
+  earned_ += royalty;
+  pending_ = true;
 
-  if (volume.Sold >= kMillion && volume.MillionFlag == 0) {
+  if (copies >= kMillion && volume.MillionFlag == 0) {
     volume.MillionFlag = 1;
-    AnnounceMillion(w, v);
+    AnnounceMillion(v);
+    opened = true;
   }
   // Drawn for every volume, whatever the sales.
-  if (RndInt(kAwardOdds) == 0) {
-    const Value publisher = g.Magazine[work.Magazine].Publisher - 1;
-    // A work of no known publisher has no award to win.
-    const bool known = publisher >= 0 && publisher < kPublishers;
-    if (known && g.Publisher[publisher].AwardDone == 0 && work.AwardSales >= kAwardSales)
-      Ceremony()(static_cast<int>(publisher.Index()), w);
-  }
-  g.FormSlot[form::kArchive].Redraw = 1;
-  g.FormSlot[form::kComicsRanking].Redraw = 1;
+  if (RndInt(kAwardOdds) == 0 && DrawAward()) opened = true;
+  return opened;
+}
+
+void WorkHour::WriteBack() {
+  if (!pending_) return;
+  work_.AwardSales = awardSales_;
+  work_.TotalSold = totalSold_;
+  work_.Royalty = royalty_;
+  AddKingaku(earned_);
+  earned_ = 0;
+  pending_ = false;
+  g_.FormSlot[form::kArchive].Redraw = 1;
+  g_.FormSlot[form::kComicsRanking].Redraw = 1;
+}
+
+void WorkHour::ReprintVolume(long long v, rec::ComicsVolume& volume, double rate) {
+  const Reprint reprint = ReprintFor(rate);
+  g_.PlayerPopularity = g_.PlayerPopularity.Num() + kReprintPopularity;
+  volume.Printed = reprint.copies;
+  WriteBack();
+  AddTalkLine(Join("  「", work_.Title, "」の第", v + 1, reprint.text));
+  ui::ShowTalk("担当 報告");
+}
+
+void WorkHour::AnnounceMillion(long long v) {
+  WriteBack();
+  g_.MillionRecord[0] = w_;
+  g_.MillionRecord[1] = v;
+  g_.FormSlot[form::kComicsMilestone].Param = 0;
+  ui::Show(form::kComicsMilestone, ui::Modal);
+}
+
+bool WorkHour::DrawAward() {
+  const Value publisher = g_.Magazine[work_.Magazine].Publisher - 1;
+  // A work of no known publisher has no award to win.
+  const bool known = publisher >= 0 && publisher < kPublishers;
+  if (!known || g_.Publisher[publisher].AwardDone != 0 || awardSales_ < kAwardSales) return false;
+  WriteBack();
+  Ceremony()(static_cast<int>(publisher.Index()), w_);
+  return true;
 }
 
 // Once per pile-up: armed again when the pile has fallen to 30,000.
@@ -154,17 +210,14 @@ AwardCeremony SetAwardCeremony(AwardCeremony ceremony) {
 }
 
 double RoyaltyFor(double copies, const Money& price) {
-  // Whole copies times the price in ten-thousandths of a yen, in integers:
-  // a tenth of 399 yen is not exact in a double.
-  constexpr double kExactCopies = 1e9;
-  constexpr long long kExactPrice = 1000000000;
-  if (copies == std::floor(copies) && std::fabs(copies) < kExactCopies && std::llabs(price.Scaled()) < kExactPrice) {
-    const long long scaled = static_cast<long long>(copies) * price.Scaled();
-    constexpr long long kTenthOfScale = 100000;
-    long long whole = scaled / kTenthOfScale;
-    if (scaled % kTenthOfScale != 0 && scaled < 0) whole -= 1;
-    return static_cast<double>(whole);
-  }
+  // Copies times the price in ten-thousandths of a yen is held exactly below
+  // 2^53, and its whole part divided by 100,000 in integers is Int of the
+  // royalty. A tenth of 399 yen, taken first, would not be exact.
+  constexpr double kExactWhole = 9007199254740992.0;
+  constexpr long long kTenthOfScale = 100000;
+  const double tenThousandths = copies * static_cast<double>(price.Scaled());
+  if (tenThousandths >= 0 && tenThousandths < kExactWhole)
+    return static_cast<double>(static_cast<long long>(tenThousandths) / kTenthOfScale);
   return Int(copies * price.Num() / 10);
 }
 
@@ -175,10 +228,10 @@ void SellComics() {
     CountMovieAudience(w);
     double unsold = 0;
     const long long volumes = std::min(g.MangaWork[w].Volumes.Index(), kVolumeCapacity);
-    for (long long v = 0; v < volumes; ++v) {
-      SellVolume(w, v, unsold);
-      if (GameEnded()) return;
-    }
+    WorkHour hour(w);
+    for (long long v = 0; v < volumes; ++v)
+      if (hour.Sell(v, unsold) && GameEnded()) return;
+    hour.WriteBack();
     WarnOfReturns(w, unsold);
   }
 }

@@ -8,14 +8,11 @@
 namespace koratsu {
 
 namespace {
-SeededRandom& BuiltIn() {
-  static SeededRandom source;
-  return source;
-}
+// Ready before any other start-up code can draw.
+constinit SeededRandom builtIn;
+SeededRandom& BuiltIn() { return builtIn; }
 RandomSource* installed = nullptr;
 }  // namespace
-
-void SeededRandom::Seed(std::uint64_t seed) { state_ = seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull; }
 
 double SeededRandom::Next(long) {
   // splitmix64: well spread, one multiply-xorshift chain per draw.
@@ -33,8 +30,12 @@ void SetRandomSource(RandomSource* source) { installed = source; }
 double Rnd() { return CurrentRandomSource().Next(0); }
 
 long RndInt(long n) {
-  double r = CurrentRandomSource().Next(n);
-  return static_cast<long>(std::floor(r * static_cast<double>(n)));
+  // The built-in generator is called directly: the hourly sales draw twice
+  // for every comics volume of the game.
+  const double r = installed ? installed->Next(n) : BuiltIn().SeededRandom::Next(n);
+  const double x = r * static_cast<double>(n);
+  // A draw over a positive range is never negative, and there truncation is Int.
+  return x >= 0 ? static_cast<long>(x) : static_cast<long>(std::floor(x));
 }
 
 long RndIntSingle(long n, double factor) {

@@ -22,11 +22,12 @@ class RandomSource {
 // A small, fast generator with a reproducible sequence per seed.
 class SeededRandom : public RandomSource {
  public:
-  explicit SeededRandom(std::uint64_t seed = 1) { Seed(seed); }
+  constexpr explicit SeededRandom(std::uint64_t seed = 1) : state_(Start(seed)) {}
   double Next(long range) override;
-  void Seed(std::uint64_t seed) override;
+  void Seed(std::uint64_t seed) override { state_ = Start(seed); }
 
  private:
+  static constexpr std::uint64_t Start(std::uint64_t seed) { return seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull; }
   std::uint64_t state_ = 0;
 };
 

@@ -8,9 +8,9 @@ namespace koratsu {
 namespace {
 
 // The list's columns, in pixels.
-constexpr int kNameLeft = 40, kNameWidth = 104;
-constexpr int kAssetsLeft = 146, kAssetsWidth = 112;
-constexpr int kJobLeft = 264, kJobWidth = 92;
+constexpr int kNameLeft = 39, kNameWidth = 98;
+constexpr int kAssetsLeft = 137, kAssetsWidth = 116;
+constexpr int kJobLeft = 259, kJobWidth = 94;
 
 }  // namespace
 
@@ -20,7 +20,7 @@ Form61::Form61()
   AddColumn(Label5, kAssetsLeft, kAssetsWidth, Qt::AlignRight);
   AddColumn(Label6, kJobLeft, kJobWidth);
   ColumnLine(0, kNameLeft - 3);
-  ColumnLine(1, kAssetsLeft - 1);
+  ColumnLine(1, kAssetsLeft);
   ColumnLine(2, kJobLeft - 3);
 }
 

@@ -8,10 +8,10 @@ namespace koratsu {
 namespace {
 
 // The list's columns, in pixels.
-constexpr int kTitleLeft = 40, kTitleWidth = 130;
-constexpr int kVolumesLeft = 172, kVolumesWidth = 50;
-constexpr int kCopiesLeft = 224, kCopiesWidth = 80;
-constexpr int kAuthorLeft = 312, kAuthorWidth = 60;
+constexpr int kTitleLeft = 39, kTitleWidth = 115;
+constexpr int kVolumesLeft = 154, kVolumesWidth = 46;
+constexpr int kCopiesLeft = 202, kCopiesWidth = 84;
+constexpr int kAuthorLeft = 292, kAuthorWidth = 74;
 
 }  // namespace
 
@@ -23,8 +23,8 @@ Form60::Form60()
   AddColumn(Label5, kCopiesLeft, kCopiesWidth, Qt::AlignRight);
   AddColumn(Label6, kAuthorLeft, kAuthorWidth);
   ColumnLine(0, kTitleLeft - 3);
-  ColumnLine(1, kCopiesLeft + kCopiesWidth + 3);
-  ColumnLine(2, kVolumesLeft + kVolumesWidth);
+  ColumnLine(1, kCopiesLeft - 1);
+  ColumnLine(2, kAuthorLeft - 3);
 }
 
 void Form60::Redraw() {

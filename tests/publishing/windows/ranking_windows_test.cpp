@@ -5,11 +5,13 @@
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/colors.h"
 #include "platform/twips.h"
+#include "publishing/comics.h"
 #include "publishing/windows/asset_ranking_window.h"
 #include "publishing/windows/comics_ranking_window.h"
 #include "qtsupport/screenshot.h"
@@ -175,6 +177,44 @@ TEST_F(RankingWindowsTest, BothKeepTheirWidthNeverGetLowerThan1301TwipsAndScroll
     }
     ui::Unload(c.form);
   }
+}
+
+// Not a test: a started game with a ranking open beside the room, for the
+// documentation: the player's serial among the rivals' comics
+// (comics-ranking), or his money among the rich (asset-ranking).
+TEST_F(RankingWindowsTest, TakesPicturesOnRequest) {
+  const testing::Screenshot shot({"comics-ranking", "asset-ranking"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "漫画家");
+  int form = form::kAssetRanking;
+  if (shot.Is("comics-ranking")) {
+    form = form::kComicsRanking;
+    // The serial's fourth volume is out, and it sells among the best.
+    std::vector<double> copies;
+    for (long long r = 0; r < g().ComicCount.Index(); ++r) copies.push_back(g().ComicEntry[r].Copies.Num());
+    std::sort(copies.rbegin(), copies.rend());
+    rec::MangaWork& work = g().MangaWork[0];
+    work.Title = "月夜の猫";
+    work.Volumes = 4;
+    work.TotalSold = copies.size() > 2 ? copies[2] + 12345 : 1234567;
+    const long long row = AddComicRow(work.Title, "漫画家", 0, work.Volumes, 0, work.TotalSold);
+    g().ComicEntry[row].MangaIndex = 0;
+    g().MangaCount = 1;
+  } else {
+    // Years of royalties: among the first ten.
+    g().Kingaku = 1150000000;
+    g().AssetRankEntry[0].Value = g().Kingaku;
+  }
+  ui::Show(form, ui::Modeless);
+  auto* window = platform::Forms().Find<RankingList>(form);
+  ASSERT_NE(window, nullptr);
+  window->Timer1_Timer();
+  ProcessEvents(200);
+  QMdiSubWindow* frame = window->SubWindow();
+  frame->resize(frame->width(), 212);  // above the panel's caption
+  frame->move(frame->mdiArea()->viewport()->width() - frame->width(), 0);
+  ProcessEvents(100);
+  shot.Take(main);
 }
 
 }  // namespace

@@ -71,6 +71,14 @@ TEST_F(MarketHoursTest, TheTablesOfTheHourComeBeforeItsSales) {
   EXPECT_EQ(g.ComicEntry[0].Copies, sold);
   EXPECT_EQ(g.AssetRankEntry[0].Value, 10000 + royalties);
   EXPECT_EQ(g.FormSlot[form::kComicsRanking].Redraw, 1);
+
+  // Both rankings follow the drift of the hour, money or no money.
+  g.MangaCount = 0;
+  g.FormSlot[form::kComicsRanking].Redraw = 0;
+  g.FormSlot[form::kAssetRanking].Redraw = 0;
+  RunHour();
+  EXPECT_EQ(g.FormSlot[form::kComicsRanking].Redraw, 1);
+  EXPECT_EQ(g.FormSlot[form::kAssetRanking].Redraw, 1);
 }
 
 TEST_F(MarketHoursTest, AVolumeRaisedAtThreeSellsInTheSameHour) {

@@ -25,7 +25,7 @@ constexpr int kButtonHeight = 390;
 }  // namespace
 
 NoticeForm::NoticeForm(int form, const QString& caption, const NoticeStyle& style)
-    : Form({.removeCloseItem = !style.closeBox, .pauseClock = true}),
+    : Form({.removeCloseItem = !style.closeBox, .pauseClock = style.pauseClock}),
       form_(form),
       width_(style.width),
       bodyTop_(kMargin),

@@ -33,6 +33,7 @@ namespace koratsu::platform {
 struct NoticeStyle {
   bool closeBox = false;  // keeps its close box, which acts as its button
   int width = 4800;       // client width, twips
+  bool pauseClock = true;  // false: the clock runs on while it is open
 };
 
 class NoticeForm : public Form {

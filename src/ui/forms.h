@@ -24,8 +24,8 @@ constexpr int kContestPost = 8;            // publishing/windows/contest_post_wi
 constexpr int kPoll = 9;                   // publishing/windows/poll_window.cpp
 // There is no window 10.
 constexpr int kArchive = 11;               // production/windows/archive_window.cpp
-constexpr int kTrophies = 12;              // not built yet
-constexpr int kAward = 13;                 // not built yet
+constexpr int kTrophies = 12;              // publishing/windows/trophy_room_window.cpp
+constexpr int kAward = 13;                 // publishing/windows/award_window.cpp
 constexpr int kEndSerial = 14;             // not built yet
 constexpr int kSchedule = 15;              // production/windows/schedule_window.cpp
 constexpr int kRequestReply = 16;          // not built yet

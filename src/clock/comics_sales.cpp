@@ -2,9 +2,10 @@
 // million sellers, the award chance and the returns warning.
 
 #include "clock/phases.h"
+#include "publishing/comics_sales.h"
 
 namespace koratsu {
 
-void ComicsSales() {}
+void ComicsSales() { SellComics(); }
 
 }  // namespace koratsu

@@ -1,9 +1,10 @@
 // Afternoon popularity events of the works with comics.
 
 #include "clock/phases.h"
+#include "publishing/popularity.h"
 
 namespace koratsu {
 
-void PopularityEvents() {}
+void PopularityEvents() { DrawPopularityEvents(); }
 
 }  // namespace koratsu

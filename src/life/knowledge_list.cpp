@@ -10,9 +10,6 @@ namespace {
 
 constexpr double kLowestHeight = 1300;
 
-// A whole number as a scroll bar takes it: halves go to the even neighbour.
-int Whole(double x) { return static_cast<int>(Value(x).Index()); }
-
 }  // namespace
 
 void RebuildKnowledgeList() {
@@ -40,12 +37,6 @@ KnowledgeListRow DescribeKnowledgeListRow(int row) {
 
 int KnowledgeListHeight() { return KnowledgeListCount() * kKnowledgeRowPitch + kKnowledgeRowTop; }
 
-std::optional<ScrollRange> ListScrollRange(int listHeight, int viewportHeight) {
-  if (listHeight <= viewportHeight) return std::nullopt;
-  const int large = Whole(listHeight / 2.0);
-  return ScrollRange{listHeight - viewportHeight + 4, large, Whole(large / 2.0)};
-}
-
-double KnowledgeListWindowHeight(double twips) { return twips <= kLowestHeight ? kLowestHeight + 1 : twips; }
+double KnowledgeListWindowHeight(double twips) { return SnapListHeight(twips, kLowestHeight, kLowestHeight + 1); }
 
 }  // namespace koratsu

@@ -4,8 +4,9 @@
 // TiList and rebuilds it only when asked (FormRebuild(29)); between rebuilds
 // it redraws the values of the items it lists (FormRedraw(29)).
 
-#include <optional>
 #include <string>
+
+#include "state/list_fit.h"
 
 namespace koratsu {
 
@@ -29,13 +30,8 @@ KnowledgeListRow DescribeKnowledgeListRow(int row);
 // The list's height in pixels: its rows and the margin above the first.
 int KnowledgeListHeight();
 
-// A scroll bar's range over a list taller than its viewport: the list
-// scrolls by half its height a page and a quarter a step. None when the list
-// fits, and the caller decides what that means for the range it has.
-struct ScrollRange {
-  int maximum, largeChange, smallChange;
-};
-std::optional<ScrollRange> ListScrollRange(int listHeight, int viewportHeight);
+// The list scrolls by the shared list range (state/list_fit.h): half its
+// height a page and a quarter a step.
 
 // The window's height after the player resized it, in twips: never 1300 or
 // lower.

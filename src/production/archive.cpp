@@ -1,10 +1,11 @@
 #include "production/archive.h"
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
 
 #include "production/work_record.h"
 #include "state/game_state.h"
+#include "state/list_fit.h"
 #include "ui/forms.h"
 #include "ui/ui.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kListMargin = 40;      // the list's top (32) and 8 pixels below it
 constexpr int kVolumeRowStep = 14;   // the scroll bar's small change: one volume row
-constexpr int kViewportBorders = 4;  // lets the panel's last row clear the viewport's border
 
 }  // namespace
 
@@ -26,17 +26,14 @@ int PanelForState(const Value& state) {
   return kNoPanel;
 }
 
-double FitArchiveHeight(double heightTwips) { return std::max(heightTwips, static_cast<double>(kArchiveMinHeight)); }
+double FitArchiveHeight(double heightTwips) { return SnapListHeight(heightTwips, kArchiveMinHeight, kArchiveMinHeight); }
 
 int ArchiveListHeight(int innerHeight) { return std::max(0, innerHeight - kListMargin); }
 
 ArchiveScrollRange ScrollRangeFor(int panelHeight, int viewportHeight) {
-  const int beyond = panelHeight - viewportHeight;
-  if (beyond <= 0) return {};
-  return {.maximum = beyond + kViewportBorders,
-          .setsSteps = true,
-          .largeChange = static_cast<int>(std::lrint(panelHeight / 2.0)),
-          .smallChange = kVolumeRowStep};
+  const std::optional<ScrollRange> range = ListScrollRange(panelHeight, viewportHeight, kVolumeRowStep);
+  if (!range) return {};
+  return {.maximum = range->maximum, .setsSteps = true, .largeChange = range->largeChange, .smallChange = range->smallChange};
 }
 
 void RememberArchiveScroll(int scroll) { State().MangaArchiveScroll = scroll; }

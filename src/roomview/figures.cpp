@@ -1,7 +1,9 @@
 #include "roomview/figures.h"
 
+#include "roomview/sheet_layout.h"
 #include "roomview/sprites.h"
 #include "state/game_state.h"
+#include "state/koudou_mode.h"
 #include "state/log.h"
 
 namespace koratsu {
@@ -21,6 +23,16 @@ void AddPerson(const Value& /*name*/, const Value& kind, const Value& /*spare*/)
   figure->Sprite = slot;
   // Just above the view until the figure is placed.
   AddSprite(0, -32, 0, 0, 16, 32, 1000);
+}
+
+void HidePlayerWhileAway() {
+  GameState& g = State();
+  const Value& mode = g.KoudouMode;
+  if (mode != koudou_mode::kOuting && mode != koudou_mode::kArubaito && mode != koudou_mode::kSyugyou) return;
+  // A world without its figures has no room to show either.
+  if (g.FigureCount < 1) return;
+  g.Sprite[g.Figure[0].Sprite].SrcY = sheet::kHiddenSourceY;
+  g.Sprite[g.BedSprite].SrcX = sheet::kBedEmpty.x;
 }
 
 }  // namespace koratsu

@@ -230,6 +230,12 @@ void Walker::DeskAnimation(int pose, Value& pieceFrame, const Value& pieceSprite
     if (f_.Anim == 1) s_.SrcX = x, s_.SrcY = sheet::kPoseIdleRow[0];
     if (f_.Anim == 20) s_.SrcX = x, s_.SrcY = sheet::kPoseIdleRow[1];
     if (f_.Anim >= 30) f_.Anim = 0;
+    // Hidden by the clock while he was out, the player is seen again in the
+    // pose of the moment, not only at its next change (up to 29 updates on).
+    if (s_.SrcY == sheet::kHiddenSourceY) {
+      s_.SrcX = x;
+      s_.SrcY = f_.Anim >= 1 && f_.Anim < 20 ? sheet::kPoseIdleRow[0] : sheet::kPoseIdleRow[1];
+    }
   } else if (g_.LifeStatus == 2) {
     f_.Anim += 1;
     if (f_.Anim == 1) s_.SrcX = x, s_.SrcY = sheet::kPoseWorkRow[0];

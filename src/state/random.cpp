@@ -7,35 +7,20 @@
 
 namespace koratsu {
 
-namespace {
-SeededRandom& BuiltIn() {
-  static SeededRandom source;
-  return source;
-}
+namespace random_detail {
+// Ready before any other start-up code can draw.
+constinit SeededRandom builtIn;
 RandomSource* installed = nullptr;
-}  // namespace
+}  // namespace random_detail
 
-void SeededRandom::Seed(std::uint64_t seed) { state_ = seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull; }
+using random_detail::builtIn;
+using random_detail::installed;
 
-double SeededRandom::Next(long) {
-  // splitmix64: well spread, one multiply-xorshift chain per draw.
-  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  z ^= z >> 31;
-  return static_cast<double>(z >> 11) * (1.0 / 9007199254740992.0);
-}
-
-RandomSource& CurrentRandomSource() { return installed ? *installed : BuiltIn(); }
+RandomSource& CurrentRandomSource() { return installed ? *installed : builtIn; }
 
 void SetRandomSource(RandomSource* source) { installed = source; }
 
 double Rnd() { return CurrentRandomSource().Next(0); }
-
-long RndInt(long n) {
-  double r = CurrentRandomSource().Next(n);
-  return static_cast<long>(std::floor(r * static_cast<double>(n)));
-}
 
 long RndIntSingle(long n, double factor) {
   const double r = CurrentRandomSource().Next(static_cast<long>(static_cast<double>(n) * factor));

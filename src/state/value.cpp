@@ -23,12 +23,6 @@ struct Value::TextBlock {
 
 namespace {
 
-std::uint64_t DoubleBits(double d) {
-  std::uint64_t bits;
-  std::memcpy(&bits, &d, sizeof bits);
-  return bits;
-}
-
 double BitsDouble(std::uint64_t bits) {
   double d;
   std::memcpy(&d, &bits, sizeof d);
@@ -36,12 +30,6 @@ double BitsDouble(std::uint64_t bits) {
 }
 
 }  // namespace
-
-Value::Value(double number) noexcept {
-  if (std::isnan(number)) number = std::numeric_limits<double>::quiet_NaN();
-  if (number == 0) number = 0;  // no negative zero: it would print as "-0"
-  bits_ = DoubleBits(number);
-}
 
 Value::Value(const char* text) : Value(std::string_view(text ? text : "")) {}
 
@@ -76,22 +64,11 @@ void Value::Release() noexcept {
   }
 }
 
-Value::Value(const Value& other) noexcept : bits_(other.bits_) { Retain(); }
-
-Value& Value::operator=(const Value& other) noexcept {
+Value& Value::AssignText(const Value& other) noexcept {
   if (this != &other) {
     other.Retain();
     Release();
     bits_ = other.bits_;
-  }
-  return *this;
-}
-
-Value& Value::operator=(Value&& other) noexcept {
-  if (this != &other) {
-    Release();
-    bits_ = other.bits_;
-    other.bits_ = kEmptyBits;
   }
   return *this;
 }
@@ -102,13 +79,9 @@ std::string_view Value::TextView() const {
   return {block->chars, block->size};
 }
 
-double Value::Num() const {
-  if (IsEmpty()) return 0;
-  if (IsText()) {
-    double parsed = 0;
-    return ParseNumber(TextView(), parsed) ? parsed : 0;
-  }
-  return BitsDouble(bits_);
+double Value::TextNum() const {
+  double parsed = 0;
+  return ParseNumber(TextView(), parsed) ? parsed : 0;
 }
 
 bool Value::IsNumeric() const {
@@ -160,7 +133,7 @@ Value operator/(const Value& a, const Value& b) {
 
 Value operator-(const Value& a) { return Value(-a.Num()); }
 
-bool operator==(const Value& a, const Value& b) {
+bool EqualValues(const Value& a, const Value& b) {
   if (a.IsText() && b.IsText()) return a.TextView() == b.TextView();
   if (a.IsEmpty() && b.IsEmpty()) return true;
   if (a.IsEmpty()) return b.IsText() ? b.TextView().empty() : b.Num() == 0;
@@ -173,13 +146,11 @@ bool operator==(const Value& a, const Value& b) {
   return ParseNumber(text.TextView(), parsed) && parsed == number.Num();
 }
 
-bool operator<(const Value& a, const Value& b) {
+bool LessValue(const Value& a, const Value& b) {
   if (a.IsText() && b.IsText()) return a.TextView() < b.TextView();
   return a.Num() < b.Num();
 }
 
-double Int(double x) { return std::floor(x); }
-double Int(const Value& x) { return std::floor(x.Num()); }
 
 std::string NumberText(double x) {
   if (std::isnan(x)) return "NaN";

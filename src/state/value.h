@@ -8,7 +8,10 @@
 // texts live in NaN payloads that no arithmetic result can take (every NaN a
 // calculation produces is stored as the canonical quiet NaN).
 
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,7 +20,7 @@ namespace koratsu {
 class Value {
  public:
   Value() noexcept : bits_(kEmptyBits) {}
-  Value(double number) noexcept;  // NOLINT: numbers convert implicitly, as in rule code
+  Value(double number) noexcept : bits_(NumberBits(number)) {}  // NOLINT: numbers convert implicitly, as in rule code
   Value(int number) noexcept : Value(static_cast<double>(number)) {}
   Value(long number) noexcept : Value(static_cast<double>(number)) {}
   Value(long long number) noexcept : Value(static_cast<double>(number)) {}
@@ -26,11 +29,28 @@ class Value {
   Value(std::string_view text);
   Value(const std::string& text) : Value(std::string_view(text)) {}
 
-  Value(const Value& other) noexcept;
+  // Numbers and empty values are copied, moved and dropped here; only texts,
+  // which share a counted block, go out of line.
+  Value(const Value& other) noexcept : bits_(other.bits_) {
+    if (IsText()) Retain();
+  }
   Value(Value&& other) noexcept : bits_(other.bits_) { other.bits_ = kEmptyBits; }
-  Value& operator=(const Value& other) noexcept;
-  Value& operator=(Value&& other) noexcept;
-  ~Value() { Release(); }
+  Value& operator=(const Value& other) noexcept {
+    if (IsText() || other.IsText()) return AssignText(other);
+    bits_ = other.bits_;
+    return *this;
+  }
+  Value& operator=(Value&& other) noexcept {
+    if (this != &other) {
+      if (IsText()) Release();
+      bits_ = other.bits_;
+      other.bits_ = kEmptyBits;
+    }
+    return *this;
+  }
+  ~Value() {
+    if (IsText()) Release();
+  }
 
   static Value Text(std::string_view text) { return Value(text); }
 
@@ -39,7 +59,10 @@ class Value {
   bool IsNumber() const { return !IsEmpty() && !IsText(); }
 
   // The value as a number: empty is 0, a text is read as a number (0 when it is none).
-  double Num() const;
+  double Num() const {
+    if (IsNumber()) return std::bit_cast<double>(bits_);
+    return IsEmpty() ? 0 : TextNum();
+  }
   // The value as a text: empty is "", a number its shortest display form.
   std::string Str() const;
   // The characters of a text value; "" for empty and numbers.
@@ -63,6 +86,16 @@ class Value {
   static constexpr std::uint64_t kTextTag = 0xFFFB000000000000ull;
   static constexpr std::uint64_t kPointerMask = 0x0000FFFFFFFFFFFFull;
 
+  // No NaN a calculation gives may look like empty or a text, and there is
+  // no negative zero: it would print as "-0".
+  static std::uint64_t NumberBits(double number) noexcept {
+    if (number != number) number = std::numeric_limits<double>::quiet_NaN();
+    if (number == 0) number = 0;
+    return std::bit_cast<std::uint64_t>(number);
+  }
+  double TextNum() const;
+  Value& AssignText(const Value& other) noexcept;
+
   struct TextBlock;
   TextBlock* Block() const;
   void Release() noexcept;
@@ -84,17 +117,32 @@ Value operator-(const Value& a);
 
 // Equality: empty equals 0 and ""; two texts compare character by character;
 // a text and a number compare as numbers when the text reads as one.
-bool operator==(const Value& a, const Value& b);
+bool EqualValues(const Value& a, const Value& b);
+inline bool operator==(const Value& a, const Value& b) {
+  if (a.IsNumber() && b.IsNumber()) return a.Num() == b.Num();
+  return EqualValues(a, b);
+}
 // Ordering compares numbers numerically; two texts compare by their bytes.
-bool operator<(const Value& a, const Value& b);
+bool LessValue(const Value& a, const Value& b);
+inline bool operator<(const Value& a, const Value& b) {
+  if (a.IsNumber() && b.IsNumber()) return a.Num() < b.Num();
+  return LessValue(a, b);
+}
 inline bool operator!=(const Value& a, const Value& b) { return !(a == b); }
 inline bool operator>(const Value& a, const Value& b) { return b < a; }
 inline bool operator<=(const Value& a, const Value& b) { return !(b < a); }
 inline bool operator>=(const Value& a, const Value& b) { return !(a < b); }
 
 // Int(x): the largest whole number not above x. Int(-2.5) is -3.
-double Int(double x);
-double Int(const Value& x);
+// Written out rather than std::floor, which is a library call on the
+// processors the build targets; the hourly sales take it for every volume.
+inline double Int(double x) {
+  // Beyond 2^52 every double is whole, and NaN stays NaN.
+  if (!(std::fabs(x) < 4503599627370496.0)) return x;
+  const double toward0 = static_cast<double>(static_cast<long long>(x));
+  return toward0 > x ? toward0 - 1 : toward0;
+}
+inline double Int(const Value& x) { return Int(x.Num()); }
 
 // A number written as the game joins it to a text: up to 15 significant digits,
 // "." as decimal point, exponent form "1E+15" only for very large or small numbers.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 
 namespace koratsu {
@@ -85,6 +87,16 @@ TEST(ValueTest, TextsAreSharedAndSurviveCopiesAndMoves) {
   EXPECT_EQ(c.Str(), "ﾎﾟｲﾝﾄ");
   EXPECT_TRUE(Value("").IsText());
   EXPECT_FALSE(Value("").IsEmpty());
+}
+
+TEST(ValueTest, IntIsFloorEverywhere) {
+  const double big = 4503599627370496.0;  // 2^52: every double beyond is whole
+  for (double x : {0.0, 0.5, 0.999, 1.0, 2.7, -0.5, -1.0, -1.5, -2.5, 1e9 + 0.25, -1e9 - 0.25, big - 0.5,
+                   -(big - 0.5), big, -big, 1e300, -1e300, std::numeric_limits<double>::infinity(),
+                   -std::numeric_limits<double>::infinity()})
+    EXPECT_EQ(Int(x), std::floor(x)) << x;
+  EXPECT_TRUE(std::isnan(Int(std::numeric_limits<double>::quiet_NaN())));
+  EXPECT_EQ(Int(Value("-3.25")), -4);
 }
 
 TEST(ValueTest, IndexRoundsLikeAWholeNumberAndNaNStaysANumber) {

@@ -1,0 +1,221 @@
+// The two ranking windows (Form60, Form61), child windows of the main
+// window, offscreen.
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/colors.h"
+#include "platform/twips.h"
+#include "publishing/comics.h"
+#include "publishing/windows/asset_ranking_window.h"
+#include "publishing/windows/comics_ranking_window.h"
+#include "qtsupport/screenshot.h"
+#include "qtsupport/window_testing.h"
+#include "shell/windows/main_window.h"
+#include "state/game_state.h"
+#include "support/fresh_state.h"
+#include "ui/forms.h"
+#include "ui/game_ops.h"
+
+namespace koratsu {
+namespace {
+
+using testing::ProcessEvents;
+
+class RankingWindowsTest : public ::testing::Test {
+ protected:
+  RankingWindowsTest() {
+    main.show();
+    g().GameActive = 1;
+    g().PlayerSei = "漫画";
+    g().PlayerMei = "太郎";
+  }
+  ~RankingWindowsTest() override { main.Timer1->stop(); }
+  GameState& g() { return state.g(); }
+
+  template <class Window>
+  Window* Open(int form) {
+    ui::Show(form, ui::Modeless);
+    auto* window = platform::Forms().Find<Window>(form);
+    if (window) window->Timer1_Timer();
+    return window;
+  }
+  void Comic(const char* title, const char* author, double copies, double volumes, int ended, double work = -1) {
+    rec::ComicEntry* row = Append(g().ComicEntry, g().ComicCount);
+    row->Title = title;
+    row->Author = author;
+    row->Copies = copies;
+    row->Volumes = volumes;
+    row->Ended = ended;
+    row->MangaIndex = work;
+  }
+  void Person(const char* name, double assets, const char* job) {
+    rec::AssetRankEntry* row = Append(g().AssetRankEntry, g().AssetRankCount);
+    row->Name = name;
+    row->Value = assets;
+    row->Job = job;
+  }
+  static std::string Text(const QLabel* label) { return label->text().toStdString(); }
+  static bool Red(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText) == platform::VbColor(255);
+  }
+
+  testing::FreshState state;
+  testing::QtUiScope qt;
+  MDIForm1 main;
+};
+
+TEST_F(RankingWindowsTest, TheComicsRankingShowsEverySeriesByCopiesWithThePlayersAuthorsInRed) {
+  Comic("海の剣", "鈴木", 50000, 12, 1);
+  Comic("空の島", "佐藤", 80000, 1, 0);
+  Comic("星の島", "漫画 太郎", 50000, 3, 0, 0);
+  Comic("森の家", "田中", 900, 0, 0);
+  Form60* window = Open<Form60>(form::kComicsRanking);
+  ASSERT_NE(window, nullptr);
+  ASSERT_NE(window->SubWindow(), nullptr);
+  EXPECT_EQ(window->SubWindow()->windowTitle(), QStringLiteral("コミックスの売り上げランキング"));
+  EXPECT_EQ(Text(window->Label3), "== コミックスの売り上げランキングです ==");
+  EXPECT_EQ(g().FormSlot[form::kComicsRanking].Open, 1);
+  EXPECT_EQ(g().FormSlot[form::kComicsRanking].Redraw, 0) << "served by the first timer step";
+
+  ASSERT_EQ(window->Label1.size(), 100u);
+  EXPECT_EQ(Text(window->Label1[0]), "1位");
+  EXPECT_EQ(Text(window->Label1[99]), "100位");
+  EXPECT_EQ(window->Label1[99]->y(), 15 * 99 + 2);
+  struct Place {
+    const char *title, *volumes, *copies, *author;
+    bool red;
+  } places[] = {
+      {"空の島", "1巻", "8万0000冊", "佐藤", false},
+      {"海の剣", "全12巻", "5万0000冊", "鈴木", false},  // level with the player's, and earlier in the table
+      {"星の島", "1～3巻", "5万0000冊", "漫画 太郎", true},
+      {"森の家", "1巻", "900冊", "田中", false},
+  };
+  for (size_t k = 0; k < std::size(places); ++k) {
+    EXPECT_EQ(Text(window->Label4[k]), places[k].title) << k;
+    EXPECT_EQ(Text(window->Label7[k]), places[k].volumes) << k;
+    EXPECT_EQ(Text(window->Label5[k]), places[k].copies) << k;
+    EXPECT_EQ(Text(window->Label6[k]), places[k].author) << k;
+    EXPECT_EQ(Red(window->Label6[k]), places[k].red) << k;
+  }
+  EXPECT_EQ(Text(window->Label4[4]), "") << "places without a series stay empty";
+
+  // The hour's sales raise the request; the next step re-sorts.
+  g().ComicEntry[2].Copies = 90000;
+  window->Timer1_Timer();
+  EXPECT_EQ(Text(window->Label4[0]), "空の島") << "nothing asked yet";
+  g().FormSlot[form::kComicsRanking].Redraw = 1;
+  window->Timer1_Timer();
+  EXPECT_EQ(Text(window->Label4[0]), "星の島");
+  EXPECT_TRUE(Red(window->Label6[0]));
+  EXPECT_FALSE(Red(window->Label6[2])) << "the colour follows the entry";
+
+  window->SubWindow()->close();
+  ProcessEvents();
+  EXPECT_FALSE(ui::IsLoaded(form::kComicsRanking));
+  EXPECT_EQ(g().FormSlot[form::kComicsRanking].Open, 0);
+}
+
+TEST_F(RankingWindowsTest, TheAssetRankingFollowsAMoneyChangeWithinOneTimerStep) {
+  Person("旧名", 12000, "");  // the player's row, named as the window refreshes
+  Person("徳大寺 栄作", 412500000, "大手銀行幹部");
+  Person("有馬 与志子", 235010, "投資家");
+  Form61* window = Open<Form61>(form::kAssetRanking);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->SubWindow()->windowTitle(), QStringLiteral("個人資産ランキング"));
+  EXPECT_EQ(Text(window->Label3), "== 個人資産ランキングです ==");
+  EXPECT_EQ(Text(window->Label4[2]), "漫画 太郎");
+  EXPECT_EQ(Text(window->Label5[2]), "1万2000円");
+  EXPECT_TRUE(Red(window->Label4[2]));
+  EXPECT_EQ(Text(window->Label6[0]), "大手銀行幹部");
+  EXPECT_FALSE(Red(window->Label4[0]));
+
+  // The clock copied his money; a change of money asks for the redraw.
+  g().AssetRankEntry[0].Value = 412500000;
+  AddKingaku(1);
+  window->Timer1_Timer();
+  EXPECT_EQ(Text(window->Label4[0]), "漫画 太郎") << "level with the richest, and first";
+  EXPECT_TRUE(Red(window->Label4[0]));
+  EXPECT_FALSE(Red(window->Label4[1]));
+  EXPECT_EQ(Text(window->Label5[0]), "4億1250万0000円");
+}
+
+TEST_F(RankingWindowsTest, BothKeepTheirWidthNeverGetLowerThan1301TwipsAndScrollPastTheLastPlace) {
+  struct Case {
+    int form, width;
+  } cases[] = {{form::kComicsRanking, Form60::kWidth}, {form::kAssetRanking, Form61::kWidth}};
+  EXPECT_EQ(Form60::kWidth, 400);
+  EXPECT_EQ(Form61::kWidth, 385);
+  for (const Case& c : cases) {
+    ui::Show(c.form, ui::Modeless);
+    auto* window = platform::Forms().Find<RankingList>(c.form);
+    ASSERT_NE(window, nullptr);
+    QMdiSubWindow* frame = window->SubWindow();
+    EXPECT_EQ(frame->width(), c.width);
+    frame->resize(c.width + 100, 300);
+    EXPECT_EQ(frame->width(), c.width) << c.form;
+    EXPECT_EQ(frame->height(), 300);
+    EXPECT_EQ(window->Picture2->height(), window->height() - 40);
+    EXPECT_EQ(window->VScroll1->height(), window->height() - 40);
+    EXPECT_EQ(window->Picture1->height(), 1502);
+    EXPECT_EQ(window->VScroll1->maximum(), 1502 - window->Picture2->height() + 4);
+    EXPECT_EQ(window->VScroll1->pageStep(), 751);
+    EXPECT_EQ(window->VScroll1->singleStep(), 15);
+    window->VScroll1->setValue(window->VScroll1->maximum());
+    EXPECT_EQ(window->Picture1->y(), -window->VScroll1->maximum());
+    EXPECT_EQ(window->Label1[99]->geometry().bottom() + window->Picture1->y() + 4 + 1, window->Picture2->height())
+        << "scrolled to the end, 4 pixels stay below the last place";
+    for (int low : {50, 86}) {
+      frame->resize(c.width, low);
+      EXPECT_GE(platform::Twips(frame->height()), 1301) << low;
+      EXPECT_LE(platform::Twips(frame->height() - 1), 1301) << low;
+    }
+    ui::Unload(c.form);
+  }
+}
+
+// Not a test: a started game with a ranking open beside the room, for the
+// documentation: the player's serial among the rivals' comics
+// (comics-ranking), or his money among the rich (asset-ranking).
+TEST_F(RankingWindowsTest, TakesPicturesOnRequest) {
+  const testing::Screenshot shot({"comics-ranking", "asset-ranking"});
+  if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
+  testing::StartSceneGame(main, "漫画家");
+  int form = form::kAssetRanking;
+  if (shot.Is("comics-ranking")) {
+    form = form::kComicsRanking;
+    // The serial's fourth volume is out, and it sells among the best.
+    std::vector<double> copies;
+    for (long long r = 0; r < g().ComicCount.Index(); ++r) copies.push_back(g().ComicEntry[r].Copies.Num());
+    std::sort(copies.rbegin(), copies.rend());
+    rec::MangaWork& work = g().MangaWork[0];
+    work.Title = "月夜の猫";
+    work.Volumes = 4;
+    work.TotalSold = copies.size() > 2 ? copies[2] + 12345 : 1234567;
+    const long long row = AddComicRow(work.Title, "漫画家", 0, work.Volumes, 0, work.TotalSold);
+    g().ComicEntry[row].MangaIndex = 0;
+    g().MangaCount = 1;
+  } else {
+    // Years of royalties: among the first ten.
+    g().Kingaku = 1150000000;
+    g().AssetRankEntry[0].Value = g().Kingaku;
+  }
+  ui::Show(form, ui::Modeless);
+  auto* window = platform::Forms().Find<RankingList>(form);
+  ASSERT_NE(window, nullptr);
+  window->Timer1_Timer();
+  ProcessEvents(200);
+  QMdiSubWindow* frame = window->SubWindow();
+  frame->resize(frame->width(), 212);  // above the panel's caption
+  frame->move(frame->mdiArea()->viewport()->width() - frame->width(), 0);
+  ProcessEvents(100);
+  shot.Take(main);
+}
+
+}  // namespace
+}  // namespace koratsu

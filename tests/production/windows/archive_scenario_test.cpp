@@ -226,14 +226,15 @@ TEST(ArchiveScenario, TheArchiveFollowsAnOwnWorkAndASerial) {
     const size_t volumes = static_cast<size_t>(episode / 6);
     EXPECT_EQ(Text(archive->Label6[volumes - 1]), " 第" + std::to_string(volumes) + "巻");
     EXPECT_EQ(Text(archive->Label7[volumes - 1]), "390円");
-    // At a rate of 738 the first hour sells 30,184 copies, halved to 1,886 below the cap.
-    EXPECT_EQ(Text(archive->Label9[volumes - 1]), "4万8114冊");
+    // The serial's rating falls episode by episode: the second volume is
+    // printed less, and each volume's first hour sells its copies.
+    EXPECT_EQ(Text(archive->Label9[volumes - 1]), volumes == 1 ? "14万7531冊" : "9万8506冊");
     EXPECT_EQ(archive->Picture1[kSerialPanel]->height(), 194 + 14 * static_cast<int>(volumes - 1));
   }
-  EXPECT_EQ(Text(archive->Label8[0]), "3733冊") << "1886, then 1847 at a rate of 730";
-  EXPECT_EQ(Text(archive->Label8[1]), "1886冊");
-  EXPECT_EQ(Text(archive->Label3[9]), "5619冊");
-  EXPECT_EQ(Text(archive->Label3[10]), "9万4381冊");
+  EXPECT_EQ(Text(archive->Label8[0]), "4838冊") << "2469, then 2369 as its rate falls";
+  EXPECT_EQ(Text(archive->Label8[1]), "1494冊");
+  EXPECT_EQ(Text(archive->Label3[9]), "6332冊");
+  EXPECT_EQ(Text(archive->Label3[10]), "24万3668冊");
 
   // A double-click on the own work opens its card.
   bool carded = false;

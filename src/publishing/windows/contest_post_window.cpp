@@ -1,6 +1,5 @@
 #include "publishing/windows/contest_post_window.h"
 
-#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "publishing/contest.h"
 #include "publishing/submission_lists.h"
@@ -9,8 +8,6 @@
 namespace koratsu {
 
 namespace {
-
-using platform::Q;
 
 constexpr unsigned kSelectionBar = 0x800000;
 
@@ -94,20 +91,13 @@ void Form8::Form_Load() {
 void Form8::MangaClick(int row) {
   if (!SelectSubmissionWork(row)) return;
   Lists->ShowWorkSelected(row);
-  const SubmissionWork work = DescribeSubmissionWork(row);
-  Label5[4]->setText(Q(work.audience));
-  Label5[5]->setText(Q(work.genre));
+  ShowWorkDetails(Label5, row);
 }
 
 void Form8::SyuppanClick(int row) {
   if (!SelectSubmissionMagazine(row)) return;
   Lists->ShowMagazineSelected(row);
-  const SubmissionMagazine magazine = DescribeSubmissionMagazine(row);
-  Label5[0]->setText(Q(magazine.publisher));
-  Label5[1]->setText(Q(magazine.name));
-  Label5[2]->setText(Q(magazine.text));
-  Label5[8]->setText(Q(magazine.fee));
-  Label5[7]->setText(Q(magazine.adopted));
+  ShowMagazineDetails(Label5, row);
 }
 
 void Form8::Command1_Click() { Unload(); }

@@ -147,4 +147,19 @@ void SubmissionLists::VScroll1_Change() { Picture1->move(0, -VScroll1->value());
 
 void SubmissionLists::VScroll2_Change() { Picture2->move(0, -VScroll2->value()); }
 
+void ShowWorkDetails(const SubmissionDetails& details, int row) {
+  const SubmissionWork work = DescribeSubmissionWork(row);
+  details[4]->setText(platform::Q(work.audience));
+  details[5]->setText(platform::Q(work.genre));
+}
+
+void ShowMagazineDetails(const SubmissionDetails& details, int row) {
+  const SubmissionMagazine magazine = DescribeSubmissionMagazine(row);
+  details[0]->setText(platform::Q(magazine.publisher));
+  details[1]->setText(platform::Q(magazine.name));
+  details[2]->setText(platform::Q(magazine.text));
+  details[8]->setText(platform::Q(magazine.fee));
+  details[7]->setText(platform::Q(magazine.adopted));
+}
+
 }  // namespace koratsu

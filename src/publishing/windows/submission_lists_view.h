@@ -6,6 +6,7 @@
 // The window places the lists, gives them their headings and decides what a
 // pressed row does.
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -75,5 +76,12 @@ class SubmissionLists {
 
   SubmissionListsLayout layout_;
 };
+
+// The details both windows show beside the lists, in their Label5: 0
+// publisher, 1 magazine, 2 its description, 7 adoptions, 8 fee; 4 the work's
+// audience, 5 its genre.
+using SubmissionDetails = std::array<QLabel*, 9>;
+void ShowWorkDetails(const SubmissionDetails& details, int row);
+void ShowMagazineDetails(const SubmissionDetails& details, int row);
 
 }  // namespace koratsu

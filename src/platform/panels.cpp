@@ -26,4 +26,13 @@ QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width
   return label;
 }
 
+QLabel* ValueBox(QWidget* parent, int left, int top, int width, int height, Qt::Alignment align) {
+  auto* label = new QLabel(parent);
+  Place(label, left, top, width, height);
+  label->setAlignment(align | Qt::AlignVCenter);
+  label->setStyleSheet(QStringLiteral("QLabel { color: black; background: white; border: 1px solid #808080; "
+                                      "padding-left: 2px; padding-right: 2px; }"));
+  return label;
+}
+
 }  // namespace koratsu::platform

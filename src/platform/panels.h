@@ -1,5 +1,5 @@
 #pragma once
-// Sunken panels (the designs' Picture1) and the texts in them.
+// Sunken panels (the designs' Picture1), the texts in them, and value boxes.
 
 #include <QFont>
 #include <QFrame>
@@ -13,6 +13,9 @@ QFont BoldFont();
 // A sunken panel at the design's twips, and a text in it, at twips inside it.
 QFrame* SunkenPanel(QWidget* parent, int left, int top, int width, int height);
 QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width, bool bold = false);
+
+// A value shown in a white, grey-framed box, at the design's twips.
+QLabel* ValueBox(QWidget* parent, int left, int top, int width, int height, Qt::Alignment align = Qt::AlignLeft);
 
 // The height of a panel's line of text, in twips.
 constexpr int kPanelTextHeight = 270;

@@ -3,6 +3,7 @@
 #include "life/activity_windows.h"
 #include "platform/panels.h"
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "state/game_state.h"
 #include "state/time_text.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr int kTimerInterval = 100;
 constexpr unsigned kProgressBar = 0xE08020;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 QLabel* Text(QWidget* parent, const char* text, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);

@@ -4,6 +4,7 @@
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/heading_bar.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "ui/forms.h"
 
@@ -18,7 +19,7 @@ constexpr unsigned kBarFrame = 0xC0C0C0;
 constexpr unsigned kBarFill = 0xE08020;
 constexpr unsigned kGainColor = 0x0000C0;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 QLabel* RowText(QWidget* list, int left, int width, int top, Qt::Alignment align) {
   auto* label = new QLabel(list);

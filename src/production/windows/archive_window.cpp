@@ -6,6 +6,7 @@
 #include "platform/colors.h"
 #include "platform/heading_bar.h"
 #include "platform/placement.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "production/archive.h"
@@ -74,7 +75,7 @@ constexpr int kPad = 2;  // between a right-aligned amount and its cell's edge
 
 int Tw(int pixels) { return pixels * platform::kTwipsPerPixel; }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 void Set(QLabel* label, const std::string& text) { label->setText(Q(text)); }
 

@@ -5,6 +5,7 @@
 #include "platform/colors.h"
 #include "platform/heading_bar.h"
 #include "platform/panels.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "production/delivery.h"
 #include "production/next_episode.h"
@@ -48,7 +49,7 @@ constexpr int kPointsTop = 1125;
 constexpr int kWideButtonTop = 2625;
 constexpr int kWideButtonHeight = 330;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include "platform/controls.h"
 #include "platform/heading_bar.h"
+#include "platform/panels.h"
+#include "platform/qt_strings.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 #include "production/naming.h"
@@ -39,16 +41,11 @@ constexpr int kRatingColumnStep = 1770;
 
 constexpr int kTitleTop = 3240;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+using platform::Q;
 
-// A value shown in a white box.
+// A value box one row high.
 QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
-  auto* label = new QLabel(parent);
-  platform::Place(label, left, top, width, kRowHeight);
-  label->setAlignment(align | Qt::AlignVCenter);
-  label->setStyleSheet(QStringLiteral("QLabel { color: black; background: white; border: 1px solid #808080; "
-                                      "padding-left: 2px; padding-right: 2px; }"));
-  return label;
+  return platform::ValueBox(parent, left, top, width, kRowHeight, align);
 }
 
 }  // namespace

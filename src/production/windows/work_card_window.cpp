@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/heading_bar.h"
+#include "platform/panels.h"
 #include "platform/twips.h"
 #include "production/work_card.h"
 #include "state/game_state.h"
@@ -44,13 +45,9 @@ constexpr int kMarkWidth = 600;
 // Where each rating's mark goes, in rating order.
 constexpr int kMarkLabel[] = {0, 1, 3, 5, 4, 2};
 
+// A value box one row high.
 QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
-  auto* label = new QLabel(parent);
-  platform::Place(label, left, top, width, kRowHeight);
-  label->setAlignment(align | Qt::AlignVCenter);
-  label->setStyleSheet(
-      QStringLiteral("QLabel { color: black; background: white; border: 1px solid #808080; padding: 0 3px; }"));
-  return label;
+  return platform::ValueBox(parent, left, top, width, kRowHeight, align);
 }
 
 }  // namespace

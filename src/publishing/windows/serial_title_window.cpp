@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/heading_bar.h"
+#include "platform/panels.h"
 #include "platform/qt_strings.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
@@ -38,14 +39,9 @@ constexpr size_t kSettingCaption[] = {1, 6, 7};
 constexpr size_t kSettingItem[] = {0, 4, 5};
 constexpr const char* kSettingText[] = {"設定 1", "設定 2", "設定 3"};
 
-// A value shown in a white box.
+// A value box one row high.
 QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
-  auto* label = new QLabel(parent);
-  platform::Place(label, left, top, width, kRowHeight);
-  label->setAlignment(align | Qt::AlignVCenter);
-  label->setStyleSheet(QStringLiteral("QLabel { color: black; background: white; border: 1px solid #808080; "
-                                      "padding-left: 2px; padding-right: 2px; }"));
-  return label;
+  return platform::ValueBox(parent, left, top, width, kRowHeight, align);
 }
 
 }  // namespace

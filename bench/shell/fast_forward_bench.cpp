@@ -1,6 +1,7 @@
 // One game year fast-forwarded without a screen, the player making the soak's
-// seeded random choices at every window: from a new game, and in a heavy late
-// game (600 works of 200 volumes each, a full comics market).
+// seeded random choices at every window, the game drawing from its own
+// generator: from a new game, and in a heavy late game (600 works of 200
+// volumes each, a full comics market).
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +19,7 @@ constexpr long long kYear = 365 * 24;
 void FastForwardAYear(benchmark::State& st, bool heavy) {
   for (auto _ : st) {
     st.PauseTiming();
-    auto scenario = std::make_unique<testing::Scenario>(testing::ScenarioStart{.seed = 5});
+    auto scenario = std::make_unique<testing::Scenario>(testing::ScenarioStart{.seed = 5, .builtInGenerator = true});
     testing::SoakPlayer player(*scenario, {.seed = 5, .saveOdds = 0});
     testing::SoakPlayer::Hooks hooks;
     // A game that ends is followed by another as heavy.

@@ -67,125 +67,203 @@ void CountMovieAudience(long long w) {
   g.FormSlot[form::kArchive].Redraw = 1;
 }
 
-// One work's hour of sales. The work's totals and the money it earns are
-// kept here and written back whenever a window is about to open (its
-// timers may read them) and at the end.
-class WorkHour {
- public:
-  explicit WorkHour(long long w)
-      : g_(State()),
-        work_(g_.MangaWork[w]),
-        w_(w),
-        hyouka_(work_.Hyouka.Num()),
-        cap_(HourCap(work_)),
-        asleep_(g_.LifeStatus == kAsleep),
-        awardSales_(work_.AwardSales.Num()),
-        totalSold_(work_.TotalSold.Num()),
-        royalty_(work_.Royalty.Num()),
-        volumes_(g_.ComicsVolume[w].begin()) {}
-
-  // Volume v's hour, v below the work's 501 volumes. A volume that no
-  // longer sells adds its stock to `unsold`. True when a window opened.
-  bool Sell(long long v, double& unsold);
-  // Writes the totals back and asks the windows that show them to redraw.
-  void WriteBack();
-
- private:
-  void ReprintVolume(long long v, rec::ComicsVolume& volume, double rate);
-  void AnnounceMillion(long long v);
-  // True when the ceremony was held.
-  bool DrawAward();
-
-  GameState& g_;
-  rec::MangaWork& work_;
-  long long w_;
-  double hyouka_, cap_;
-  bool asleep_;
-  double awardSales_, totalSold_, royalty_;
-  double earned_ = 0;
-  bool pending_ = false;
-  rec::ComicsVolume* volumes_;  // the work's row of volumes, walked unchecked
+// One work's hour in hand. The totals are kept here and written back
+// whenever a window is about to open (its timers may read them) and at the end.
+struct WorkHour {
+  rec::MangaWork& work;
+  long long w;
+  rec::ComicsVolume* row;  // the work's volumes, walked unchecked below `volumes`
+  long long volumes;
+  double hyouka, cap;
+  bool asleep;
+  long long awardPublisher;  // the publisher whose award the work may still win, or -1
+  double awardSales, totalSold, royalty;
+  double earned = 0, unsold = 0;
+  bool pending = false;
 };
 
-bool WorkHour::Sell(long long v, double& unsold) {
-  rec::ComicsVolume& volume = volumes_[v];
-  const double rate = volume.SalesRate.Num();
-  bool opened = false;
-  double sold;
-  if (rate > 0) {
-    sold = Int(rate * rate / 20 + rate * hyouka_ / 20 + 11 * RndInt(10));
-    // Below 100 the hundredth is 0 without a division.
-    const double next = rate - (rate < 100 ? 0 : Int(rate / 100)) - 1;
-    volume.SalesRate = next;
-    while (sold >= cap_) sold = Int(sold / 2);
-    if (volume.Printed == 0 && next > 0) {
-      ReprintVolume(v, volume, next);
-      opened = true;
-    }
-  } else {
-    sold = 2 * RndInt(2);
-    unsold += volume.Printed.Num();
-  }
-  if (asleep_) sold = Int(sold / 2);
+// The publisher index whose award the work may win, sales aside, or -1.
+long long AwardPublisher(const rec::MangaWork& work) {
+  GameState& g = State();
+  const Value publisher = g.Magazine[work.Magazine].Publisher - 1;
+  // A work of no known publisher has no award to win.
+  const bool known = publisher >= 0 && publisher < kPublishers;
+  if (!known || g.Publisher[publisher].AwardDone != 0) return -1;
+  return publisher.Index();
+}
+
+void WriteBack(WorkHour& h) {
+  if (!h.pending) return;
+  h.work.AwardSales = h.awardSales;
+  h.work.TotalSold = h.totalSold;
+  h.work.Royalty = h.royalty;
+  AddKingaku(h.earned);
+  h.earned = 0;
+  h.pending = false;
+  GameState& g = State();
+  g.FormSlot[form::kArchive].Redraw = 1;
+  g.FormSlot[form::kComicsRanking].Redraw = 1;
+}
+
+// The hour's copies of a volume still selling, from its rate before the decay.
+[[gnu::always_inline]] inline double SoldAtRate(double rate, const WorkHour& h, long noise) {
+  double sold = Int(rate * rate / 20 + rate * h.hyouka / 20 + 11 * noise);
+  while (sold >= h.cap) sold = Int(sold / 2);
+  return sold;
+}
+// The rate after the hour's decay. Below 100 the hundredth is 0 without a division.
+[[gnu::always_inline]] inline double DecayedRate(double rate) { return rate - (rate < 100 ? 0 : Int(rate / 100)) - 1; }
+
+// The sale itself, after the reprint: sleep, stock, the volume's counts and
+// the work's totals. Returns the volume's copies sold in all.
+template <class Totals>
+[[gnu::always_inline]] inline double RecordSale(rec::ComicsVolume& volume, double sold, bool asleep, Totals& t) {
+  if (asleep) sold = Int(sold / 2);
   const double stock = volume.Printed.Num();
   if (sold > stock) sold = stock;
-
   const double copies = volume.Sold.Num() + sold;
   volume.Sold = copies;
   volume.Printed = stock - sold;
-  awardSales_ += sold;
-  totalSold_ += sold;
+  t.awardSales += sold;
+  t.totalSold += sold;
   const double royalty = RoyaltyFor(sold, volume.Price);
-  royalty_ += royalty;
-  earned_ += royalty;
-  pending_ = true;
+  t.royalty += royalty;
+  t.earned += royalty;
+  t.pending = true;
+  return copies;
+}
 
-  if (copies >= kMillion && volume.MillionFlag == 0) {
-    volume.MillionFlag = 1;
-    AnnounceMillion(v);
-    opened = true;
+[[gnu::always_inline]] inline bool IsMillionSeller(const rec::ComicsVolume& volume, double copies) {
+  return copies >= kMillion && volume.MillionFlag == 0;
+}
+
+// Why a quiet stretch of volumes stopped: at the end, or at a volume that
+// opens a window.
+enum class Stop { kEnd, kReprint, kMillion, kAward };
+
+// Sells volumes from `v` on while none opens a window, everything the loop
+// touches held in locals. At a reprint it stops before the volume's first
+// draw; at a million seller after the sale; at the award after its draw.
+template <class Draws>
+Stop SellQuietly(WorkHour& h, long long& v) {
+  Draws draws;
+  struct {
+    double awardSales, totalSold, royalty, earned;
+    bool pending;
+  } t{h.awardSales, h.totalSold, h.royalty, h.earned, h.pending};
+  double unsold = h.unsold;
+  const bool asleep = h.asleep;
+  const bool awardOpen = h.awardPublisher >= 0;
+  Stop stop = Stop::kEnd;
+  for (; v < h.volumes; ++v) {
+    rec::ComicsVolume& volume = h.row[v];
+    const double rate = volume.SalesRate.Num();
+    double sold;
+    if (rate > 0) {
+      const double next = DecayedRate(rate);
+      if (volume.Printed == 0 && next > 0) {
+        stop = Stop::kReprint;
+        break;
+      }
+      sold = SoldAtRate(rate, h, draws.Int(10));
+      volume.SalesRate = next;
+    } else {
+      sold = 2 * draws.Int(2);
+      unsold += volume.Printed.Num();
+    }
+    if (IsMillionSeller(volume, RecordSale(volume, sold, asleep, t))) {
+      stop = Stop::kMillion;
+      break;
+    }
+    // Drawn for every volume, whatever the sales.
+    if (draws.Int(kAwardOdds) == 0 && awardOpen && t.awardSales >= kAwardSales) {
+      stop = Stop::kAward;
+      break;
+    }
   }
-  // Drawn for every volume, whatever the sales.
-  if (RndInt(kAwardOdds) == 0 && DrawAward()) opened = true;
-  return opened;
+  draws.Put();
+  h.awardSales = t.awardSales;
+  h.totalSold = t.totalSold;
+  h.royalty = t.royalty;
+  h.earned = t.earned;
+  h.pending = t.pending;
+  h.unsold = unsold;
+  return stop;
 }
 
-void WorkHour::WriteBack() {
-  if (!pending_) return;
-  work_.AwardSales = awardSales_;
-  work_.TotalSold = totalSold_;
-  work_.Royalty = royalty_;
-  AddKingaku(earned_);
-  earned_ = 0;
-  pending_ = false;
-  g_.FormSlot[form::kArchive].Redraw = 1;
-  g_.FormSlot[form::kComicsRanking].Redraw = 1;
-}
-
-void WorkHour::ReprintVolume(long long v, rec::ComicsVolume& volume, double rate) {
+void ReprintVolume(const rec::MangaWork& work, long long v, rec::ComicsVolume& volume, double rate) {
   const Reprint reprint = ReprintFor(rate);
-  g_.PlayerPopularity = g_.PlayerPopularity.Num() + kReprintPopularity;
+  GameState& g = State();
+  g.PlayerPopularity = g.PlayerPopularity.Num() + kReprintPopularity;
   volume.Printed = reprint.copies;
-  WriteBack();
-  AddTalkLine(Join("  「", work_.Title, "」の第", v + 1, reprint.text));
+  AddTalkLine(Join("  「", work.Title, "」の第", v + 1, reprint.text));
   ui::ShowTalk("担当 報告");
 }
 
-void WorkHour::AnnounceMillion(long long v) {
-  WriteBack();
-  g_.MillionRecord[0] = w_;
-  g_.MillionRecord[1] = v;
-  g_.FormSlot[form::kComicsMilestone].Param = 0;
+void AnnounceMillion(long long w, long long v) {
+  GameState& g = State();
+  g.MillionRecord[0] = w;
+  g.MillionRecord[1] = v;
+  g.FormSlot[form::kComicsMilestone].Param = 0;
   ui::Show(form::kComicsMilestone, ui::Modal);
 }
 
-bool WorkHour::DrawAward() {
-  const Value publisher = g_.Magazine[work_.Magazine].Publisher - 1;
-  // A work of no known publisher has no award to win.
-  const bool known = publisher >= 0 && publisher < kPublishers;
-  if (!known || g_.Publisher[publisher].AwardDone != 0 || awardSales_ < kAwardSales) return false;
-  WriteBack();
-  Ceremony()(static_cast<int>(publisher.Index()), w_);
+// The rest of the hour of the volume a quiet stretch stopped at, windows
+// included.
+void FinishVolume(WorkHour& h, long long v, Stop stop) {
+  rec::ComicsVolume& volume = h.row[v];
+  if (stop == Stop::kReprint) {
+    const double rate = volume.SalesRate.Num();
+    const double sold = SoldAtRate(rate, h, RndInt(10));
+    const double next = DecayedRate(rate);
+    volume.SalesRate = next;
+    WriteBack(h);
+    ReprintVolume(h.work, v, volume, next);
+    if (IsMillionSeller(volume, RecordSale(volume, sold, h.asleep, h))) stop = Stop::kMillion;
+  }
+  if (stop == Stop::kMillion) {
+    volume.MillionFlag = 1;
+    WriteBack(h);
+    AnnounceMillion(h.w, v);
+  }
+  if (stop != Stop::kAward) {
+    h.awardPublisher = AwardPublisher(h.work);
+    if (RndInt(kAwardOdds) == 0 && h.awardPublisher >= 0 && h.awardSales >= kAwardSales) stop = Stop::kAward;
+  }
+  if (stop == Stop::kAward) {
+    WriteBack(h);
+    Ceremony()(static_cast<int>(h.awardPublisher), h.w);
+  }
+  // A window may have changed what the award needs.
+  h.awardPublisher = AwardPublisher(h.work);
+}
+
+// One work's volumes for the hour, in order; a volume that no longer sells
+// adds its stock to `unsold`. False when a window on the way ended the game.
+bool SellVolumes(long long w, double& unsold) {
+  GameState& g = State();
+  rec::MangaWork& work = g.MangaWork[w];
+  WorkHour h{.work = work,
+             .w = w,
+             .row = g.ComicsVolume[w].begin(),
+             .volumes = std::min(work.Volumes.Index(), kVolumeCapacity),
+             .hyouka = work.Hyouka.Num(),
+             .cap = HourCap(work),
+             .asleep = g.LifeStatus == kAsleep,
+             .awardPublisher = AwardPublisher(work),
+             .awardSales = work.AwardSales.Num(),
+             .totalSold = work.TotalSold.Num(),
+             .royalty = work.Royalty.Num()};
+  long long v = 0;
+  while (true) {
+    const Stop stop = random_detail::installed ? SellQuietly<InstalledDraws>(h, v) : SellQuietly<BuiltInDraws>(h, v);
+    if (stop == Stop::kEnd) break;
+    FinishVolume(h, v, stop);
+    if (GameEnded()) return false;
+    ++v;
+  }
+  WriteBack(h);
+  unsold = h.unsold;
   return true;
 }
 
@@ -227,11 +305,7 @@ void SellComics() {
   for (long long w = 0; w < works; ++w) {
     CountMovieAudience(w);
     double unsold = 0;
-    const long long volumes = std::min(g.MangaWork[w].Volumes.Index(), kVolumeCapacity);
-    WorkHour hour(w);
-    for (long long v = 0; v < volumes; ++v)
-      if (hour.Sell(v, unsold) && GameEnded()) return;
-    hour.WriteBack();
+    if (!SellVolumes(w, unsold)) return;
     WarnOfReturns(w, unsold);
   }
 }

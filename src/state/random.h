@@ -46,16 +46,37 @@ extern RandomSource* installed;
 extern SeededRandom builtIn;
 }  // namespace random_detail
 
-double Rnd();
-// Int(Rnd × n): 0 .. n - 1 with equal chance. Inline, the built-in
-// generator called directly: the hourly sales draw twice for every comics
-// volume of the game.
-inline long RndInt(long n) {
-  const double r = random_detail::installed ? random_detail::installed->Next(n) : random_detail::builtIn.Draw();
+namespace random_detail {
+// Int(r × n).
+inline long IntOf(double r, long n) {
   const double x = r * static_cast<double>(n);
   // A draw over a positive range is never negative, and there truncation is Int.
   return x >= 0 ? static_cast<long>(x) : static_cast<long>(std::floor(x));
 }
+}  // namespace random_detail
+
+double Rnd();
+// Int(Rnd × n): 0 .. n - 1 with equal chance. Inline, the built-in
+// generator called directly.
+inline long RndInt(long n) {
+  return random_detail::IntOf(
+      random_detail::installed ? random_detail::installed->Next(n) : random_detail::builtIn.Draw(), n);
+}
+
+// Int(Rnd × n) draws for a tight loop, as RndInt makes them: the built-in
+// generator copied into a local that the loop's stores cannot touch, handed
+// back by Put() before anything else may draw; or the source a test installed.
+struct BuiltInDraws {
+  SeededRandom generator = random_detail::builtIn;
+  long Int(long n) { return random_detail::IntOf(generator.Draw(), n); }
+  void Put() const { random_detail::builtIn = generator; }
+};
+struct InstalledDraws {
+  RandomSource* source = random_detail::installed;
+  long Int(long n) { return random_detail::IntOf(source->Next(n), n); }
+  void Put() const {}
+};
+
 // Int(Rnd × n × factor) with the product Rnd × n first taken in single
 // precision, as a few old draws were written; its range is n × factor.
 long RndIntSingle(long n, double factor);

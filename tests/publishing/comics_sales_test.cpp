@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -317,6 +318,90 @@ TEST_F(ComicsSalesTest, AMoviesAudienceCountsOnItsRunsDaysOneToTwenty) {
   Work().MovieAudience = 7;
   SellComics();
   EXPECT_EQ(Work().MovieAudience, 7) << "no movie accepted";
+}
+
+// The hours of a busy market, sold once with the built-in generator and once
+// with the same sequence from an installed source, must come out the same:
+// every volume, every total, the money, the windows and the draws the windows
+// make in between.
+struct MarketOutcome {
+  std::vector<double> numbers;
+  std::vector<int> shown;
+  std::vector<double> windowDraws;
+  int talks = 0, ceremonies = 0;
+  bool operator==(const MarketOutcome&) const = default;
+};
+
+MarketOutcome SellABusyMarket(RandomSource* source) {
+  testing::FreshState fresh;
+  GameState& g = fresh.g();
+  testing::ScriptedUi ui;
+  MarketOutcome out;
+  ui.OnAnyWindow([&](int, int) { out.windowDraws.push_back(Rnd()); });
+  ui.OnTalk([&](const testing::TalkRecord&) {
+    ++out.talks;
+    out.windowDraws.push_back(Rnd());
+  });
+  AwardCeremony previous = SetAwardCeremony([&](int publisher, long long) {
+    ++out.ceremonies;
+    out.windowDraws.push_back(Rnd());
+    State().Publisher[publisher].AwardDone = 1;
+  });
+  SetRandomSource(source);
+  CurrentRandomSource().Seed(7);
+  g.GameActive = 1;
+  g.MangaCount = 6;
+  for (int m = 0; m < 5; ++m) g.Magazine[m].Publisher = m + 1;
+  for (int w = 0; w < 6; ++w) {
+    rec::MangaWork& work = g.MangaWork[w];
+    work.Title = "作品" + std::to_string(w);
+    work.Hyouka = 40 + 30 * w;
+    work.Magazine = w % 5;
+    work.AnimeState = w % 3;
+    work.MovieOn = w % 2;
+    work.AwardSales = w * 1000000;
+    work.Volumes = 30;
+    for (int v = 0; v < 30; ++v) {
+      rec::ComicsVolume& volume = g.ComicsVolume[w][v];
+      volume.SalesRate = (v % 4 == 0) ? 0 : 20 * v + w;
+      volume.Printed = (v % 5 == 0) ? 0 : 3000 * v;
+      volume.Sold = (v % 7 == 0) ? 999000 : 1000 * v;
+      volume.Price = Money::FromNumber(390 + v);
+    }
+  }
+  for (int hour = 0; hour < 40; ++hour) {
+    g.LifeStatus = hour % 8 < 3 ? 3 : 1;
+    SellComics();
+  }
+  for (int w = 0; w < 6; ++w) {
+    const rec::MangaWork& work = g.MangaWork[w];
+    for (const Value* x : {&work.AwardSales, &work.TotalSold, &work.Royalty, &work.ReturnWarned})
+      out.numbers.push_back(x->Num());
+    for (int v = 0; v < 30; ++v) {
+      const rec::ComicsVolume& volume = g.ComicsVolume[w][v];
+      for (const Value* x : {&volume.SalesRate, &volume.Printed, &volume.Sold, &volume.MillionFlag})
+        out.numbers.push_back(x->Num());
+    }
+  }
+  out.numbers.push_back(g.Kingaku.Num());
+  out.numbers.push_back(g.PlayerPopularity.Num());
+  out.numbers.push_back(Rnd());  // where the generator was left
+  out.shown = ui.Shown();
+  SetRandomSource(nullptr);
+  SetAwardCeremony(std::move(previous));
+  return out;
+}
+
+TEST(ComicsSalesDraws, TheBuiltInGeneratorAndAnInstalledSourceSellAlike) {
+  const MarketOutcome builtIn = SellABusyMarket(nullptr);
+  SeededRandom installed;
+  const MarketOutcome fromSource = SellABusyMarket(&installed);
+  EXPECT_EQ(builtIn, fromSource);
+  // The hours met every kind of window the sales open.
+  for (int form : {form::kComicsMilestone, form::kReturnsNotice})
+    EXPECT_NE(std::find(builtIn.shown.begin(), builtIn.shown.end(), form), builtIn.shown.end()) << form;
+  EXPECT_GT(builtIn.talks, 0) << "reprints";
+  EXPECT_GT(builtIn.ceremonies, 0);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/scenario.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "save/writer.h"
@@ -45,7 +47,13 @@ Scenario::Scenario(const ScenarioStart& start)
       clock(start.time, start.timer),
       windows(ui, screen, answers) {
   SetComputerClock(&clock);
-  SetRandomSource(random_.get());
+  if (start.builtInGenerator) {
+    random_.reset();
+    SetRandomSource(nullptr);
+    CurrentRandomSource().Seed(start.seed);
+  } else {
+    SetRandomSource(random_.get());
+  }
   shell::SetProgramValues();
 }
 
@@ -60,7 +68,13 @@ bool Scenario::NewGame(const std::string& name) {
   return g.GameActive == 1 && g.PlayerSei == Value(name);
 }
 
-void Scenario::ForceDraws(long range, long result) { random_->forced_[range] = result; }
+void Scenario::ForceDraws(long range, long result) {
+  if (!random_) {
+    std::fputs("Scenario::ForceDraws: the built-in generator cannot force draws\n", stderr);
+    std::abort();
+  }
+  random_->forced_[range] = result;
+}
 
 void Scenario::Run(shell::Command command) { shell::RunCommand(command, screen); }
 

@@ -41,6 +41,10 @@ struct ScenarioStart {
   // same). False: the game's own generator, seeded by the set-up from the
   // fixed clock.
   bool keepSeed = true;
+  // True: no source is installed, and the game draws from its own built-in
+  // generator as it does when played, seeded with `seed` until a world
+  // set-up seeds it from the fixed clock. ForceDraws is then not available.
+  bool builtInGenerator = false;
 };
 
 class Scenario {
@@ -65,7 +69,8 @@ class Scenario {
   WindowPlayer windows;
 
   // From now on every Int(Rnd × range) draw gives `result` (a contest's
-  // verdict, say); the other draws stay the seeded generator's.
+  // verdict, say); the other draws stay the seeded generator's. Not with the
+  // built-in generator.
   void ForceDraws(long range, long result);
 
   // A new game from the new-game window, in the player's name.

@@ -7,6 +7,7 @@
 #include "clock/phases.h"
 #include "shell/world_setup.h"
 #include "state/game_state.h"
+#include "state/random.h"
 #include "support/late_game.h"
 #include "ui/talk.h"
 #include "ui/ui.h"
@@ -108,6 +109,18 @@ void BM_PopularityEventsAt15(benchmark::State& st) {
   }
 }
 BENCHMARK(BM_PopularityEventsAt15)->Unit(benchmark::kMicrosecond);
+
+// The floor under any hour of that game: the two draws the sales make for
+// each of its 120,000 volumes, and nothing else.
+void BM_TheSalesDrawsAloneOfAnHour(benchmark::State& st) {
+  BuiltInDraws draws;
+  for (auto _ : st) {
+    long hits = 0;
+    for (int v = 0; v < 600 * 200; ++v) hits += draws.Coin() + draws.IntIsZero(30);
+    benchmark::DoNotOptimize(hits);
+  }
+}
+BENCHMARK(BM_TheSalesDrawsAloneOfAnHour)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace koratsu

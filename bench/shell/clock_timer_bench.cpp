@@ -6,21 +6,12 @@
 
 #include "shell/clock_timer.h"
 #include "state/game_state.h"
+#include "support/quiet_screen.h"
 
 namespace koratsu {
 namespace {
 
-// A main window that takes what it is given and shows nothing.
-class QuietScreen : public shell::MainScreen {
- public:
-  void SetCaption(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
-  void SetStatusLine(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
-  void BringToFront() override {}
-  void ShowBackground(shell::Background) override {}
-  void PrepareToolbar() override {}
-  void HideToolbar() override {}
-  void SetGameMenus(bool) override {}
-};
+using bench::QuietScreen;
 
 void NoTick() {}
 

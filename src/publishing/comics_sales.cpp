@@ -168,7 +168,7 @@ Stop SellQuietly(WorkHour& h, long long& v) {
       sold = SoldAtRate(rate, h, draws.Int(10));
       volume.SalesRate = next;
     } else {
-      sold = 2 * draws.Int(2);
+      sold = 2 * draws.Coin();
       unsold += volume.Printed.Num();
     }
     if (IsMillionSeller(volume, RecordSale(volume, sold, asleep, t))) {
@@ -176,7 +176,7 @@ Stop SellQuietly(WorkHour& h, long long& v) {
       break;
     }
     // Drawn for every volume, whatever the sales.
-    if (draws.Int(kAwardOdds) == 0 && awardOpen && t.awardSales >= kAwardSales) {
+    if (draws.IntIsZero(kAwardOdds) && awardOpen && t.awardSales >= kAwardSales) {
       stop = Stop::kAward;
       break;
     }

@@ -26,16 +26,19 @@ class SeededRandom : public RandomSource {
   constexpr explicit SeededRandom(std::uint64_t seed = 1) : state_(Start(seed)) {}
   double Next(long) override { return Draw(); }
   void Seed(std::uint64_t seed) override { state_ = Start(seed); }
+  // The draw's top 53 bits as a fraction.
+  double Draw() { return static_cast<double>(Bits() >> 11) * (1.0 / 9007199254740992.0); }
+  // Int(Draw() × 2) without the arithmetic: the draw's top bit.
+  long Coin() { return static_cast<long>(Bits() >> 63); }
+
+ private:
   // splitmix64: well spread, one multiply-xorshift chain per draw.
-  double Draw() {
+  std::uint64_t Bits() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return static_cast<double>(z >> 11) * (1.0 / 9007199254740992.0);
+    return z ^ (z >> 31);
   }
-
- private:
   static constexpr std::uint64_t Start(std::uint64_t seed) { return seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull; }
   std::uint64_t state_ = 0;
 };
@@ -69,11 +72,16 @@ inline long RndInt(long n) {
 struct BuiltInDraws {
   SeededRandom generator = random_detail::builtIn;
   long Int(long n) { return random_detail::IntOf(generator.Draw(), n); }
+  long Coin() { return generator.Coin(); }  // Int(2)
+  // Int(n) == 0: the product below 1, as Int takes it, without the conversion.
+  bool IntIsZero(long n) { return generator.Draw() * static_cast<double>(n) < 1.0; }
   void Put() const { random_detail::builtIn = generator; }
 };
 struct InstalledDraws {
   RandomSource* source = random_detail::installed;
   long Int(long n) { return random_detail::IntOf(source->Next(n), n); }
+  long Coin() { return Int(2); }
+  bool IntIsZero(long n) { return Int(n) == 0; }
   void Put() const {}
 };
 

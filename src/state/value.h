@@ -56,7 +56,9 @@ class Value {
 
   bool IsEmpty() const { return bits_ == kEmptyBits; }
   bool IsText() const { return (bits_ & kTagMask) == kTextTag; }
-  bool IsNumber() const { return !IsEmpty() && !IsText(); }
+  // Every number lies below the tags in the bits' order: the largest is
+  // negative infinity, and a NaN is stored as the canonical positive one.
+  bool IsNumber() const { return bits_ < kEmptyBits; }
 
   // The value as a number: empty is 0, a text is read as a number (0 when it is none).
   double Num() const {
@@ -85,13 +87,14 @@ class Value {
   static constexpr std::uint64_t kEmptyBits = 0xFFFA000000000000ull;
   static constexpr std::uint64_t kTextTag = 0xFFFB000000000000ull;
   static constexpr std::uint64_t kPointerMask = 0x0000FFFFFFFFFFFFull;
+  static_assert(kEmptyBits < kTextTag && 0xFFF0000000000000ull < kEmptyBits, "numbers sort below the tags");
 
   // No NaN a calculation gives may look like empty or a text, and there is
   // no negative zero: it would print as "-0".
   static std::uint64_t NumberBits(double number) noexcept {
     if (number != number) number = std::numeric_limits<double>::quiet_NaN();
-    if (number == 0) number = 0;
-    return std::bit_cast<std::uint64_t>(number);
+    // Adding 0 turns -0 into 0 and leaves every other number as it is.
+    return std::bit_cast<std::uint64_t>(number + 0.0);
   }
   double TextNum() const;
   Value& AssignText(const Value& other) noexcept;

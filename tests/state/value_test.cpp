@@ -39,6 +39,8 @@ TEST(ValueTest, RulesOfTheDynamicValues) {
       {"Join writes numbers", [] { return Value(Join("第", 3, "巻 ", 0.5)); }, "第3巻 0.5", false},
       {"large number", [] { return Value(1e15); }, "1E+15", true},
       {"division by zero gives 0", [] { return Value(5) / Value(); }, "0", true},
+      {"negative infinity", [] { return Value(-std::numeric_limits<double>::infinity()); }, "-Infinity", true},
+      {"negative NaN", [] { return Value(-std::numeric_limits<double>::quiet_NaN()); }, "NaN", true},
   };
   for (const Case& c : cases) {
     Value v = c.expression();

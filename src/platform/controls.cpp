@@ -101,7 +101,9 @@ class WheelToScrollBar : public QObject {
     constexpr double kNotch = 120;  // a wheel's step, in eighths of a degree
     // A fine wheel (a touchpad) sends parts of a notch: they add up.
     const double rows = -static_cast<QWheelEvent*>(event)->angleDelta().y() / kNotch * QApplication::wheelScrollLines();
-    pixels_ += rows * pitch_;
+    // As the bars' own wheel: one event moves a page at most.
+    const double page = bar_->pageStep();
+    pixels_ += page > 0 ? std::clamp(rows * pitch_, -page, page) : rows * pitch_;
     const int move = static_cast<int>(pixels_);
     pixels_ -= move;
     if (move == 0) return true;

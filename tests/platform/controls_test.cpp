@@ -102,6 +102,7 @@ TEST(WheelTest, MovesTheListsScrollBarByRowsAndGoesNoFurther) {
   auto* bar = new QScrollBar(Qt::Vertical, &window);
   bar->setRange(0, 300);
   bar->setSingleStep(150);  // the bar's own arrows may jump further than the wheel
+  bar->setPageStep(100);
   platform::ScrollWithWheel(viewport, bar, 15);
   const int notch = 15 * QApplication::wheelScrollLines();
   constexpr int kAny = -1;
@@ -111,7 +112,8 @@ TEST(WheelTest, MovesTheListsScrollBarByRowsAndGoesNoFurther) {
       {-120, notch},      {-120, 2 * notch},  {120, notch},  // a notch down, another, one back up
       {-30, kAny},        {-30, kAny},        {-30, kAny},  {-30, 2 * notch},  // a fine wheel's parts add up
       {120 * 100, 0},     {120, 0},                          // at the top it stays
-      {-120 * 100, 300},  {-120, 300},                       // and at the bottom
+      {-120 * 100, 100},  {-120 * 100, 200},                 // a page at most in one turn
+      {-120 * 100, 300},  {-120, 300},                       // and at the bottom it stays
       {120, 300 - notch},
   };
   for (const Turn& t : turns) {

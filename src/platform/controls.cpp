@@ -8,8 +8,11 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace koratsu::platform {
 
@@ -84,6 +87,38 @@ class OpenOnFocus : public QObject {
   }
 };
 
+// The wheel over a list's viewport, or over a row inside it (a row passes
+// the wheel on to its parent), moves the list's scroll bar.
+class WheelToScrollBar : public QObject {
+ public:
+  WheelToScrollBar(QWidget* viewport, QScrollBar* bar, int rowPitch) : QObject(viewport), bar_(bar), pitch_(rowPitch) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Wheel) return QObject::eventFilter(watched, event);
+    event->accept();
+    if (!bar_ || !bar_->isEnabled()) return true;
+    constexpr double kNotch = 120;  // a wheel's step, in eighths of a degree
+    // A fine wheel (a touchpad) sends parts of a notch: they add up.
+    const double rows = -static_cast<QWheelEvent*>(event)->angleDelta().y() / kNotch * QApplication::wheelScrollLines();
+    // As the bars' own wheel: one event moves a page at most.
+    const double page = bar_->pageStep();
+    pixels_ += page > 0 ? std::clamp(rows * pitch_, -page, page) : rows * pitch_;
+    const int move = static_cast<int>(pixels_);
+    pixels_ -= move;
+    if (move == 0) return true;
+    const int before = bar_->value();
+    bar_->setValue(before + move);
+    if (bar_->value() == before) pixels_ = 0;  // at the end
+    return true;
+  }
+
+ private:
+  QPointer<QScrollBar> bar_;
+  int pitch_;
+  double pixels_ = 0;
+};
+
 }  // namespace
 
 void MakeDropDown(QComboBox* box) {
@@ -105,6 +140,10 @@ void DefaultButton(QPushButton* defaultButton, std::initializer_list<QPushButton
   defaultButton->setDefault(true);
   defaultButton->setAutoDefault(true);
   for (QPushButton* button : others) button->setAutoDefault(true);
+}
+
+void ScrollWithWheel(QWidget* viewport, QScrollBar* bar, int rowPitch) {
+  viewport->installEventFilter(new WheelToScrollBar(viewport, bar, rowPitch));
 }
 
 double BarWidth(double value, double cap, double full) { return BarWidth(value, cap, full, full); }

@@ -1,12 +1,14 @@
 #pragma once
 // Behaviours the game's controls share: drop-down lists that open when they
-// get the focus and take no typing, texts that take no typing, and bars
-// whose width stands for a value against its cap.
+// get the focus and take no typing, texts that take no typing, lists that
+// scroll with the mouse wheel, and bars whose width stands for a value
+// against its cap.
 
 #include <initializer_list>
 
 class QComboBox;
 class QPushButton;
+class QScrollBar;
 class QWidget;
 
 namespace koratsu::platform {
@@ -25,6 +27,12 @@ void DefaultButton(QPushButton* defaultButton, std::initializer_list<QPushButton
 // A control that takes no typing: every key but Tab beeps and changes
 // nothing, and a typed-in composition is dropped.
 void RefuseTyping(QWidget* control);
+
+// A list whose rows the window draws itself in `viewport`, `rowPitch`
+// pixels apart, moved by its own scroll bar `bar`: the mouse wheel anywhere
+// over the viewport moves the bar by the desktop's lines per notch, in rows,
+// and goes no further (the main window's area behind does not scroll).
+void ScrollWithWheel(QWidget* viewport, QScrollBar* bar, int rowPitch);
 
 // The width of a bar `full` wide for `value` against `cap`, within 0 and
 // `full`: empty for a cap of 0 or less, a negative value or anything that

@@ -36,6 +36,9 @@ void ReportMissing(int form) {
   if (reported.insert(form).second) LogLine(form::Name(form) + " missing: no window of that number");
 }
 
+// Without the close button hint the desktop is asked to offer no close.
+// Some window managers (openbox) keep the close box on every window with a
+// caption whatever they are asked; closeEvent refuses it there.
 Qt::WindowFlags DialogFlags(const FormTraits& traits) {
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (!traits.removeCloseItem) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -92,6 +93,38 @@ TEST_F(DropDownDialog, TheOpenListTakesNoKeysButEsc) {
   testing::ProcessEvents(50);
   EXPECT_FALSE(testing::ListOpen(box));
   EXPECT_EQ(box->currentIndex(), 0);
+}
+
+// A list drawn in a viewport, 15 pixels a row, with its scroll bar beside it.
+TEST(WheelTest, MovesTheListsScrollBarByRowsAndGoesNoFurther) {
+  QWidget window;
+  auto* viewport = new QWidget(&window);
+  auto* bar = new QScrollBar(Qt::Vertical, &window);
+  bar->setRange(0, 300);
+  bar->setSingleStep(150);  // the bar's own arrows may jump further than the wheel
+  bar->setPageStep(100);
+  platform::ScrollWithWheel(viewport, bar, 15);
+  const int notch = 15 * QApplication::wheelScrollLines();
+  constexpr int kAny = -1;
+  struct Turn {
+    int angle, value;
+  } turns[] = {
+      {-120, notch},      {-120, 2 * notch},  {120, notch},  // a notch down, another, one back up
+      {-30, kAny},        {-30, kAny},        {-30, kAny},  {-30, 2 * notch},  // a fine wheel's parts add up
+      {120 * 100, 0},     {120, 0},                          // at the top it stays
+      {-120 * 100, 100},  {-120 * 100, 200},                 // a page at most in one turn
+      {-120 * 100, 300},  {-120, 300},                       // and at the bottom it stays
+      {120, 300 - notch},
+  };
+  for (const Turn& t : turns) {
+    EXPECT_TRUE(testing::TurnWheel(viewport, t.angle)) << "taken: the area behind does not scroll";
+    if (t.value != kAny) {
+      EXPECT_EQ(bar->value(), t.value) << t.angle;
+    }
+  }
+  bar->setEnabled(false);
+  EXPECT_TRUE(testing::TurnWheel(viewport, -120));
+  EXPECT_EQ(bar->value(), 300 - notch) << "a disabled bar stays";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "platform/pictures.h"
@@ -149,6 +150,15 @@ bool ListOpen(const QComboBox* box) { return box->view()->isVisible(); }
 void PressCloseBox(QWidget* window) {
   QCloseEvent close;
   QApplication::sendEvent(window, &close);
+}
+
+bool TurnWheel(QWidget* target, int angle) {
+  const QPointF at(2, 2);
+  QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  wheel.ignore();
+  QApplication::sendEvent(target, &wheel);
+  return wheel.isAccepted();
 }
 
 }  // namespace koratsu::testing

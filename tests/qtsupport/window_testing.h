@@ -89,4 +89,10 @@ bool ListOpen(const QComboBox* box);
 // The desktop's close request, as the close box or Alt+F4 sends it.
 void PressCloseBox(QWidget* window);
 
+// The mouse wheel turned over `target` by `angle` eighths of a degree (a
+// notch is 120; below 0 towards the player, down a list). True when it was
+// taken there. A real wheel over a control that leaves it goes on to the
+// control's parent: send it to the one that takes it.
+bool TurnWheel(QWidget* target, int angle);
+
 }  // namespace koratsu::testing

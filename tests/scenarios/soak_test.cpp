@@ -1,5 +1,7 @@
 // Ten game years of seeded random play from a new game, saved and loaded at
-// random moments, with the game's invariants checked after every game hour:
+// random moments (the first games carry a serial of more episodes than the
+// save file's main lines hold, until a save has carried one), with the
+// game's invariants checked after every game hour:
 // the work points given to works never exceed the studio's, no table passes
 // its capacity, the money is its start plus every amount paid in or out, and
 // the production slots hold no negative progress and, when free, no points.
@@ -12,16 +14,22 @@
 #include <vector>
 
 #include "state/game_state.h"
+#include "support/prepared_states.h"
 #include "support/scenario.h"
 #include "support/soak_player.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
+#include "ui/tutorial_stages.h"
 
 namespace koratsu::testing {
 namespace {
 
 constexpr long long kYears = 10;
 constexpr long long kHours = kYears * 365 * 24;
+// The long serial: 週刊少年ハチマキ, 20 pages an episode, so 46 volumes and
+// three episodes waiting for the next.
+constexpr int kLongSerialMagazine = 1;
+constexpr int kLongSerialEpisodes = 233;
 
 // Every amount given to AddKingaku since the game started.
 double paid = 0;
@@ -93,6 +101,8 @@ TEST_P(SoakTest, TenGameYearsOfRandomPlayKeepEveryInvariantAtEveryHour) {
   hooks.newGame = [&] {
     start = s.g.Kingaku.Num();
     paid = 0;
+    // The tutorial offers no saving.
+    if (player.extendedSaves == 0 && !TutorialRunning()) OngoingSerial(kLongSerialMagazine, kLongSerialEpisodes);
   };
   hooks.everyHour = [&] {
     for (const std::string& b : InvariantBreaks(s.g, start + paid)) {
@@ -107,11 +117,13 @@ TEST_P(SoakTest, TenGameYearsOfRandomPlayKeepEveryInvariantAtEveryHour) {
   EXPECT_EQ(breaks, std::vector<std::string>{});
   EXPECT_EQ(player.Problems(), std::vector<std::string>{});
   EXPECT_GT(player.saves, 0);
+  EXPECT_GT(player.extendedSaves, 0) << "no save carried the long serial";
   std::string unknown;
   for (int form : s.windows.UnknownWindows())
     if (unknown.find(form::Name(form)) == std::string::npos) unknown += " " + form::Name(form);
   std::cout << "seed " << seed << ": " << player.hours << " game hours, " << player.events << " timer events, "
-            << player.games << " games, " << player.saves << " saves and loads, " << player.commands
+            << player.games << " games, " << player.saves << " saves and loads (" << player.extendedSaves
+            << " with a long serial), " << player.commands
             << " commands; windows not played:" << unknown << "; ends:";
   for (const auto& [end, count] : player.ends) std::cout << " " << end << " ×" << count;
   std::cout << "\n";

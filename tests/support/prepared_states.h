@@ -35,4 +35,14 @@ void BusySlot(int slot, double progress, double target, double points, int kind 
 // `works` ended serials of `volumes` volumes each, spread over the magazines.
 void ManyWorks(int works, int volumes);
 
+// A serial of the player's running in `magazine` with `episodes` delivered
+// (2 to 500), as its last delivery left it: the episodes collected into
+// volumes as the magazine's pages filled them, every volume released and
+// sold out, the episodes since the last volume waiting for the next one,
+// its row in the comics market, the magazine's place taken, and its next
+// episode begun in the lowest free slot. Its title is `title`, or "連載N"
+// for its record N. The record's index, or -1 when the works table or the
+// slots are full.
+long long OngoingSerial(int magazine, int episodes, const std::string& title = "");
+
 }  // namespace koratsu::testing

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <utility>
 
+#include "save/schema.h"
 #include "save/writer.h"
 #include "shell/save_load.h"
 #include "state/koudou_mode.h"
@@ -35,6 +36,11 @@ constexpr WeightedCommand kCommands[] = {
     {Command::Info2, 1},       {Command::HelpVersion, 1},  {Command::HelpGame, 1},     {Command::KozinRanc, 1},
     {Command::ComicRank, 1},   {Command::Torofi, 1},       {Command::Motikomu, 1},     {Command::MangaRSyuuryou, 1},
 };
+
+// The windows the player looks at and closes again at a later turn, one
+// turn in this many.
+constexpr int kGlancedWindows[] = {form::kComicsRanking, form::kAssetRanking};
+constexpr int kCloseGlancedOdds = 2;
 
 // Turns without time passing, after which the player goes to his desk.
 constexpr int kMostIdleTurns = 12;
@@ -94,6 +100,8 @@ void SoakPlayer::StartGame(const Hooks& hooks) {
 }
 
 void SoakPlayer::GiveCommand() {
+  for (int form : kGlancedWindows)
+    if (s_.ui.IsLoaded(form) && choices_.Draw(kCloseGlancedOdds) == 0) s_.windows.Press(form, kCloseBox);
   ++commands;
   if (++idleTurns_ > kMostIdleTurns) {
     s_.Run(Command::Sigotosuru);
@@ -163,6 +171,7 @@ void SoakPlayer::SaveAndLoad() {
   s_.Run(Command::SaveGame);
   ++saves;
   const std::string written = ReadBytes(path);
+  if (written.find(std::string("\n\"") + save::kVolumeExtensionTag + "\",") != std::string::npos) ++extendedSaves;
   std::unique_ptr<GameState> loaded = shell::ReadGameFile(path);
   if (!loaded) {
     problems_.push_back("a saved game did not load: " + path);

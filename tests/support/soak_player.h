@@ -2,7 +2,8 @@
 // A long game of seeded random choices: between the clock's events the
 // player gives the main window's commands, every window is answered at
 // random through its rules (window_play.h), time runs at the desk or in an
-// activity, and now and then the game is saved and loaded again. A game
+// activity, the rankings he has opened are closed again at a later turn,
+// and now and then the game is saved and loaded again. A game
 // that ends is followed by a new one, now and then through the tutorial.
 //
 // No gtest here: the benchmarks play the same games.
@@ -43,6 +44,9 @@ class SoakPlayer {
   const std::vector<std::string>& Problems() const { return problems_; }
 
   long long hours = 0, events = 0, games = 0, saves = 0, commands = 0;
+  // The saves whose file carried a work's episodes or volumes past the
+  // first 201 columns, in the block after the last kind of line.
+  long long extendedSaves = 0;
   // How the games ended: "Form51 cause 2", "Form17", "Form38" (the tutorial's end), by count.
   std::map<std::string, int> ends;
 

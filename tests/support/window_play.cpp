@@ -36,6 +36,7 @@
 #include "publishing/notices.h"
 #include "publishing/novel_permission.h"
 #include "publishing/poll.h"
+#include "publishing/rankings.h"
 #include "publishing/requests.h"
 #include "publishing/submission_lists.h"
 #include "shell/about.h"
@@ -560,6 +561,21 @@ WindowPlay Archive() {
   return play;
 }
 
+// A ranking window: it asks for its redraw as it loads, and each redraw
+// ranks the table again and describes the places it shows. Its frame's
+// close box closes it.
+WindowPlay Ranking(int form, void (*refresh)(), int (*places)(), void (*describe)(int)) {
+  WindowPlay play = Child();
+  play.load = [form](WindowContext&) { State().FormSlot[form].Redraw = 1; };
+  play.buttons = {Closing(form, kCloseBox)};
+  play.closeButton = 0;
+  play.redraw = [refresh, places, describe](WindowContext&) {
+    refresh();
+    for (int k = 0, shown = places(); k < shown; ++k) describe(k);
+  };
+  return play;
+}
+
 WindowPlay Modeless(WindowTraits traits = {}) {
   WindowPlay play;
   play.traits = traits;
@@ -677,6 +693,10 @@ std::map<int, WindowPlay> MakeTable() {
   t[form::kComicsRelease] = Notice(form::kComicsRelease, "閉じる", [](WindowContext&) { CloseComicsRelease(); });
   t[form::kComicsRelease].close = [](WindowContext&) { State().ResumeRequest = 1; };
   t[form::kMerchOffer] = MerchOffer();
+  t[form::kComicsRanking] =
+      Ranking(form::kComicsRanking, RefreshComicsRanking, ComicsPlaces, [](int k) { DescribeComicsPlace(k); });
+  t[form::kAssetRanking] =
+      Ranking(form::kAssetRanking, RefreshAssetRanking, AssetPlaces, [](int k) { DescribeAssetPlace(k); });
   return t;
 }
 
@@ -844,7 +864,10 @@ void WindowPlayer::RunWindowTimers() {
       slot.Redraw = 1;
       if (play.rebuild) play.rebuild(context_);
     }
-    if (State().FormSlot[form].Redraw == 1) State().FormSlot[form].Redraw = 0;
+    if (State().FormSlot[form].Redraw == 1) {
+      State().FormSlot[form].Redraw = 0;
+      if (play.redraw) play.redraw(context_);
+    }
   }
 }
 

@@ -84,10 +84,14 @@ struct WindowPlay {
   std::function<void(WindowContext&)> close;  // its rules as it closes
   std::function<void(WindowContext&)> timer;  // one round of its own timers
   std::function<void(WindowContext&)> rebuild;  // what serving FormRebuild does to the game
+  std::function<void(WindowContext&)> redraw;   // what serving FormRedraw does to the game
 };
 
 // Every window of the game that is built, by number.
 const std::map<int, WindowPlay>& WindowTable();
+
+// The caption of a child window's close box, where the player uses it.
+inline constexpr const char* kCloseBox = "×";
 
 // The player's answers.
 class Chooser {

@@ -4,6 +4,7 @@
 
 #include "life/assistants.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
@@ -60,6 +61,8 @@ AssistantForm::AssistantForm(const QString& caption, const QString& heading, con
   HScroll1->setPageStep(1);
   connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
   connect(HScroll1, &QScrollBar::sliderMoved, this, [this] { HScroll1_Scroll(); });
+  // The wheel anywhere over the window turns the pages, one a line, as the arrows do.
+  platform::ScrollWithWheel(this, HScroll1, 1);
 
   Command1 = new QPushButton(command, this);
   platform::Place(Command1, 1680, 2430, 1440, 390);

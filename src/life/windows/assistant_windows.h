@@ -1,7 +1,7 @@
 #pragma once
 // Form52 (hiring an assistant) and Form53 (dismissing one): one design, a
 // page per assistant with his portrait, name, skill and work points, browsed
-// with a scroll bar.
+// with a scroll bar or the mouse wheel.
 
 #include <array>
 

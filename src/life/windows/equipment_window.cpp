@@ -6,6 +6,7 @@
 
 #include "life/equipment.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/pictures.h"
 #include "platform/qt_strings.h"
@@ -19,6 +20,7 @@ namespace koratsu {
 namespace {
 
 constexpr int kRowHeight = 960;    // twips
+constexpr int kArrowStep = kRowHeight / 4;  // twips the scroll bar's arrows move the list
 constexpr int kListWidth = 5880;
 constexpr int kListTop = 540;
 constexpr int kFrameHeight = 3360;  // three and a half rows show at once
@@ -104,10 +106,12 @@ Form19::Form19() : Form({.pauseClock = true, .resumeRequestOnUnload = true}) {
 
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   platform::Place(VScroll1, 120 + kListWidth + 30, kListTop - 30, 255, kFrameHeight + 60);
-  VScroll1->setSingleStep(kRowHeight / 4);
+  VScroll1->setSingleStep(kArrowStep);
   VScroll1->setPageStep(kRowHeight);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
   connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
+  // The bar counts in twips: a wheel line moves the list as an arrow does.
+  platform::ScrollWithWheel(Picture2, VScroll1, kArrowStep);
 
   Command2 = new QPushButton(QStringLiteral("購入する"), this);
   platform::Place(Command2, 3240, 4020, 1440, 390);

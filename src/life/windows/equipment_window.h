@@ -1,6 +1,7 @@
 #pragma once
 // Form19: buying studio equipment. A list of the five items that scrolls
-// inside its frame, a bar behind the chosen row, and the buy button.
+// inside its frame (with its scroll bar or the mouse wheel), a bar behind
+// the chosen row, and the buy button.
 
 #include <array>
 

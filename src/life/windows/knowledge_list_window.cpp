@@ -65,6 +65,7 @@ Form29::Form29()
   VScroll1->setRange(0, 0);
   // A drag reports its steps through the same signal as a click.
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+  platform::ScrollWithWheel(Picture2, VScroll1, kKnowledgeRowPitch);
 }
 
 void Form29::Form_Load() {

@@ -3,7 +3,8 @@
 // every knowledge item the player holds points in, with its points against
 // the common cap and a bar. It keeps itself up to date through its rebuild
 // and redraw requests, and can be stretched in height but not in width; the
-// list scrolls when it is taller than the window.
+// list scrolls, with its scroll bar or the mouse wheel, when it is taller
+// than the window.
 
 #include <array>
 #include <vector>

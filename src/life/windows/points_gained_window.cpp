@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kTimerInterval = 200;
 constexpr int kBarWidth = 90;  // pixels
+constexpr int kArrowStep = 7;  // pixels the scroll bar's arrows move the list
 constexpr unsigned kListBackground = 0xFFFFFF;
 constexpr unsigned kBarFrame = 0xC0C0C0;
 constexpr unsigned kBarFill = 0xE08020;
@@ -47,6 +48,8 @@ Form27::Form27() : Form({.removeCloseItem = true, .pauseClock = true, .resumeReq
   platform::Place(VScroll1, 4440, 600, 240, 1800);
   VScroll1->setRange(0, 0);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+  // A wheel line moves the list as far as an arrow does.
+  platform::ScrollWithWheel(Picture2, VScroll1, kArrowStep);
 
   for (int r = 0; r < kRows; ++r) {
     const int top = r * kRowPitch + kRowTop;
@@ -92,7 +95,7 @@ void Form27::Form_Load() {
   Picture1->setFixedHeight(listHeight);
   if (listHeight > Picture2->height()) VScroll1->setMaximum(listHeight - Picture2->height());
   VScroll1->setPageStep(kRowPitch);
-  VScroll1->setSingleStep(7);
+  VScroll1->setSingleStep(kArrowStep);
   Command1->setFocus();
   Timer1->start();
 }

@@ -2,6 +2,7 @@
 // Form27: the points-gained window. After an activity it lists up to ten
 // gains, each with its name, the points still to come, its value against its
 // cap and a bar, and moves the points in one by one with a rising sound.
+// The list scrolls with its scroll bar or the mouse wheel.
 // Closing it applies what is left at once.
 
 #include <array>

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/placement.h"
 #include "platform/qt_strings.h"
@@ -187,6 +188,8 @@ Form11::Form11() : Form({.kind = platform::FormKind::Child, .trackOpen = true}) 
   VScroll1->setGeometry(kScrollLeft, kListTop, kScrollWidth, 0);
   VScroll1->setRange(0, 0);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) { VScroll1_Change(value); });
+  // A wheel line moves the panel as far as an arrow does: a volume row.
+  platform::ScrollWithWheel(Picture2, VScroll1, kVolumeRowStep);
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(kTimerInterval);

@@ -2,7 +2,8 @@
 // Form11: the archive of finished works, a child window of the main window.
 // The titles in the order the works were made, and the selected work's
 // details in the panel of its kind (serial, requested one-shot, own work),
-// which follows the game while time runs. Only its height can change.
+// which follows the game while time runs; the panel scrolls with its scroll
+// bar or the mouse wheel. Only its height can change.
 
 #include <array>
 #include <vector>

@@ -116,6 +116,7 @@ Form5::Form5() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}) 
   platform::Place(VScroll1, 120 + kListWidth, kListTop, 240, kListHeight);
   VScroll1->setRange(0, 0);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) { VScroll1_Change(value); });
+  platform::ScrollWithWheel(Picture3, VScroll1, kRowHeight);
 
   Command3 = new QPushButton(QStringLiteral("なし"), this);
   platform::Place(Command3, 120, 4110, 1200, 390);

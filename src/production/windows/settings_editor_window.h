@@ -43,8 +43,9 @@ class Form5 : public platform::Form {
   std::array<platform::Shape*, 3> Shape12{};
   std::array<QWidget*, 3> Shape2{};
 
-  // The candidate list: the frame, its scroll bar and the taller inner list
-  // with one row per candidate: name, points, bar over its background.
+  // The candidate list: the frame, its scroll bar (which the mouse wheel over
+  // the frame moves too) and the taller inner list with one row per
+  // candidate: name, points, bar over its background.
   QWidget* Picture3;
   QScrollBar* VScroll1;
   QWidget* Picture4;

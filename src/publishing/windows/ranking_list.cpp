@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 
+#include "platform/controls.h"
 #include "platform/heading_bar.h"
 #include "platform/placement.h"
 #include "platform/qt_strings.h"
@@ -58,6 +59,7 @@ RankingList::RankingList(int width, const QString& caption, const QString& headi
   VScroll1->setRange(0, 0);
   // A drag reports its steps through the same signal as a click.
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+  platform::ScrollWithWheel(Picture2, VScroll1, kRowPitch);
 
   constexpr int kPlaceWidth = 34;
   AddColumn(Label1, 0, kPlaceWidth, Qt::AlignRight);

@@ -1,10 +1,11 @@
 #pragma once
 // The ranking windows' common look: a heading band, a viewport holding a
-// list of 100 places with its column lines, and a scroll bar beside it. A
-// ranking window is a child window of the main window that can be
-// stretched in height only; it keeps itself up to date through its redraw
-// request, every 100 ms. The two windows differ in their width, caption,
-// columns and source, which the subclasses give.
+// list of 100 places with its column lines, and a scroll bar beside it,
+// which the mouse wheel over the list moves too. A ranking window is a child
+// window of the main window that can be stretched in height only; it keeps
+// itself up to date through its redraw request, every 100 ms. The two
+// windows differ in their width, caption, columns and source, which the
+// subclasses give.
 
 #include <array>
 #include <string>

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/qt_strings.h"
 #include "publishing/submission_lists.h"
 #include "state/game_state.h"
@@ -30,10 +31,14 @@ QWidget* MakeViewport(QWidget* window, const QRect& place) {
   return viewport;
 }
 
-QScrollBar* MakeScrollBar(QWidget* window, const QRect& viewport) {
+// The bar beside a list's viewport. Its arrows move a pixel; the wheel over
+// the list goes row by row.
+QScrollBar* MakeScrollBar(QWidget* window, QWidget* viewport) {
   auto* bar = new QScrollBar(Qt::Vertical, window);
-  bar->setGeometry(viewport.right() + 1, viewport.top(), kScrollWidth, viewport.height());
+  const QRect place = viewport->geometry();
+  bar->setGeometry(place.right() + 1, place.top(), kScrollWidth, place.height());
   bar->setRange(0, 0);
+  platform::ScrollWithWheel(viewport, bar, kSubmissionRowPitch);
   return bar;
 }
 
@@ -50,7 +55,7 @@ SubmissionLists::SubmissionLists(QWidget* window, const SubmissionListsLayout& l
   Picture2->setGeometry(0, 0, layout.works.width(), 0);
   WorksBar = new platform::Shape(Picture2, kSelectionBar);
   WorksBar->setGeometry(0, 0, layout.works.width(), kSubmissionRowPitch);
-  VScroll2 = MakeScrollBar(window, layout.works);
+  VScroll2 = MakeScrollBar(window, Picture4);
   // A drag reports its steps through the same signal as a click.
   QObject::connect(VScroll2, &QScrollBar::valueChanged, window, [this] { VScroll2_Change(); });
 
@@ -70,7 +75,7 @@ SubmissionLists::SubmissionLists(QWidget* window, const SubmissionListsLayout& l
     rule->setGeometry(x, 0, 1, 0);
     Line1.push_back(rule);
   }
-  VScroll1 = MakeScrollBar(window, layout.magazines);
+  VScroll1 = MakeScrollBar(window, Picture3);
   QObject::connect(VScroll1, &QScrollBar::valueChanged, window, [this] { VScroll1_Change(); });
 }
 

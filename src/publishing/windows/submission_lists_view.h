@@ -2,7 +2,8 @@
 // The two lists that the windows sending a work to a publisher share (the
 // posting window Form8 and the bring-in window): the works not sent yet and
 // the magazines, each a picture of 15-pixel rows scrolled inside its
-// viewport, with a selection bar behind the rows and a scroll bar beside.
+// viewport, with a selection bar behind the rows and a scroll bar beside,
+// which the mouse wheel over the list moves too.
 // The window places the lists, gives them their headings and decides what a
 // pressed row does.
 

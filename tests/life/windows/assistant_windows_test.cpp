@@ -88,6 +88,18 @@ TEST_F(AssistantWindowsTest, TheHiringWindowBrowsesItsOfferPageByPage) {
   EXPECT_TRUE(g().ResumeRequest == 1);
 }
 
+TEST_F(AssistantWindowsTest, TheWheelOverTheWindowTurnsAPageALine) {
+  Form52* w = OpenOffer();
+  ASSERT_NE(w, nullptr);
+  const int line = 120 / QApplication::wheelScrollLines();
+  EXPECT_TRUE(testing::TurnWheel(w, -line));
+  EXPECT_EQ(w->HScroll1->value(), 1);
+  ExpectPage(w, "桐生 亜紀", "ピカイチ", "+5ﾎﾟｲﾝﾄ");
+  EXPECT_TRUE(testing::TurnWheel(w, line));
+  EXPECT_EQ(w->HScroll1->value(), 0);
+  ExpectPage(w, "御影 すみれ", "すごい", "+6ﾎﾟｲﾝﾄ");
+}
+
 TEST_F(AssistantWindowsTest, WithFourHiredTheHireButtonRefusesAndTheWindowStays) {
   for (int k = 0; k < 4; ++k) {
     g().Assistant[k].Hired = 1;

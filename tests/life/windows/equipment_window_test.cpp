@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "qtsupport/window_testing.h"
 #include "shell/world_setup.h"
 #include "state/game_state.h"
@@ -94,6 +96,20 @@ TEST_F(EquipmentWindowTest, AClickOnARowChoosesItAndTheListScrolls) {
   w->VScroll1->setValue(w->VScroll1->maximum());
   EXPECT_EQ(w->Picture1->y() + w->Picture1->height(), w->Picture2->height());
   w->VScroll1->setValue(0);
+  EXPECT_EQ(w->Picture1->y(), 0);
+}
+
+TEST_F(EquipmentWindowTest, TheWheelMovesTheListAsFarAsTheArrowsDoForEachLine) {
+  Form19* w = Open();
+  ASSERT_NE(w, nullptr);
+  // The bar counts in twips; an arrow moves the list a quarter of a 64-pixel row.
+  const int end = w->Picture2->height() - w->Picture1->height();
+  const int notch = -16 * QApplication::wheelScrollLines();
+  EXPECT_TRUE(testing::TurnWheel(w->Picture2, -120));
+  EXPECT_EQ(w->Picture1->y(), std::max(notch, end));
+  for (int n = 0; n < 40; ++n) testing::TurnWheel(w->Picture2, -120);
+  EXPECT_EQ(w->Picture1->y(), end);
+  for (int n = 0; n < 40; ++n) testing::TurnWheel(w->Picture2, 120);
   EXPECT_EQ(w->Picture1->y(), 0);
 }
 

@@ -2,12 +2,14 @@
 
 #include "life/windows/knowledge_list_window.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "life/knowledge_list.h"
 #include "platform/twips.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
@@ -156,6 +158,20 @@ TEST_F(KnowledgeListWindowTest, ScrollsALongListAndKeepsTheRangeOnARedrawUntilAR
   EXPECT_EQ(list->VScroll1->maximum(), listHeight - viewport + 4);
   list->SubWindow()->resize(Form29::kWidth, 310);
   EXPECT_EQ(list->VScroll1->maximum(), 0);
+  EXPECT_EQ(list->Picture1->y(), 0);
+}
+
+TEST_F(KnowledgeListWindowTest, TheWheelOverTheListScrollsItByRows) {
+  Points(40);
+  Form29* list = Open();
+  ASSERT_NE(list, nullptr);
+  list->SubWindow()->resize(Form29::kWidth, 300);
+  // The bar's arrows jump a quarter of the list; the wheel goes row by row.
+  const int notch = QApplication::wheelScrollLines() * kKnowledgeRowPitch;
+  EXPECT_TRUE(testing::TurnWheel(list->Picture2, -120));
+  EXPECT_EQ(list->VScroll1->value(), notch);
+  EXPECT_EQ(list->Picture1->y(), -notch);
+  EXPECT_TRUE(testing::TurnWheel(list->Picture2, 120));
   EXPECT_EQ(list->Picture1->y(), 0);
 }
 

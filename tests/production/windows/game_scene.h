@@ -9,23 +9,36 @@
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "support/fresh_state.h"
+#include "ui/ui.h"
 
 namespace koratsu::testing {
 
-// A new game in the main window, its clock stopped: the test moves time itself.
+// The Qt ui with the game's clock left as it is: a window that pauses the
+// clock while open does not start it again as it closes.
+class StoppedClockUi : public QtUi {
+ public:
+  void SetClockRunning(bool) override {}
+};
+
+// A new game in the main window, its clock stopped: the test moves time
+// itself. A running clock would draw a random number at every event, as
+// many as real time allows between the test's steps.
 class RunningGame {
  public:
   RunningGame() {
+    ui::Install(&clockless);
     main.show();
     ClearGameState();
     main.GameOn();
     main.Timer1->stop();
     g().PlayerSei = "漫画家";
   }
+  ~RunningGame() { ui::Install(&qt.Ui()); }
   GameState& g() { return state.g(); }
 
   FreshState state;
   QtUiScope qt;
+  StoppedClockUi clockless;
   MDIForm1 main;
 };
 

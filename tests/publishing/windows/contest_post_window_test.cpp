@@ -11,6 +11,7 @@
 #include "platform/colors.h"
 #include "production/work_record.h"
 #include "publishing/contest.h"
+#include "publishing/submission_lists.h"
 #include "publishing/windows/contest_post_window.h"
 #include "publishing/windows/envelope_window.h"
 #include "qtsupport/screenshot.h"
@@ -175,6 +176,23 @@ TEST_F(ContestPostWindowTest, ALongListScrollsByWholePixels) {
   EXPECT_EQ(lists.VScroll1->pageStep(), 77);
   lists.VScroll2->setValue(50);
   EXPECT_EQ(lists.Picture2->y(), -50);
+}
+
+TEST_F(ContestPostWindowTest, TheWheelOverAListScrollsThatListRowByRow) {
+  for (int i = 0; i < 20; ++i) AddWork("作品" + std::to_string(i), manga_state::kUnsent);
+  Form8* window = Open();
+  SubmissionLists& lists = *window->Lists;
+  // The bar's arrows move a pixel; a wheel line moves a row.
+  const int notch = QApplication::wheelScrollLines() * kSubmissionRowPitch;
+  EXPECT_TRUE(testing::TurnWheel(lists.Picture4, -120));
+  EXPECT_EQ(lists.VScroll2->value(), notch);
+  EXPECT_EQ(lists.Picture2->y(), -notch);
+  // The magazines fit: the wheel over them moves neither list.
+  EXPECT_TRUE(testing::TurnWheel(lists.Picture3, -120));
+  EXPECT_EQ(lists.Picture1->y(), 0);
+  EXPECT_EQ(lists.Picture2->y(), -notch);
+  EXPECT_TRUE(testing::TurnWheel(lists.Picture4, 120));
+  EXPECT_EQ(lists.Picture2->y(), 0);
 }
 
 TEST_F(ContestPostWindowTest, WithNothingToSendItSaysSoAndStaysOpen) {

@@ -1,6 +1,7 @@
 // The two ranking windows (Form60, Form61), child windows of the main
 // window, offscreen.
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
@@ -176,6 +177,21 @@ TEST_F(RankingWindowsTest, BothKeepTheirWidthNeverGetLowerThan1301TwipsAndScroll
       EXPECT_LE(platform::Twips(frame->height() - 1), 1301) << low;
     }
     ui::Unload(c.form);
+  }
+}
+
+TEST_F(RankingWindowsTest, TheWheelOverTheListScrollsItByRows) {
+  for (int form : {form::kComicsRanking, form::kAssetRanking}) {
+    auto* window = Open<RankingList>(form);
+    ASSERT_NE(window, nullptr);
+    window->SubWindow()->resize(window->SubWindow()->width(), 300);
+    const int rows = QApplication::wheelScrollLines();
+    EXPECT_TRUE(testing::TurnWheel(window->Picture2, -120));
+    EXPECT_EQ(window->VScroll1->value(), rows * RankingList::kRowPitch) << form;
+    EXPECT_EQ(window->Picture1->y(), -rows * RankingList::kRowPitch) << form;
+    EXPECT_TRUE(testing::TurnWheel(window->Picture2, 120));
+    EXPECT_EQ(window->Picture1->y(), 0) << form;
+    ui::Unload(form);
   }
 }
 

@@ -1,12 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include "clock/tick.h"
 #include "state/game_state.h"
 #include "state/koudou_mode.h"
 #include "state/random.h"
 #include "shell/world_setup.h"
+#include "support/fresh_state.h"
 #include "support/late_game.h"
 
 namespace koratsu {
@@ -16,8 +15,8 @@ namespace {
 // world with its room and figures, working on six works whose targets are far away.
 class WorkingGame {
  public:
-  WorkingGame() : state_(std::make_unique<GameState>()), scope_(*state_) {
-    GameState& g = *state_;
+  WorkingGame() {
+    GameState& g = fresh_.g();
     ClearGameState();
     shell::InitWorld();
     bench::FillLateGame(g, 600, 200);
@@ -28,30 +27,17 @@ class WorkingGame {
     g.GameWeekday = 0;
     g.GameHour = 11;
     g.GameMinute = 30;
-    g.SubTick = 0;
-    g.TicksPerStep = 2;
-    g.TickHold = 0;
     g.ScheduleEvery = 12;
     g.SukezyuruType = 2;
     g.Stamina = 20;
     g.StaminaMax = 25;
     g.StaminaWarned = 0;
-    g.KoudouMode = koudou_mode::kWork;
-    g.MinutesPerStep = 30;
-    g.SigotoOn = 1;
-    g.KoudouMinutesLeft = 0;
-    for (int s = 0; s <= 5; ++s) {
-      g.SlotKanseido[s] = 1;
-      g.ProductionSlot[s].Target = 1e12;
-      g.ProductionSlot[s].SigotoPoint = 5;
-      g.ProductionSlot[s].Kind = 0;
-    }
+    bench::WorkOnSixWorks(g);
   }
-  GameState& g() { return *state_; }
+  GameState& g() { return fresh_.g(); }
 
  private:
-  std::unique_ptr<GameState> state_;
-  StateScope scope_;
+  testing::FreshState fresh_;
 };
 
 // One event of the main window's clock timer: its discarded draw and the tick.

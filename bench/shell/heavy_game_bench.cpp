@@ -10,14 +10,13 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
-#include <memory>
 #include <vector>
 
 #include "shell/clock_timer.h"
 #include "shell/world_setup.h"
 #include "state/editor_event_queue.h"
 #include "state/game_state.h"
-#include "state/koudou_mode.h"
+#include "support/fresh_state.h"
 #include "support/late_game.h"
 #include "support/quiet_screen.h"
 #include "ui/ui.h"
@@ -35,8 +34,8 @@ class ClosingUi : public ui::Ui {};
 
 class HeavyGame {
  public:
-  HeavyGame() : state_(std::make_unique<GameState>()), scope_(*state_) {
-    GameState& g = *state_;
+  HeavyGame() {
+    GameState& g = fresh_.g();
     ClearGameState();
     shell::InitWorld();
     bench::FillLateGame(g, kWorks, kVolumes);
@@ -47,19 +46,9 @@ class HeavyGame {
     g.GameWeekday = 1;
     g.GameHour = 9;
     g.GameMinute = 0;
-    g.SubTick = 0;
-    g.TicksPerStep = 2;
-    g.MinutesPerStep = 30;
-    g.KoudouMode = koudou_mode::kWork;
-    g.SigotoOn = 1;
     g.Stamina = 1e9;
     g.StaminaMax = 1e9;
-    for (int s = 0; s <= 5; ++s) {
-      g.SlotKanseido[s] = 1;
-      g.ProductionSlot[s].Target = 1e12;
-      g.ProductionSlot[s].SigotoPoint = 5;
-      g.ProductionSlot[s].Kind = 0;
-    }
+    bench::WorkOnSixWorks(g);
     rec::MangaWork& anime = g.MangaWork[0];
     anime.AnimeState = 1;
     anime.AnimeWeekday = 3;
@@ -74,11 +63,10 @@ class HeavyGame {
     ui::Install(&ui_);
   }
   ~HeavyGame() { ui::Install(nullptr); }
-  GameState& g() { return *state_; }
+  GameState& g() { return fresh_.g(); }
 
  private:
-  std::unique_ptr<GameState> state_;
-  StateScope scope_;
+  testing::FreshState fresh_;
   ClosingUi ui_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "state/koudou_mode.h"
+
 namespace koratsu::bench {
 
 void FillLateGame(GameState& g, int works, int volumes) {
@@ -75,6 +77,22 @@ void FillLateGame(GameState& g, int works, int volumes) {
       cv.MillionFlag = 0;
       cv.Price = Money::FromNumber(410);
     }
+  }
+}
+
+void WorkOnSixWorks(GameState& g) {
+  g.SubTick = 0;
+  g.TicksPerStep = 2;
+  g.TickHold = 0;
+  g.MinutesPerStep = 30;
+  g.KoudouMode = koudou_mode::kWork;
+  g.KoudouMinutesLeft = 0;
+  g.SigotoOn = 1;
+  for (int s = 0; s <= 5; ++s) {
+    g.SlotKanseido[s] = 1;
+    g.ProductionSlot[s].Target = 1e12;
+    g.ProductionSlot[s].SigotoPoint = 5;
+    g.ProductionSlot[s].Kind = 0;
   }
 }
 

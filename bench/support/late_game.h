@@ -10,4 +10,8 @@ namespace koratsu::bench {
 // serial episodes (at most 501).
 void FillLateGame(GameState& g, int works, int volumes);
 
+// The player at work on six works whose targets are far away: a work step
+// of 30 minutes every two timer events, points in every slot.
+void WorkOnSixWorks(GameState& g);
+
 }  // namespace koratsu::bench

@@ -29,8 +29,9 @@ Form57::Form57() : Form({.removeCloseItem = true, .resumeRequestOnUnload = true}
   platform::Place(Command1, 360, 1290, 1650, 390);
   Command2 = new QPushButton(QStringLiteral("やめておく"), this);
   platform::Place(Command2, 2190, 1290, 1650, 390);
-  Command1->setAutoDefault(false);
-  Command2->setAutoDefault(false);
+  // Neither is the default: Enter presses the button that has the focus.
+  Command1->setAutoDefault(true);
+  Command2->setAutoDefault(true);
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }

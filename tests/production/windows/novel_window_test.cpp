@@ -139,8 +139,11 @@ TEST_F(NovelWindowTest, TheRefusalWindowClosesOnlyByItsButtons) {
   EXPECT_TRUE(platform::Forms().IsLoaded(form::kNovelRefused));
 
   // Giving up an own work closes it, and the main window comes to the front.
+  // Enter presses the button that has the focus.
   g().ResumeRequest = 0;
-  window->Command2->click();
+  window->Command2->setFocus(Qt::TabFocusReason);
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(window->Command2, &enter);
   EXPECT_FALSE(platform::Forms().IsLoaded(form::kNovelRefused));
   EXPECT_EQ(g().ResumeRequest, 1);
 }

@@ -68,16 +68,6 @@ class ClockTest : public ::testing::Test {
     return events;
   }
 
-  // The windows shown and closed by the game, in order: "+34" shown, "-33" unloaded.
-  std::vector<std::string> Windows() const {
-    std::vector<std::string> windows;
-    for (const UiEvent& e : ui.Events()) {
-      if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
-      if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
-    }
-    return windows;
-  }
-
   FreshState fresh;
   GameState& g;
   ScriptedUi ui;

@@ -57,21 +57,6 @@ class ContestResultsTest : public ClockTest {
     SetRandomSource(&random);
     EXPECT_EQ(draws.Remaining(), 0u) << "draws left over";
   }
-
-  // What the player saw: "talk <caption>: line / line", "+N", "N.<control>=<text>".
-  std::vector<std::string> Seen() const {
-    std::vector<std::string> seen;
-    for (const UiEvent& e : ui.Events()) {
-      if (e.kind == UiEvent::Talk) {
-        std::string talk = "talk " + e.text + ":";
-        for (const std::string& line : e.lines) talk += " " + line + " /";
-        seen.push_back(talk);
-      }
-      if (e.kind == UiEvent::Show) seen.push_back("+" + std::to_string(e.form));
-      if (e.kind == UiEvent::ControlText) seen.push_back(std::to_string(e.form) + "." + e.text + "=" + e.value);
-    }
-    return seen;
-  }
 };
 
 TEST(ContestJudging, QualityAgainstTheStandardAndThePrizeMoney) {
@@ -140,7 +125,7 @@ TEST_F(ContestResultsTest, APrizeComesWithItsArticleItsMoneyAndItsWordsInOrder) 
     Noon(draws);
     ui.OnTalk(nullptr);
 
-    EXPECT_EQ(Seen(), (std::vector<std::string>{
+    EXPECT_EQ(ui.Seen(), (std::vector<std::string>{
                           "talk 出版社の人:   今日は新人賞の発表がありました。 /",
                           "+44",
                           std::string("talk 出版社の人: おめでとうございます。「空の旅") + c.won + " /",
@@ -229,7 +214,7 @@ TEST_F(ContestResultsTest, AFoundOutCopyEndsTheTickTheTutorialAndTheNoonsOtherJu
   EXPECT_EQ(draws.Remaining(), 0u);
 
   EXPECT_EQ(g.GameHour, 12);
-  EXPECT_EQ(Seen(), (std::vector<std::string>{
+  EXPECT_EQ(ui.Seen(), (std::vector<std::string>{
                         "talk 出版社の人: こんにちは実は先日送ってもらった「写し絵」ですが、 / "
                         "編集部で見た結果、明らかに他の漫画から盗作していることが分かりました。 / "
                         "つきましては編集部ではそれなりの仕打ちを受けてもらうことに決定しました。 /",
@@ -266,7 +251,7 @@ TEST_F(ContestResultsTest, EachEntryIsJudgedOnceOnTheNoonItsCountdownRunsOut) {
       EXPECT_TRUE(ui.Events().empty());
       continue;
     }
-    EXPECT_EQ(Seen(), (std::vector<std::string>{
+    EXPECT_EQ(ui.Seen(), (std::vector<std::string>{
                           "talk 報告: どうもこんにちは、漫画先生ですね。 / この前送っていただいた「落選作」ですが、 / "
                           "残念ながら不採用と言うことになってしまいました。次回はがんばってください。 /"}));
   }

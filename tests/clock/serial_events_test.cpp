@@ -71,21 +71,6 @@ class SerialEventsTest : public ClockTest {
     EXPECT_EQ(draws.Remaining(), 0u) << "draws left over";
   }
 
-  // What the player saw: "talk <caption>: line / line /", "+N", "N.<control>=<text>".
-  std::vector<std::string> Seen() const {
-    std::vector<std::string> seen;
-    for (const UiEvent& e : ui.Events()) {
-      if (e.kind == UiEvent::Talk) {
-        std::string talk = "talk " + e.text + ":";
-        for (const std::string& line : e.lines) talk += " " + line + " /";
-        seen.push_back(talk);
-      }
-      if (e.kind == UiEvent::Show) seen.push_back("+" + std::to_string(e.form));
-      if (e.kind == UiEvent::ControlText) seen.push_back(std::to_string(e.form) + "." + e.text + "=" + e.value);
-    }
-    return seen;
-  }
-
   long long older = -1;
 };
 
@@ -98,7 +83,7 @@ TEST_F(SerialEventsTest, AOneShotAtExactlyAnEighthOfTheStandardIsAcceptedAndPaid
   draws.Expect(2, 0);
   Fire(12, draws);
 
-  EXPECT_EQ(Seen(), (std::vector<std::string>{
+  EXPECT_EQ(ui.Seen(), (std::vector<std::string>{
                         "talk 担当 報告:   先日送ってもらった読切漫画「夏の読切」ですが。 / "
                         "大変よい出来だったので採用させていただくことにしました。今後もよろしくお願いします。 / "
                         "それと原稿料20万0000円です。では /",
@@ -317,7 +302,7 @@ TEST_F(SerialEventsTest, AComicsOfferForEntryZeroQueuesItsReleaseIntoEntryZero) 
   g.EditorEvent[0] = {0, event_code::kComicsOffer, {}, {}, {}, w};
   ScriptedRandom none;
   Fire(12, none);
-  EXPECT_EQ(Seen(), (std::vector<std::string>{
+  EXPECT_EQ(ui.Seen(), (std::vector<std::string>{
                         "talk 担当 報告:   連載「星の剣士」がページがそろそろ溜まったので / "
                         "コミックス化しようと考えています。発売が5日後で定価410円です、印税は10%です。 /"}));
   EXPECT_EQ(g.EditorEvent[0].Code, event_code::kComicsRelease);
@@ -333,7 +318,7 @@ TEST_F(SerialEventsTest, EntriesDueAtTheSameNoonFireInOrderEachWithItsWindows) {
   ScriptedRandom draws;
   draws.Expect(2, 1);
   Fire(12, draws);
-  const std::vector<std::string> seen = Seen();
+  const std::vector<std::string> seen = ui.Seen();
   ASSERT_EQ(seen.size(), 5u);
   EXPECT_NE(seen[0].find("夏の読切"), std::string::npos) << seen[0];
   EXPECT_EQ(seen[3], "+49");

@@ -97,7 +97,7 @@ TEST_F(ActivityEndTest, AJobThatTeachesNothingIsPaidOnceWithoutThePointsWindow) 
   g.Kingaku = 1000;
   JobEnds(1);
 
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"-33", "+34"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"-33", "+34"}));
   EXPECT_EQ(g.Kingaku, 4900);
   EXPECT_EQ(Sounds(), (std::vector<int>{0}));
   EXPECT_EQ(g.KoudouMode, koudou_mode::kNone);
@@ -119,7 +119,7 @@ TEST_F(ActivityEndTest, ABigGainIsAnnouncedBeforeThePointsWhichComeBeforeThePay)
   draws.Expect(2, 1);                             // 西部劇 is not taught at the TV station
   JobEnds(2, 20000);
 
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"+67", "+27", "-33", "+34"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"+67", "+27", "-33", "+34"}));
   EXPECT_EQ(ui.ControlText(form::kBigGain, "Label1(1)"), "漫才のﾎﾟｲﾝﾄが大幅上昇");
   EXPECT_EQ(shownRows, (std::vector<std::pair<int, int>>{{0, 10}, {1, 3}}));
   ASSERT_EQ(atPoints.size(), 1u);
@@ -205,7 +205,7 @@ TEST_F(ActivityEndTest, AnOutingOpensThePointsWindowEvenWhenNothingRose) {
   draws.Expect(2, 1).Expect(2, 1);  // the museum has no list for a fourth sub-choice
   OutingEnds(9, 4);
 
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"-26", "+27"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"-26", "+27"}));
   EXPECT_EQ(headlines, (std::vector<std::string>{"ﾎﾟｲﾝﾄは上昇しませんでした。"}));
   EXPECT_EQ(g.FormSlot[form::kPointsGained].Param, 0);
   EXPECT_EQ(g.ResultLine[0].Field, Value("ﾎﾟｲﾝﾄは上昇しませんでした"));

@@ -61,7 +61,7 @@ class TrainingEndTest : public ClockTest {
 TEST_F(TrainingEndTest, AnAbilityAtItsCapBringsNeitherExperienceNorARow) {
   g.Garyoku = 20;
   TrainingEnds(kDrawing);  // no draw at all
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"-65", "+27"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"-65", "+27"}));
   EXPECT_EQ(g.FormSlot[form::kPointsGained].Param, 1);
   EXPECT_TRUE(rows.empty());
   EXPECT_EQ(g.Experience, 0);
@@ -77,7 +77,7 @@ TEST_F(TrainingEndTest, ARiseBelowTheCapIsStoppedThereByThePointsWindow) {
   // The experience, then the 1-in-2 chance, then the rise: 4 + 2.
   draws.Expect(6, 3).Expect(2, 1).Expect(5, 4);
   TrainingEnds(kDrawing);
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"-65", "+27"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"-65", "+27"}));
   EXPECT_EQ(rows, (std::vector<std::pair<int, int>>{{0, 6}}));
   EXPECT_EQ(atPoints, (std::vector<std::pair<double, bool>>{{koudou_mode::kNone, false}}));
   EXPECT_EQ(g.Garyoku, 20);
@@ -127,7 +127,7 @@ TEST_F(TrainingEndTest, ALevelUpThatRaisesTheCapComesFirstAndTheRiseUsesTheNewCa
   });
   draws.Expect(6, 0).Expect(2, 1).Expect(5, 4);
   TrainingEnds(kDrawing);
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"+41", "-65", "+27"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"+41", "-65", "+27"}));
   EXPECT_EQ(capAtLevelUp, 26);
   EXPECT_TRUE(trainingWindowOpen);
   EXPECT_EQ(g.Level, 3);

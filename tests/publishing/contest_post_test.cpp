@@ -135,12 +135,7 @@ TEST_F(ContestPostTest, YesPostsTheSelectedWorkClosesTheWindowAndSendsTheEnvelop
   EXPECT_EQ(work.Magazine, kChokomaka);
   EXPECT_EQ(g.FormSlot[form::kArchive].Redraw, 1);
   EXPECT_EQ(g.MangaWork[0].State, manga_state::kUnsent);
-  std::vector<std::string> windows;
-  for (const UiEvent& e : ui.Events()) {
-    if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
-    if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
-  }
-  EXPECT_EQ(windows, (std::vector<std::string>{"+8", "-8", "+68"})) << "the envelope shows once the window has closed";
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"+8", "-8", "+68"})) << "the envelope shows once the window has closed";
 
   Open();
   EXPECT_EQ(Listed(), std::vector<long long>{0});

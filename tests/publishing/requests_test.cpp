@@ -45,16 +45,6 @@ class RequestsTest : public ProductionTest {
     ui.On(form::kRequestReply, [accept] { accept ? AcceptRequest() : DeclineRequest(); });
     ui::Show(form::kRequestReply, ui::Modal);
   }
-
-  // The windows shown and closed, in order: "+16" shown, "-16" unloaded.
-  std::vector<std::string> Windows() const {
-    std::vector<std::string> windows;
-    for (const UiEvent& e : ui.Events()) {
-      if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
-      if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
-    }
-    return windows;
-  }
 };
 
 TEST_F(RequestsTest, ARequestIsRefusedWhileSixWorksAreInProductionOrTheTableIsFull) {
@@ -97,7 +87,7 @@ TEST_F(RequestsTest, DecliningSaysSoClosesTheWindowAndChangesNothing) {
     EXPECT_EQ(ui.Talk(0).caption, "担当 報告");
     EXPECT_EQ(ui.Talk(0).lines,
               std::vector<std::string>{"  そうですか・・・残念です。またの機会があったらよろしくお願いします。"});
-    EXPECT_EQ(Windows(), (std::vector<std::string>{"+16", "-16"}));
+    EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"+16", "-16"}));
   }
   EXPECT_EQ(g.OneShotRequestMagazine, kChokomaka);
   EXPECT_EQ(g.RequestMagazine, kChokomaka);
@@ -128,7 +118,7 @@ TEST_F(RequestsTest, AnAcceptedOneShotIsPlannedAtOnceAsARequestedWork) {
   EXPECT_EQ(g.Magazine[kChokomaka].RequestState, 1);
   EXPECT_EQ(g.BusySlotCount, 0) << "counted before the work was placed";
   EXPECT_EQ(g.ResumeRequest, 1);
-  EXPECT_EQ(Windows(), (std::vector<std::string>{"+16", "-16", "+46", "+5", "-5", "-46", "+15"}));
+  EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"+16", "-16", "+46", "+5", "-5", "-46", "+15"}));
 }
 
 TEST_F(RequestsTest, AnAcceptedSerialIsSetUpThroughItsTalkToATitledScheduledEpisode) {
@@ -180,7 +170,7 @@ TEST_F(RequestsTest, AnAcceptedSerialIsSetUpThroughItsTalkToATitledScheduledEpis
   EXPECT_EQ(g.SerialAccepted, 0);
   EXPECT_EQ(g.FormSlot[form::kSettingsEditor].Mode, 0);
   EXPECT_EQ(g.ResumeRequest, 1);
-  EXPECT_EQ(Windows(),
+  EXPECT_EQ(ui.Windows(),
             (std::vector<std::string>{"+16", "-16", "+46", "+5", "-5", "-46", "+23", "-23", "+15"}))
       << "no schedule from the editor: the talk shows it at its end";
   ASSERT_EQ(ui.Talks().size(), 3u);
@@ -199,7 +189,7 @@ TEST_F(RequestsTest, EndingASerialIsOnlyAnAnswer) {
     ui.Clear();
     Reply(2, accept);
     EXPECT_EQ(g.EndSerialAnswer, accept ? 1 : 0);
-    EXPECT_EQ(Windows(), (std::vector<std::string>{"+16", "-16"}));
+    EXPECT_EQ(ui.Windows(), (std::vector<std::string>{"+16", "-16"}));
     EXPECT_TRUE(ui.Talks().empty());
     EXPECT_TRUE(ui.Messages().empty());
   }

@@ -82,6 +82,29 @@ std::vector<int> ScriptedUi::Shown() const {
   return out;
 }
 
+std::vector<std::string> ScriptedUi::Windows() const {
+  std::vector<std::string> windows;
+  for (const auto& e : events_) {
+    if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
+    if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
+  }
+  return windows;
+}
+
+std::vector<std::string> ScriptedUi::Seen() const {
+  std::vector<std::string> seen;
+  for (const auto& e : events_) {
+    if (e.kind == UiEvent::Talk) {
+      std::string talk = "talk " + e.text + ":";
+      for (const std::string& line : e.lines) talk += " " + line + " /";
+      seen.push_back(talk);
+    }
+    if (e.kind == UiEvent::Show) seen.push_back("+" + std::to_string(e.form));
+    if (e.kind == UiEvent::ControlText) seen.push_back(std::to_string(e.form) + "." + e.text + "=" + e.value);
+  }
+  return seen;
+}
+
 int ScriptedUi::ShownCount(int form) const {
   auto shown = Shown();
   return static_cast<int>(std::count(shown.begin(), shown.end(), form));

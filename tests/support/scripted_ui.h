@@ -81,6 +81,11 @@ class ScriptedUi : public ui::Ui {
   const std::vector<TalkRecord>& Talks() const { return talks_; }
   const TalkRecord& Talk(std::size_t i) const { return talks_.at(i); }
   std::vector<int> Shown() const;  // window numbers in the order they were shown
+  // Windows shown and closed by the game, in order: "+34" shown, "-33" unloaded.
+  std::vector<std::string> Windows() const;
+  // Conversations, windows shown and control texts, in order:
+  // "talk <caption>: line / line /", "+N", "N.<control>=<text>".
+  std::vector<std::string> Seen() const;
   int ShownCount(int form) const;
   // The text last set on a control of window `form` ("" when none was).
   std::string ControlText(int form, const std::string& control) const;

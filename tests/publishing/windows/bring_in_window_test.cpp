@@ -10,6 +10,7 @@
 
 #include "production/work_record.h"
 #include "publishing/windows/bring_in_window.h"
+#include "publishing/windows/submission_window_fixture.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/conversation_window.h"
@@ -30,31 +31,7 @@ constexpr int kChokomaka = 3;
 
 std::string Text(const QLabel* label) { return label->text().toStdString(); }
 
-class BringInWindowTest : public ::testing::Test {
- protected:
-  BringInWindowTest() {
-    g().GameActive = 1;
-    AddClassLists();
-    AddMagazines();
-  }
-  ~BringInWindowTest() override {
-    platform::Forms().UnloadAll();
-    SetRandomSource(nullptr);
-  }
-  GameState& g() { return state.g(); }
-
-  long long AddWork(const std::string& title, int state) {
-    const long long m = AppendMangaWork();
-    g().MangaWork[m].Title = title;
-    g().MangaWork[m].State = state;
-    g().MangaClass[0][m] = 1;
-    g().MangaClass[1][m] = 2;
-    return m;
-  }
-
-  testing::FreshState state;
-  testing::QtUiScope qt;
-};
+using BringInWindowTest = testing::SubmissionWindowTest;
 
 TEST_F(BringInWindowTest, ItShowsTheListsWithoutAFeeColumnAndFourWorkLines) {
   AddWork("一番星", manga_state::kUnsent);
@@ -154,15 +131,7 @@ TEST(BringInScreen, TakesAPictureOnRequest) {
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   testing::SceneGame scene("漫画家");
   GameState& g = scene.state.g();
-  const char* titles[] = {"青空ストライカー", "月夜のパン屋"};
-  const int classes[][2] = {{1, 4}, {3, 2}};
-  for (int i = 0; i < 2; ++i) {
-    const long long m = AppendMangaWork();
-    g.MangaWork[m].Title = titles[i];
-    g.MangaWork[m].State = manga_state::kUnsent;
-    g.MangaClass[0][m] = classes[i][0];
-    g.MangaClass[1][m] = classes[i][1];
-  }
+  testing::AddWaitingWorks(g);
   g.Magazine[kChokomaka].Adopted = 1;
   shot.TakeOverModal(form::kBringIn, scene.main, [](Form& form) {
     auto& window = static_cast<Form24&>(form);

@@ -14,6 +14,7 @@
 #include "publishing/submission_lists.h"
 #include "publishing/windows/contest_post_window.h"
 #include "publishing/windows/envelope_window.h"
+#include "publishing/windows/submission_window_fixture.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
@@ -42,32 +43,12 @@ void Press(QWidget* target) {
   QApplication::sendEvent(target, &press);
 }
 
-class ContestPostWindowTest : public ::testing::Test {
+class ContestPostWindowTest : public testing::SubmissionWindowTest {
  protected:
-  ContestPostWindowTest() {
-    g().GameActive = 1;
-    AddClassLists();
-    AddMagazines();
-  }
-  ~ContestPostWindowTest() override { platform::Forms().UnloadAll(); }
-  GameState& g() { return state.g(); }
-
-  long long AddWork(const std::string& title, int state) {
-    const long long m = AppendMangaWork();
-    g().MangaWork[m].Title = title;
-    g().MangaWork[m].State = state;
-    g().MangaClass[0][m] = 1;
-    g().MangaClass[1][m] = 2;
-    return m;
-  }
-
   Form8* Open() {
     ui::Show(form::kContestPost, ui::Modeless);
     return platform::Forms().Find<Form8>(form::kContestPost);
   }
-
-  testing::FreshState state;
-  testing::QtUiScope qt;
 };
 
 TEST_F(ContestPostWindowTest, ANewGameShowsTheMagazinesAndNoWorks) {
@@ -283,15 +264,7 @@ TEST(ContestPostScreen, TakesAPictureOnRequest) {
   MDIForm1& main = scene.main;
   testing::FreshState& state = scene.state;
   GameState& g = state.g();
-  const char* titles[] = {"青空ストライカー", "月夜のパン屋"};
-  const int classes[][2] = {{1, 4}, {3, 2}};
-  for (int i = 0; i < 2; ++i) {
-    const long long m = AppendMangaWork();
-    g.MangaWork[m].Title = titles[i];
-    g.MangaWork[m].State = manga_state::kUnsent;
-    g.MangaClass[0][m] = classes[i][0];
-    g.MangaClass[1][m] = classes[i][1];
-  }
+  testing::AddWaitingWorks(g);
   shot.TakeOverModal(form::kContestPost, main, [](Form& form) {
     auto& window = static_cast<Form8&>(form);
     window.MangaClick(1);

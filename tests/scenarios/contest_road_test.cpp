@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "production/work_record.h"
+#include "scenarios/road_fixture.h"
 #include "publishing/contest.h"
 #include "shell/commands.h"
 #include "shell/game_flow.h"
@@ -31,59 +32,9 @@
 namespace koratsu::testing {
 namespace {
 
-constexpr int kFilmStudio = 5;
-constexpr int kChokomaka = 3;        // 千石船書房's weekly, standard 200, prize 1,000,000 yen
 constexpr int kChokomakaPublisher = 2;
-constexpr double kKnowledgeNeeded = 36;  // points of the three best items together
-constexpr int kMostJobs = 8;
 
-class ContestRoadTest : public ::testing::Test {
- protected:
-  ContestRoadTest() : g(fresh.g()) {
-    SetComputerClock(&clock);
-    SetRandomSource(&random);
-    shell::SetProgramValues();
-    player.sendButton = 0;  // 出版社に送る
-    player.magazineRow = kChokomaka;
-  }
-  ~ContestRoadTest() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
-
-  double BestKnowledgePoints() const {
-    double points = 0;
-    for (int item : player.BestKnowledge(3)) points += g.KnowledgeItem[item].Point.Num();
-    return points;
-  }
-
-  // Jobs at the film studio until the three best items hold enough points; the number of jobs.
-  int WorkJobsUntilKnowing() {
-    int jobs = 0;
-    while (BestKnowledgePoints() < kKnowledgeNeeded && jobs < kMostJobs && g.GameActive == 1) {
-      player.DoArubaito(kFilmStudio);
-      ++jobs;
-    }
-    return jobs;
-  }
-
-  // The new own story from the three best items, every point of each.
-  bool PlanFromBestKnowledge() {
-    std::vector<RoadPlayer::Setting> settings;
-    for (int item : player.BestKnowledge(3)) settings.push_back({item, kTiPointCap});
-    return player.PlanWork(settings, 1, 1);
-  }
-
-  static constexpr int kTiPointCap = 15;
-
-  FreshState fresh;
-  GameState& g;
-  FixedClock clock{ComputerTime{2024, 4, 5, 6, 10, 0, 0}, 1234.5};
-  FixedRandom random{54};
-  ScriptedUi ui;
-  RecordingScreen screen;
-  RoadPlayer player{ui, screen};
-};
+using ContestRoadTest = RoadScenario;
 
 TEST_F(ContestRoadTest, ANewGamesFirstWorkIsPostedAndWinsTheGrandPrizeAtTheFourthNoon) {
   ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));

@@ -15,6 +15,7 @@
 #include "production/settings_editor.h"
 #include "production/work_record.h"
 #include "publishing/requests.h"
+#include "scenarios/road_fixture.h"
 #include "shell/commands.h"
 #include "shell/game_flow.h"
 #include "state/computer_clock.h"
@@ -31,21 +32,11 @@
 namespace koratsu::testing {
 namespace {
 
-constexpr int kFilmStudio = 5;
-constexpr int kChokomaka = 3;  // 千石船書房's weekly, deadline on Tuesdays
-constexpr double kKnowledgeNeeded = 36;
-constexpr int kMostJobs = 8;
-constexpr int kTiPointCap = 15;
 constexpr int kEventsPerMonth = 3000;
 
-class SerialStartScenario : public ::testing::Test {
+class SerialStartScenario : public RoadScenario {
  protected:
-  SerialStartScenario() : g(fresh.g()) {
-    SetComputerClock(&clock);
-    SetRandomSource(&random);
-    shell::SetProgramValues();
-    player.sendButton = 0;  // 出版社に送る
-    player.magazineRow = kChokomaka;
+  SerialStartScenario() {
     ui.On(form::kRequestReply, [this] {
       const Value mode = g.FormSlot[form::kRequestReply].Mode;
       replies.push_back(mode.Str() + ":" + (mode == 1 ? g.RequestMagazine : g.OneShotRequestMagazine).Str());
@@ -56,10 +47,6 @@ class SerialStartScenario : public ::testing::Test {
       ConfirmSerialTitle("星空ステーション");
     });
   }
-  ~SerialStartScenario() override {
-    SetRandomSource(nullptr);
-    SetComputerClock(nullptr);
-  }
 
   // From now on every request's work is planned from the knowledge the player has then.
   void PlanRequestsFromBestKnowledge() {
@@ -69,17 +56,6 @@ class SerialStartScenario : public ::testing::Test {
       for (int item : player.BestKnowledge(3)) PlanSetting(k++, item, kTiPointCap);
       StartProduction(1, 1);
     });
-  }
-
-  double BestKnowledgePoints() const {
-    double points = 0;
-    for (int item : player.BestKnowledge(3)) points += g.KnowledgeItem[item].Point.Num();
-    return points;
-  }
-
-  void WorkJobsUntilKnowing() {
-    for (int jobs = 0; BestKnowledgePoints() < kKnowledgeNeeded && jobs < kMostJobs && g.GameActive == 1; ++jobs)
-      player.DoArubaito(kFilmStudio);
   }
 
   // The work command, again whenever a finished work stopped it, and the
@@ -95,13 +71,6 @@ class SerialStartScenario : public ::testing::Test {
            g.GameActive == 1;
   }
 
-  FreshState fresh;
-  GameState& g;
-  FixedClock clock{ComputerTime{2024, 4, 5, 6, 10, 0, 0}, 1234.5};
-  FixedRandom random{54};
-  ScriptedUi ui;
-  RecordingScreen screen;
-  RoadPlayer player{ui, screen};
   std::function<bool(const Value&)> accept = [](const Value&) { return true; };
   std::vector<std::string> replies;
 };
@@ -109,9 +78,7 @@ class SerialStartScenario : public ::testing::Test {
 TEST_F(SerialStartScenario, APrizedPlayerTakesAOneShotRequestThenASerialToItsFirstEpisode) {
   ASSERT_TRUE(shell::ConfirmNewGame("漫画太郎", screen));
   WorkJobsUntilKnowing();
-  std::vector<RoadPlayer::Setting> settings;
-  for (int item : player.BestKnowledge(3)) settings.push_back({item, kTiPointCap});
-  ASSERT_TRUE(player.PlanWork(settings, 1, 1));
+  ASSERT_TRUE(PlanFromBestKnowledge());
   ASSERT_TRUE(player.WorkUntilNamed());
   ASSERT_TRUE(LiveUntil([&] { return g.MangaWork[0].State != manga_state::kSent; }));
   ASSERT_EQ(g.MangaWork[0].Award, 1) << "the grand prize";

@@ -124,6 +124,22 @@ void ProcessEvents(int milliseconds) {
   } while (clock.elapsed() < milliseconds);
 }
 
+void LeftMouse(QWidget* target, QEvent::Type type, QPoint at) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+void ForEachOwnWindow(const std::function<void(int number, platform::Form& window)>& check) {
+  for (int number : form::kAll) {
+    if (!platform::Forms().Registered(number)) continue;
+    platform::Form* window = platform::Forms().Load(number);
+    if (window && window->Traits().kind != platform::FormKind::Child) check(number, *window);
+    platform::Forms().Unload(number);
+    ProcessEvents();
+  }
+}
+
 void ClickIntoList(QComboBox* box) {
   box->window()->activateWindow();
   box->setFocus(Qt::MouseFocusReason);

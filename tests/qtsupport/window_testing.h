@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <QEvent>
+#include <QPoint>
+
 #include "platform/form.h"
 #include "shell/windows/qt_ui.h"
 
@@ -77,6 +80,14 @@ constexpr int kFirstTestForm = 100;
 
 // Lets Qt handle what is pending (deferred deletions, paint, timers due).
 void ProcessEvents(int milliseconds = 0);
+
+// Every registered window that stands on its own, loaded in turn, handed to
+// `check` with its number, and unloaded; the main window's children are passed over.
+void ForEachOwnWindow(const std::function<void(int number, platform::Form& window)>& check);
+
+// The left mouse button pressed, moved or released at `at` over `target`
+// (held but on release).
+void LeftMouse(QWidget* target, QEvent::Type type, QPoint at = QPoint(4, 4));
 
 // The player's mouse on a drop-down list: the focus comes to it from a click,
 // as it does when the player clicks it (the list opens); then entry `row` of

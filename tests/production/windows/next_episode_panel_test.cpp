@@ -1,23 +1,17 @@
 #include "production/windows/next_episode_panel.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "production/serial_fixture.h"
+#include "qtsupport/window_testing.h"
 #include "state/game_state.h"
 
 namespace koratsu {
 namespace {
 
-void Mouse(QWidget* target, QEvent::Type type) {
-  const QPointF at(4, 4);
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &event);
-}
+using testing::LeftMouse;
 
 class NextEpisodePanelTest : public testing::SerialTest {
  protected:
@@ -46,18 +40,18 @@ TEST_F(NextEpisodePanelTest, ShowsEachSettingsItemPointsAndBar) {
 }
 
 TEST_F(NextEpisodePanelTest, AHeldArrowMovesAPointAtEachTick) {
-  Mouse(panel->Image4[1], QEvent::MouseButtonPress);
+  LeftMouse(panel->Image4[1], QEvent::MouseButtonPress);
   EXPECT_TRUE(panel->Image4[1]->Pressed());
   for (int tick = 0; tick < 4; ++tick) panel->Timer1_Timer();
-  Mouse(panel->Image4[1], QEvent::MouseButtonRelease);
+  LeftMouse(panel->Image4[1], QEvent::MouseButtonRelease);
   panel->Timer1_Timer();
   EXPECT_EQ(panel->Label8[1]->text(), QStringLiteral("7"));
   EXPECT_EQ(panel->Label8[4]->text(), QStringLiteral("5/15"));
   EXPECT_EQ(panel->Shape11[1]->width(), 5 * panel->Shape12[1]->width() / 15);
 
-  Mouse(panel->Image3[0], QEvent::MouseButtonPress);
+  LeftMouse(panel->Image3[0], QEvent::MouseButtonPress);
   for (int tick = 0; tick < 5; ++tick) panel->Timer1_Timer();
-  Mouse(panel->Image3[0], QEvent::MouseButtonRelease);
+  LeftMouse(panel->Image3[0], QEvent::MouseButtonRelease);
   EXPECT_EQ(panel->Label8[0]->text(), QStringLiteral("0"));
   EXPECT_EQ(panel->Label8[3]->text(), QStringLiteral("7/15"));
   EXPECT_EQ(g.KnowledgeItem[1].Point, 7) << "nothing is spent before 送る";

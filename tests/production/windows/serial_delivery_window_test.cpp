@@ -4,8 +4,6 @@
 
 #include "production/windows/delivery_window.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include "platform/twips.h"
@@ -18,12 +16,7 @@
 namespace koratsu {
 namespace {
 
-void Mouse(QWidget* target, QEvent::Type type) {
-  const QPointF at(4, 4);
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &event);
-}
+using testing::LeftMouse;
 
 class SerialDeliveryWindowTest : public testing::SerialTest {
  protected:
@@ -51,10 +44,10 @@ TEST_F(SerialDeliveryWindowTest, AGoingSerialShowsThePointsPanelAndSendsThePlan)
   EXPECT_LT(window->Picture3->geometry().bottom(), window->Command1->geometry().top());
 
   // Two more points for 漫画家, through the window's timer.
-  Mouse(window->Picture3->Image4[1], QEvent::MouseButtonPress);
+  LeftMouse(window->Picture3->Image4[1], QEvent::MouseButtonPress);
   window->Timer1_Timer();
   window->Timer1_Timer();
-  Mouse(window->Picture3->Image4[1], QEvent::MouseButtonRelease);
+  LeftMouse(window->Picture3->Image4[1], QEvent::MouseButtonRelease);
   EXPECT_EQ(window->Picture3->Label8[1]->text(), QStringLiteral("5"));
 
   random.ExpectRnd(0.5).Expect(3, 0).Expect(12, 4);

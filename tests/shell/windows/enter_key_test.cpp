@@ -33,29 +33,20 @@ TEST(EnterKey, TheFocusedButtonTakesOverFromTheDefault) {
   testing::QtUiScope qt;
   MDIForm1 main;
   main.show();
-  for (int number : form::kAll) {
-    if (!platform::Forms().Registered(number)) continue;
-    Form* window = platform::Forms().Load(number);
-    if (!window || window->Traits().kind == platform::FormKind::Child) {
-      platform::Forms().Unload(number);
-      continue;
-    }
-    window->show();
+  testing::ForEachOwnWindow([](int number, Form& window) {
+    window.show();
     testing::ProcessEvents();
-    QPushButton* defaultButton = DefaultOf(*window);
-    if (defaultButton) {
-      for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (button == defaultButton || !button->isVisible() || !button->isEnabled()) continue;
-        button->setFocus(Qt::TabFocusReason);
-        testing::ProcessEvents();
-        EXPECT_TRUE(button->isDefault()) << "Form" << number << " " << button->text().toStdString();
-        defaultButton->setFocus(Qt::TabFocusReason);
-        testing::ProcessEvents();
-      }
+    QPushButton* defaultButton = DefaultOf(window);
+    if (!defaultButton) return;
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+      if (button == defaultButton || !button->isVisible() || !button->isEnabled()) continue;
+      button->setFocus(Qt::TabFocusReason);
+      testing::ProcessEvents();
+      EXPECT_TRUE(button->isDefault()) << "Form" << number << " " << button->text().toStdString();
+      defaultButton->setFocus(Qt::TabFocusReason);
+      testing::ProcessEvents();
     }
-    platform::Forms().Unload(number);
-    testing::ProcessEvents();
-  }
+  });
 }
 
 TEST(EnterKey, OnTheNewGamesCancelButtonClosesTheWindowWithoutAsking) {

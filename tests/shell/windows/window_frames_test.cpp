@@ -34,20 +34,13 @@ TEST(WindowFrames, NoWindowAsksForAMinimiseOrMaximiseButton) {
   testing::QtUiScope qt;
   MDIForm1 main;
   main.show();
-  for (int number : form::kAll) {
-    if (!platform::Forms().Registered(number)) continue;
-    Form* window = platform::Forms().Load(number);
-    if (!window || window->Traits().kind == platform::FormKind::Child) {
-      platform::Forms().Unload(number);
-      continue;
-    }
-    const Qt::WindowFlags flags = window->windowFlags();
+  testing::ForEachOwnWindow([](int number, Form& window) {
+    const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog) << "Form" << number;
     EXPECT_TRUE(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint)) << "Form" << number;
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << "Form" << number;
-    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), !window->Traits().removeCloseItem) << "Form" << number;
-    platform::Forms().Unload(number);
-  }
+    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), !window.Traits().removeCloseItem) << "Form" << number;
+  });
 
   // Desktops that draw the buttons whatever the hints say leave them off a
   // toolbar-type window: a box on screen is one.

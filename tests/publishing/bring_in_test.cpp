@@ -66,12 +66,6 @@ class BringInTest : public ::testing::Test {
     return brought;
   }
 
-  std::vector<std::string> FirstLines() const {
-    std::vector<std::string> lines;
-    for (const TalkRecord& talk : ui.Talks()) lines.push_back(talk.caption + ": " + talk.lines.front());
-    return lines;
-  }
-
   FreshState fresh;
   GameState& g;
   ScriptedUi ui;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -36,12 +35,7 @@ std::string Text(const QLabel* label) { return label->text().toStdString(); }
 
 QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
-void Press(QWidget* target) {
-  const QPoint at(2, 2);
-  QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(target, &press);
-}
+void Press(QWidget* target) { testing::LeftMouse(target, QEvent::MouseButtonPress, QPoint(2, 2)); }
 
 class ContestPostWindowTest : public testing::SubmissionWindowTest {
  protected:

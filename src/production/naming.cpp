@@ -43,11 +43,7 @@ TitleOutcome NameFinishedWork(const std::string& title) {
   rec::MangaWork& work = g.MangaWork[m];
   work.Title = title;
   work.Source = slot.Source;
-  for (int k = 0; k < 3; ++k) {
-    work.SettingUsed[k] = g.NewMangaSetting[k].Used;
-    work.SettingItem[k] = slot.SettingItem[k];
-    work.SettingPoints[k] = slot.SettingPoints[k];
-  }
+  RecordSlotMakeup(s.Index(), m);
   for (int r = 0; r < 6; ++r) work.Rating[r] = slot.Rating[r];
   work.State = slot.Kind == kRequestedOneShot ? manga_state::kRequestNamed : manga_state::kUnsent;
   work.Date = DateString(g.GameYear, g.GameMonth, g.GameDay, 2);
@@ -56,14 +52,6 @@ TitleOutcome NameFinishedWork(const std::string& title) {
   // The freed points stay unallotted until the schedule or a new work takes them.
   slot.SigotoPoint = 0;
   RecountSigotoPointLeft();
-
-  // Column k of the classification is an entry of list k here.
-  Value classPoint = 0;
-  for (int column = 0; column <= 3; ++column) {
-    g.MangaClass[column][m] = slot.Class[column];
-    classPoint += g.ClassList[column].Point[slot.Class[column]];
-  }
-  work.ClassPoint = classPoint;
 
   ClearWorkSlot(s);
   g.FormSlot[form::kCompletion].Rebuild = 1;

@@ -1,5 +1,6 @@
 #include "production/next_episode.h"
 
+#include "production/delivery.h"
 #include "production/point_buttons.h"
 #include "production/ratings.h"
 #include "production/serial_delivery.h"
@@ -63,7 +64,7 @@ void ReleaseNextEpisodePointButton() { State().PointRepeat = kPointRepeatIdle; }
 
 int NextEpisodeTimerStep() {
   GameState& g = State();
-  if (g.FormSlot[form::kDelivery].Mode != 1) return -1;
+  if (g.FormSlot[form::kDelivery].Mode != delivery_mode::kSerial) return -1;
   const Value k = g.SerialSelectedSetting;
   const Value item = Serial().SettingItem[k];
   if (item < 0) return -1;

@@ -62,12 +62,8 @@ long long RecordFirstEpisode(long long s) {
   work.Hyouka = slot.Quality;
   work.Source = slot.Source;
   // The ratings stay with the slot: a serial's record keeps none.
-  for (int k = 0; k < 3; ++k) {
-    work.SettingUsed[k] = g.NewMangaSetting[k].Used;
-    work.SettingItem[k] = slot.SettingItem[k];
-    work.SettingPoints[k] = slot.SettingPoints[k];
-    work.SerialSettingPoints[k] = slot.SettingPoints[k];
-  }
+  RecordSlotMakeup(s, m);
+  for (int k = 0; k < 3; ++k) work.SerialSettingPoints[k] = slot.SettingPoints[k];
   const Value magazine = work.Magazine;
   work.SerialRank = SerialRank(magazine, work.Hyouka, kFirstRankFactor);
   int news = event_code::kFairlyPopular;
@@ -78,12 +74,6 @@ long long RecordFirstEpisode(long long s) {
   QueueEditorEvent(news, 2, {.Manga = work.Title});
   work.State = manga_state::kSerialRunning;
   RecountSigotoPointLeft();
-  Value classPoint = 0;
-  for (int column = 0; column <= 3; ++column) {
-    g.MangaClass[column][m] = slot.Class[column];
-    classPoint += g.ClassList[column].Point[slot.Class[column]];
-  }
-  work.ClassPoint = classPoint;
   return m;
 }
 

@@ -17,4 +17,22 @@ bool TitleTaken(const std::string& title) {
   return false;
 }
 
+void RecordSlotMakeup(long long s, long long m) {
+  GameState& g = State();
+  const rec::ProductionSlot& slot = g.ProductionSlot[s];
+  rec::MangaWork& work = g.MangaWork[m];
+  for (int k = 0; k < 3; ++k) {
+    work.SettingUsed[k] = g.NewMangaSetting[k].Used;
+    work.SettingItem[k] = slot.SettingItem[k];
+    work.SettingPoints[k] = slot.SettingPoints[k];
+  }
+  // Column k of the classification is an entry of list k here.
+  Value classPoint = 0;
+  for (int column = 0; column <= 3; ++column) {
+    g.MangaClass[column][m] = slot.Class[column];
+    classPoint += g.ClassList[column].Point[slot.Class[column]];
+  }
+  work.ClassPoint = classPoint;
+}
+
 }  // namespace koratsu

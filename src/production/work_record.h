@@ -35,4 +35,9 @@ long long AppendMangaWork();
 // case and width count.
 bool TitleTaken(const std::string& title);
 
+// Record `m` takes the make-up of the work in production slot `s`: its
+// settings (with the new work's used flags), its classification and the
+// classification's points.
+void RecordSlotMakeup(long long s, long long m);
+
 }  // namespace koratsu

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "production/work_record.h"
+#include "publishing/game_end.h"
 #include "publishing/notices.h"
 #include "publishing/submission_lists.h"
 #include "state/game_state.h"
@@ -21,11 +22,6 @@ constexpr const char* kPublisherSpeaker = "出版社の人";
 void Say(std::initializer_list<const char*> lines) {
   for (const char* line : lines) AddTalkLine(line);
   ui::ShowTalk(kPublisherSpeaker);
-}
-
-void EndCareer(int cause) {
-  State().GameOverCause = cause;
-  ui::Show(form::kGameOver, ui::Modal);
 }
 
 // The editors look for a copy, then for a novel adapted without permission;

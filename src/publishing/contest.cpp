@@ -3,6 +3,7 @@
 #include <string>
 
 #include "production/work_record.h"
+#include "publishing/game_end.h"
 #include "publishing/submission_lists.h"
 #include "state/game_state.h"
 #include "state/money.h"
@@ -37,11 +38,6 @@ void ShowClosingWords(ContestPrize prize) {
       break;
   }
   ui::ShowTalk(kPublisherSpeaker);
-}
-
-void EndCareer(int cause) {
-  State().GameOverCause = cause;
-  ui::Show(form::kGameOver, ui::Modal);
 }
 
 // The editors look for a copy, then for a novel adapted without permission;

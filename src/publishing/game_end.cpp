@@ -1,5 +1,9 @@
 #include "publishing/game_end.h"
 
+#include "state/game_state.h"
+#include "ui/forms.h"
+#include "ui/ui.h"
+
 namespace koratsu {
 
 namespace {
@@ -28,6 +32,11 @@ constexpr const char* kEnding[] = {
 };
 
 }  // namespace
+
+void EndCareer(int cause) {
+  State().GameOverCause = cause;
+  ui::Show(form::kGameOver, ui::Modal);
+}
 
 std::vector<std::string> GameOverLines(const Value& cause) {
   for (int c = 0; c < 3; ++c)

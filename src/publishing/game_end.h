@@ -17,6 +17,9 @@ namespace koratsu {
 // for any other cause.
 std::vector<std::string> GameOverLines(const Value& cause);
 
+// The career ends for `cause` (as GameOverCause): the game-over window opens.
+void EndCareer(int cause);
+
 // The ending's epilogue, line by line.
 std::span<const char* const> EndingLines();
 

@@ -4,10 +4,10 @@
 
 #include "platform/qt_strings.h"
 #include "publishing/media_offers.h"
+#include "publishing/notices.h"
 #include "publishing/windows/notice_rows.h"
 #include "publishing/windows/offer_buttons.h"
 #include "state/game_state.h"
-#include "state/money.h"
 #include "ui/forms.h"
 
 namespace koratsu {
@@ -41,7 +41,7 @@ void Form48::Form_Load() {
   }
   const GameState& g = State();
   Label2[1]->setText(platform::Q(g.MangaWork[g.FormSlot[form::kMerchOffer].Param].Title.Str()));
-  Label2[2]->setText(platform::Q(FormatKingaku(g.MerchOfferFee) + "円"));
+  Label2[2]->setText(platform::Q(FeeAmount(g.MerchOfferFee)));
   Command2->setFocus();
 }
 

@@ -4,8 +4,8 @@
 #include "clock/phases.h"
 #include "production/drawing.h"
 #include "production/sukezyuru.h"
+#include "publishing/game_end.h"
 #include "state/game_state.h"
-#include "ui/forms.h"
 #include "ui/talk.h"
 #include "ui/ui.h"
 
@@ -26,8 +26,7 @@ void LowStaminaCheck() {
   }
   // Stamina below 1 ends the game; below 0 too, should anything take it there.
   if (whole <= 0) {
-    g.GameOverCause = 2;
-    ui::Show(form::kGameOver, ui::Modal);
+    EndCareer(2);
   }
 }
 

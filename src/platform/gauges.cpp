@@ -12,6 +12,12 @@ constexpr unsigned kGaugeFrame = 0x404040;
 constexpr unsigned kStaminaBar = 0x30C030;
 constexpr int kGaugeHeight = 210;
 
+constexpr int kPointsBoxWidth = 1500;
+constexpr int kPointsFrameWidth = 1200;
+constexpr int kPointsBarTop = 75;
+constexpr int kPointsBarHeight = 150;
+constexpr unsigned kPointsBar = 0x00A0FF;
+
 }  // namespace
 
 void GaugeBar::Build(QWidget* parent, int left, int top, int width, int height, unsigned barColor) {
@@ -43,6 +49,21 @@ void StaminaGauge::Build(QWidget* parent, int left, int top, int width, int text
 void StaminaGauge::Show(const QString& caption, double stamina, double staminaMax) {
   text->setText(caption);
   gauge.Show(stamina, staminaMax);
+}
+
+PointsBar MakePointsBar(QWidget* parent, int left, int top, int height) {
+  PointsBar made;
+  made.box = new QWidget(parent);
+  Place(made.box, left, top, kPointsBoxWidth, height);
+  made.frame = new Shape(made.box, kGaugeFrame);
+  Place(made.frame, 0, kPointsBarTop, kPointsFrameWidth, kPointsBarHeight);
+  made.bar = new Shape(made.box, kPointsBar);
+  Place(made.bar, 0, kPointsBarTop, 0, kPointsBarHeight);
+  return made;
+}
+
+void ShowPoints(Shape* bar, double points, double scale) {
+  bar->setFixedWidth(Px(BarWidth(points, scale, kPointsFrameWidth, kPointsBoxWidth)));
 }
 
 }  // namespace koratsu::platform

@@ -24,6 +24,17 @@ struct GaugeBar {
   void SetVisible(bool visible);
 };
 
+// A setting's points in a box one row high: the frame stands for the full
+// scale, and a bar above the scale runs past the frame to the end of its box.
+struct PointsBar {
+  QWidget* box = nullptr;
+  Shape* frame = nullptr;
+  Shape* bar = nullptr;
+};
+PointsBar MakePointsBar(QWidget* parent, int left, int top, int height);
+// `bar` (a PointsBar's) for `points` against `scale`.
+void ShowPoints(Shape* bar, double points, double scale);
+
 // The stamina gauge: the bar and its text ("5/25") beside it.
 struct StaminaGauge {
   GaugeBar gauge;

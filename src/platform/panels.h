@@ -14,8 +14,9 @@ QFont BoldFont();
 QFrame* SunkenPanel(QWidget* parent, int left, int top, int width, int height);
 QLabel* PanelText(QWidget* panel, const char* text, int left, int top, int width, bool bold = false);
 
-// A value shown in a white, grey-framed box, at the design's twips.
-QLabel* ValueBox(QWidget* parent, int left, int top, int width, int height, Qt::Alignment align = Qt::AlignLeft);
+// A value shown in a white, grey-framed box, at the design's twips. The
+// alignment has no default, so that it cannot be taken for the height.
+QLabel* ValueBox(QWidget* parent, int left, int top, int width, int height, Qt::Alignment align);
 
 // The height of a panel's line of text, in twips.
 constexpr int kPanelTextHeight = 270;

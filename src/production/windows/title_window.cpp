@@ -1,6 +1,7 @@
 #include "production/windows/title_window.h"
 
 #include "platform/controls.h"
+#include "platform/gauges.h"
 #include "platform/heading_bar.h"
 #include "platform/panels.h"
 #include "platform/qt_strings.h"
@@ -22,15 +23,6 @@ constexpr int kRowHeight = 300;
 constexpr int kCaptionWidth = 1080;
 constexpr int kValueLeft = 1260;
 
-// A setting's bar box: the frame stands for 99 points; a bar above that runs
-// past the frame to the end of its box.
-constexpr int kBarBoxWidth = 1500;
-constexpr int kFrameWidth = 1200;
-constexpr int kBarTop = 75;
-constexpr int kBarHeight = 150;
-constexpr unsigned kFrameFill = 0x404040;
-constexpr unsigned kBarFill = 0x00A0FF;
-
 // The ratings in two rows of three, by rating number: 画力, 構成力, ｷｬﾗｸﾀｰ
 // above ｽﾄｰﾘｰ, 演出力, ｵﾘｼﾞﾅﾘﾃｨｰ.
 constexpr const char* kRatingNames[] = {"画力", "ｽﾄｰﾘｰ", "構成力", "演出力", "ｷｬﾗｸﾀｰ", "ｵﾘｼﾞﾅﾘﾃｨｰ"};
@@ -44,7 +36,7 @@ constexpr int kTitleTop = 3240;
 using platform::Q;
 
 // A value box one row high.
-QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
+QLabel* RowBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
   return platform::ValueBox(parent, left, top, width, kRowHeight, align);
 }
 
@@ -63,30 +55,28 @@ Form7::Form7() : Form({.removeCloseItem = true, .pauseClock = true}) {
   Label1[0] = nullptr;
 
   Label1[1] = bar(1, 120, 600, kCaptionWidth, kRowHeight, "対象年齢層");
-  Label2[0] = ValueBox(this, kValueLeft, 600, kClientWidth - 120 - kValueLeft);
+  Label2[0] = RowBox(this, kValueLeft, 600, kClientWidth - 120 - kValueLeft);
   Label1[2] = bar(2, 120, 960, kCaptionWidth, kRowHeight, "ジャンル");
-  Label2[1] = ValueBox(this, kValueLeft, 960, kClientWidth - 120 - kValueLeft);
+  Label2[1] = RowBox(this, kValueLeft, 960, kClientWidth - 120 - kValueLeft);
 
   const char* settingNames[] = {"設定 1", "設定 2", "設定 3"};
   for (size_t k = 0; k < 3; ++k) {
     const int top = 1320 + 360 * static_cast<int>(k);
     Label1[3 + k] = bar(3 + k, 120, top, kCaptionWidth, kRowHeight, settingNames[k]);
-    Label2[2 + k] = ValueBox(this, kValueLeft, top, 1920);
-    Picture1[k] = new QWidget(this);
-    platform::Place(Picture1[k], 3240, top, kBarBoxWidth, kRowHeight);
-    Shape12[k] = new platform::Shape(Picture1[k], kFrameFill);
-    platform::Place(Shape12[k], 0, kBarTop, kFrameWidth, kBarHeight);
-    Shape11[k] = new platform::Shape(Picture1[k], kBarFill);
-    platform::Place(Shape11[k], 0, kBarTop, 0, kBarHeight);
+    Label2[2 + k] = RowBox(this, kValueLeft, top, 1920);
+    const platform::PointsBar points = platform::MakePointsBar(this, 3240, top, kRowHeight);
+    Picture1[k] = points.box;
+    Shape12[k] = points.frame;
+    Shape11[k] = points.bar;
     // Wide enough for a bar's three digits past 99.
-    Label4[k] = ValueBox(this, 4800, top, 480, Qt::AlignRight);
+    Label4[k] = RowBox(this, 4800, top, 480, Qt::AlignRight);
   }
 
   for (size_t r = 0; r < 6; ++r) {
     const int left = 120 + kRatingColumnStep * static_cast<int>(r / 2);
     const int top = kRatingsTop + 360 * static_cast<int>(r % 2);
     Label1[6 + r] = bar(6 + r, left, top, kRatingCaptionWidth, kRowHeight, kRatingNames[r]);
-    Label5[r] = ValueBox(this, left + kRatingCaptionWidth + 60, top, kMarkWidth, Qt::AlignHCenter);
+    Label5[r] = RowBox(this, left + kRatingCaptionWidth + 60, top, kMarkWidth, Qt::AlignHCenter);
   }
 
   Label1[12] = bar(12, 120, kTitleTop, kCaptionWidth, kRowHeight, "漫画の題名");
@@ -116,8 +106,7 @@ void Form7::ShowWork() {
   for (size_t k = 0; k < 3; ++k) {
     Label2[2 + k]->setText(Q(makeup.settingNames[k]));
     const double points = makeup.settingPoints[k].Num();
-    const double width = platform::BarWidth(points, kSettingBarScale, kFrameWidth, kBarBoxWidth);
-    Shape11[k]->setFixedWidth(platform::Px(width));
+    platform::ShowPoints(Shape11[k], points, kSettingBarScale);
     Label4[k]->setText(Q(NumberText(points)));
   }
   // A rating below 0 has no mark here.

@@ -46,7 +46,7 @@ constexpr int kMarkWidth = 600;
 constexpr int kMarkLabel[] = {0, 1, 3, 5, 4, 2};
 
 // A value box one row high.
-QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
+QLabel* RowBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
   return platform::ValueBox(parent, left, top, width, kRowHeight, align);
 }
 
@@ -63,15 +63,15 @@ Form45::Form45() : Form({.pauseClock = true}) {
   };
   heading(0, QStringLiteral("== の情報です  =="), kCaptionLeft, 120, kClientWidth - 2 * kCaptionLeft);
   heading(5, QStringLiteral("対象年齢層"), kCaptionLeft, 540, kCaptionWidth);
-  Label1[1] = ValueBox(this, kValueLeft, 540, kClientWidth - kValueLeft - kCaptionLeft);
+  Label1[1] = RowBox(this, kValueLeft, 540, kClientWidth - kValueLeft - kCaptionLeft);
   heading(2, QStringLiteral("ジャンル"), kCaptionLeft, 900, kCaptionWidth);
-  Label1[2] = ValueBox(this, kValueLeft, 900, kClientWidth - kValueLeft - kCaptionLeft);
+  Label1[2] = RowBox(this, kValueLeft, 900, kClientWidth - kValueLeft - kCaptionLeft);
 
   const int barLeft = kClientWidth - kCaptionLeft - kBarPictureWidth;
   for (size_t k = 0; k < 3; ++k) {
     const int top = kSettingTop[k];
     heading(kSettingCaption[k], QString::fromUtf8(kSettingText[k]), kCaptionLeft, top, kCaptionWidth);
-    Label1[static_cast<size_t>(kSettingItem[k])] = ValueBox(this, kValueLeft, top, 1620);
+    Label1[static_cast<size_t>(kSettingItem[k])] = RowBox(this, kValueLeft, top, 1620);
     Label8[k] = new QLabel(QStringLiteral("0"), this);
     Label8[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     platform::Place(Label8[k], 3060, top, 420, kRowHeight);
@@ -85,7 +85,7 @@ Form45::Form45() : Form({.pauseClock = true}) {
 
   for (const MarkPlace& m : kMarks) {
     heading(m.label3, QString::fromUtf8(m.caption), m.left, m.top, kMarkCaptionWidth);
-    Label9[static_cast<size_t>(m.label9)] = ValueBox(this, m.left + kMarkCaptionWidth, m.top, kMarkWidth, Qt::AlignHCenter);
+    Label9[static_cast<size_t>(m.label9)] = RowBox(this, m.left + kMarkCaptionWidth, m.top, kMarkWidth, Qt::AlignHCenter);
   }
 
   Command1 = new QPushButton(QStringLiteral("閉じる"), this);

@@ -1,6 +1,7 @@
 #include "publishing/windows/serial_title_window.h"
 
 #include "platform/controls.h"
+#include "platform/gauges.h"
 #include "platform/heading_bar.h"
 #include "platform/panels.h"
 #include "platform/qt_strings.h"
@@ -23,15 +24,6 @@ constexpr int kRowHeight = 300;
 constexpr int kCaptionWidth = 1080;
 constexpr int kValueLeft = 1260;
 
-// A setting's bar box: the frame stands for 99 points; a bar above that runs
-// past the frame to the end of its box.
-constexpr int kBarBoxWidth = 1500;
-constexpr int kFrameWidth = 1200;
-constexpr int kBarTop = 75;
-constexpr int kBarHeight = 150;
-constexpr unsigned kFrameFill = 0x404040;
-constexpr unsigned kBarFill = 0x00A0FF;
-
 constexpr int kTitleTop = 2460;
 
 // The settings' rows: their caption's Label3 element and item's Label1 element.
@@ -40,7 +32,7 @@ constexpr size_t kSettingItem[] = {0, 4, 5};
 constexpr const char* kSettingText[] = {"設定 1", "設定 2", "設定 3"};
 
 // A value box one row high.
-QLabel* ValueBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
+QLabel* RowBox(QWidget* parent, int left, int top, int width, Qt::Alignment align = Qt::AlignLeft) {
   return platform::ValueBox(parent, left, top, width, kRowHeight, align);
 }
 
@@ -57,22 +49,20 @@ Form23::Form23() : Form({.removeCloseItem = true, .pauseClock = true}) {
   };
   bar(0, 0, 120, 120, kClientWidth - 240, 360, "== 連載の漫画の題名です  ==");
   bar(1, 5, 120, 600, kCaptionWidth, kRowHeight, "対象年齢層");
-  Label1[1] = ValueBox(this, kValueLeft, 600, kClientWidth - 120 - kValueLeft);
+  Label1[1] = RowBox(this, kValueLeft, 600, kClientWidth - 120 - kValueLeft);
   bar(2, 2, 120, 960, kCaptionWidth, kRowHeight, "ジャンル");
-  Label1[2] = ValueBox(this, kValueLeft, 960, kClientWidth - 120 - kValueLeft);
+  Label1[2] = RowBox(this, kValueLeft, 960, kClientWidth - 120 - kValueLeft);
 
   for (size_t k = 0; k < 3; ++k) {
     const int top = 1320 + 360 * static_cast<int>(k);
     bar(3 + k, kSettingCaption[k], 120, top, kCaptionWidth, kRowHeight, kSettingText[k]);
-    Label1[kSettingItem[k]] = ValueBox(this, kValueLeft, top, 1920);
-    Picture1[k] = new QWidget(this);
-    platform::Place(Picture1[k], 3240, top, kBarBoxWidth, kRowHeight);
-    Shape12[k] = new platform::Shape(Picture1[k], kFrameFill);
-    platform::Place(Shape12[k], 0, kBarTop, kFrameWidth, kBarHeight);
-    Shape11[k] = new platform::Shape(Picture1[k], kBarFill);
-    platform::Place(Shape11[k], 0, kBarTop, 0, kBarHeight);
+    Label1[kSettingItem[k]] = RowBox(this, kValueLeft, top, 1920);
+    const platform::PointsBar points = platform::MakePointsBar(this, 3240, top, kRowHeight);
+    Picture1[k] = points.box;
+    Shape12[k] = points.frame;
+    Shape11[k] = points.bar;
     // Wide enough for a bar's three digits past 99.
-    Label8[k] = ValueBox(this, 4800, top, 480, Qt::AlignRight);
+    Label8[k] = RowBox(this, 4800, top, 480, Qt::AlignRight);
   }
 
   bar(6, 4, 120, kTitleTop, kCaptionWidth, kRowHeight, "漫画の題名");
@@ -95,8 +85,7 @@ void Form23::Form_Load() {
     Label1[kSettingItem[k]]->setText(Q(makeup.settingNames[k]));
     const double points = makeup.settingPoints[k].Num();
     Label8[k]->setText(Q(NumberText(points)));
-    const double width = platform::BarWidth(points, kSettingBarScale, kFrameWidth, kBarBoxWidth);
-    Shape11[k]->setFixedWidth(platform::Px(width));
+    platform::ShowPoints(Shape11[k], points, kSettingBarScale);
   }
   Text1->setFocus();
 }

@@ -76,6 +76,9 @@ TEST_F(TitleWindowTest, ShowsWhatTheWorkIsMadeOf) {
   EXPECT_EQ(form->Label2[4]->text(), QStringLiteral("学園"));
   EXPECT_EQ(form->Label4[1]->text(), QStringLiteral("99")) << "a setting without item still shows its points";
   EXPECT_EQ(form->Label4[2]->text(), QStringLiteral("120"));
+  // The points and the rating marks stand in boxes one row high.
+  for (QLabel* box : form->Label4) EXPECT_EQ(box->height(), form->Label2[0]->height());
+  for (QLabel* box : form->Label5) EXPECT_EQ(box->height(), form->Label2[0]->height());
   EXPECT_LE(form->Label4[2]->fontMetrics().horizontalAdvance(form->Label4[2]->text()),
             form->Label4[2]->contentsRect().width());
   for (platform::Shape* shape : form->Shape1) EXPECT_EQ(shape->FillColor(), platform::kHeadingBarFill);

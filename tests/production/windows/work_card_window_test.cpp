@@ -76,7 +76,11 @@ TEST_F(WorkCardWindowTest, TheCardShowsHowTheWorkWasMade) {
     // Ratings 0 to 5 stand at 画力, ｽﾄｰﾘｰ, 構成力, 演出力, ｷｬﾗｸﾀｰ, ｵﾘｼﾞﾅﾘﾃｨｰ.
     const char* marks[] = {"  ", "△", "○", "◎", "  ", "○"};
     const int places[] = {0, 1, 3, 5, 4, 2};
-    for (int r = 0; r < 6; ++r) EXPECT_EQ(Text(card.Label9[static_cast<size_t>(places[r])]), marks[r]) << r;
+    for (int r = 0; r < 6; ++r) {
+      QLabel* mark = card.Label9[static_cast<size_t>(places[r])];
+      EXPECT_EQ(Text(mark), marks[r]) << r;
+      EXPECT_EQ(mark->height(), card.Label8[0]->height()) << "a box one row high";
+    }
     EXPECT_EQ(Text(card.Label3[8]), "画力");
     EXPECT_EQ(Text(card.Label3[10]), "ｵﾘｼﾞﾅﾘﾃｨｰ");
     for (platform::Shape* band : card.Shape1) EXPECT_EQ(band->FillColor(), 0xFF8000u);

@@ -126,8 +126,10 @@ TEST_F(SerialTitleWindowTest, ItShowsTheEpisodesMakeUpAndTakesElevenCharacters) 
     EXPECT_EQ(window->Shape11[k]->width(), bars[k].width) << k;
   }
   for (platform::Shape* shape : window->Shape1) EXPECT_EQ(shape->FillColor(), platform::kHeadingBarFill);
-  for (QLabel* label : window->Label8)
+  for (QLabel* label : window->Label8) {
     EXPECT_LE(label->fontMetrics().horizontalAdvance(QStringLiteral("150")), label->contentsRect().width());
+    EXPECT_EQ(label->height(), window->Label1[0]->height()) << "a box one row high";
+  }
 
   window->Text1->insert(QStringLiteral("あいうえおかきくけこさしす"));  // a paste
   EXPECT_EQ(window->Text1->text(), QStringLiteral("あいうえおかきくけこさ"));

@@ -82,11 +82,23 @@ std::vector<int> ScriptedUi::Shown() const {
   return out;
 }
 
+namespace {
+
+// "+8" for a window shown, "-8" for one closed; appended rather than joined
+// with +, which one compiler's string-copy check mistakes for an overlap.
+std::string Signed(char sign, int form) {
+  std::string text(1, sign);
+  text += std::to_string(form);
+  return text;
+}
+
+}  // namespace
+
 std::vector<std::string> ScriptedUi::Windows() const {
   std::vector<std::string> windows;
   for (const auto& e : events_) {
-    if (e.kind == UiEvent::Show) windows.push_back("+" + std::to_string(e.form));
-    if (e.kind == UiEvent::Unload) windows.push_back("-" + std::to_string(e.form));
+    if (e.kind == UiEvent::Show) windows.push_back(Signed('+', e.form));
+    if (e.kind == UiEvent::Unload) windows.push_back(Signed('-', e.form));
   }
   return windows;
 }
@@ -99,7 +111,7 @@ std::vector<std::string> ScriptedUi::Seen() const {
       for (const std::string& line : e.lines) talk += " " + line + " /";
       seen.push_back(talk);
     }
-    if (e.kind == UiEvent::Show) seen.push_back("+" + std::to_string(e.form));
+    if (e.kind == UiEvent::Show) seen.push_back(Signed('+', e.form));
     if (e.kind == UiEvent::ControlText) seen.push_back(std::to_string(e.form) + "." + e.text + "=" + e.value);
   }
   return seen;

@@ -10,11 +10,8 @@ namespace koratsu {
 void AssetDriftAndComicsTable() {
   DriftAssetRanking();
   SellComicsTable();
-  GameState& g = State();
-  g.FormSlot[form::kComicsRanking].Redraw = 1;
-  // The people's assets have moved too: an open asset ranking shows them
-  // within the hour, not only at the player's next change of money.
-  g.FormSlot[form::kAssetRanking].Redraw = 1;
+  // The asset ranking is not asked: it redraws when the player's money changes.
+  State().FormSlot[form::kComicsRanking].Redraw = 1;
 }
 
 }  // namespace koratsu

@@ -68,14 +68,12 @@ void FireEditorEvents() {
       const int code = static_cast<int>(held);
       next = code + 1;
       if (!(e.Delay == 0 && g.GameHour == EditorEventHour(code))) break;
-      g.EditorEvent[i].Code = event_code::kFree;
       // A copy: the handler may replace handlers while it runs.
       const EditorEventHandler handler = RegisteredHandlers()[code];
-      if (!handler) {
-        LogLine("editor events: entry " + std::to_string(i) + " of code " + std::to_string(code) +
-                " came due with no handler; freed");
-        continue;
-      }
+      // Codes 1 and 3 have no handler: nothing happens for them, and an
+      // entry holding one (a saved game may) stays where it is.
+      if (!handler) continue;
+      g.EditorEvent[i].Code = event_code::kFree;
       handler(i);
       if (GameEnded()) return;
     }

@@ -100,16 +100,16 @@ TEST_F(EditorEventsTest, AHandlerMayQueueIntoTheEntryItHasJustFreed) {
   EXPECT_EQ(g.EditorEvent[0].Target, 40);
 }
 
-TEST_F(EditorEventsTest, ADueCodeWithoutHandlerIsFreedWithOneLogLine) {
-  std::vector<std::string> log;
-  SetLogSink([&log](const std::string& line) { log.push_back(line); });
-  EventStandIn none(event_code::kVeryPopular, {});
-  g.EditorEvent[4] = {0, event_code::kVeryPopular, "題名", {}, {}, {}};
-  RunUntil(5, 16);
-  SetLogSink({});
-  EXPECT_EQ(g.EditorEvent[4].Code, 0);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_NE(log[0].find("code 7"), std::string::npos) << log[0];
+TEST_F(EditorEventsTest, EntriesOfTheCodesWithoutHandlerStayQueued) {
+  auto verdict = Record(event_code::kOneShotVerdict);
+  g.EditorEvent[0] = {0, 1, {}, {}, {}, {}};  // due at 14:00
+  g.EditorEvent[1] = {0, 3, {}, {}, {}, {}};  // due at noon, as a verdict
+  g.EditorEvent[2] = {0, event_code::kOneShotVerdict, 0, 1, {}, {}};
+  RunUntil(8, 15);
+  EXPECT_EQ(fired, (std::vector<Fired>{{2, 2, 5, 12}}));
+  EXPECT_EQ(g.EditorEvent[0].Code, 1);
+  EXPECT_EQ(g.EditorEvent[1].Code, 3);
+  EXPECT_EQ(FindFreeEvent(), 2) << "the two entries are still held";
 }
 
 TEST_F(EditorEventsTest, TheScanStopsWhenAHandlerEndsTheGame) {

@@ -80,6 +80,7 @@ struct WorkHour {
   double awardSales, totalSold, royalty;
   double earned = 0, unsold = 0;
   bool pending = false;
+  bool redrawOwed = false;  // a volume has finished its hour since the last redraw request
 };
 
 // The publisher index whose award the work may win, sales aside, or -1.
@@ -93,16 +94,21 @@ long long AwardPublisher(const rec::MangaWork& work) {
 }
 
 void WriteBack(WorkHour& h) {
-  if (!h.pending) return;
-  h.work.AwardSales = h.awardSales;
-  h.work.TotalSold = h.totalSold;
-  h.work.Royalty = h.royalty;
-  AddKingaku(h.earned);
-  h.earned = 0;
-  h.pending = false;
-  GameState& g = State();
-  g.FormSlot[form::kArchive].Redraw = 1;
-  g.FormSlot[form::kComicsRanking].Redraw = 1;
+  if (h.pending) {
+    h.work.AwardSales = h.awardSales;
+    h.work.TotalSold = h.totalSold;
+    h.work.Royalty = h.royalty;
+    AddKingaku(h.earned);
+    h.earned = 0;
+    h.pending = false;
+  }
+  // Each volume asks for the redraws once its hour is over, award included.
+  if (h.redrawOwed) {
+    GameState& g = State();
+    g.FormSlot[form::kArchive].Redraw = 1;
+    g.FormSlot[form::kComicsRanking].Redraw = 1;
+    h.redrawOwed = false;
+  }
 }
 
 // The hour's copies of a volume still selling, from its rate before the decay.
@@ -154,6 +160,7 @@ Stop SellQuietly(WorkHour& h, long long& v) {
   double unsold = h.unsold;
   const bool asleep = h.asleep;
   const bool awardOpen = h.awardPublisher >= 0;
+  const long long first = v;
   Stop stop = Stop::kEnd;
   for (; v < h.volumes; ++v) {
     rec::ComicsVolume& volume = h.row[v];
@@ -182,6 +189,8 @@ Stop SellQuietly(WorkHour& h, long long& v) {
     }
   }
   draws.Put();
+  // The volumes before the one it stopped at have finished their hour.
+  if (v > first) h.redrawOwed = true;
   h.awardSales = t.awardSales;
   h.totalSold = t.totalSold;
   h.royalty = t.royalty;
@@ -236,6 +245,8 @@ void FinishVolume(WorkHour& h, long long v, Stop stop) {
   }
   // A window may have changed what the award needs.
   h.awardPublisher = AwardPublisher(h.work);
+  // After a last award nothing more is asked of the windows.
+  if (!GameEnded()) h.redrawOwed = true;
 }
 
 // One work's volumes for the hour, in order; a volume that no longer sells

@@ -243,6 +243,29 @@ TEST_F(ComicsSalesTest, TheAwardChanceIsDrawnForEveryVolumeAfterItsSale) {
   }
 }
 
+TEST_F(ComicsSalesTest, TheAwardVolumesRedrawsAreAskedAfterTheCeremonyAndNotAfterTheLastAward) {
+  for (const bool ends : {false, true}) {
+    SCOPED_TRACE(ends ? "the last award" : "an award");
+    g.GameActive = 1;
+    g.Publisher[kPublisherNumber - 1].AwardDone = 0;
+    int asked = -1;
+    SetAwardCeremony([&](int, long long) {
+      const auto& slots = State().FormSlot;
+      asked = slots[form::kArchive].Redraw.Index() + slots[form::kComicsRanking].Redraw.Index();
+      if (ends) State().GameActive = 0;
+    });
+    g.FormSlot[form::kArchive].Redraw = 0;
+    g.FormSlot[form::kComicsRanking].Redraw = 0;
+    Work().AwardSales = 5000000;
+    Volume(0, 200, 1000);
+    draws.Expect(10, 0).Expect(30, 0);
+    SellComics();
+    EXPECT_EQ(asked, 0) << "no redraw asked before the ceremony";
+    EXPECT_EQ(g.FormSlot[form::kArchive].Redraw, ends ? 0 : 1);
+    EXPECT_EQ(g.FormSlot[form::kComicsRanking].Redraw, ends ? 0 : 1);
+  }
+}
+
 TEST_F(ComicsSalesTest, AnAwardThatEndsTheGameEndsTheHoursSales) {
   SetAwardCeremony([](int, long long) { State().GameActive = 0; });
   g.MangaCount = 2;

@@ -65,7 +65,8 @@ void Adopt(rec::MangaWork& work) {
   work.State = manga_state::kTaken;
   work.Award = 4;
   g.FormSlot[form::kArchive].Redraw = 1;
-  g.PlayerDebuted = 1;
+  // A debut by a requested one-shot (2) stays.
+  if (g.PlayerDebuted <= 1) g.PlayerDebuted = 1;
   rec::Magazine& magazine = g.Magazine[sent];
   magazine.Adopted = 1;
   magazine.Yukou += 1;

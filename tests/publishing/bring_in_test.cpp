@@ -144,11 +144,12 @@ TEST_F(BringInTest, TheVerdictByScoreAndDraw) {
     long verdict, wording;
     bool adopted;
     const char* words;
+    int debutedBefore, debutedAfter;  // an adoption never lowers a debut by request
   } cases[] = {
-      {kHigh, 1, 0, true, "なるほど・・かなり実力をもってらっしゃいますね。"},
-      {kLow, 0, 1, true, "おー、面白い漫画ですね。驚きました。"},
-      {kLow, 1, 0, false, "うーん・・なかなかいいとは思うのですが、まだまだ努力の余地はあると思います"},
-      {0, 2, 1, false, "これでは駄目だな。うちの雑誌に載せるわけにはいかないぜ。"},
+      {kHigh, 1, 0, true, "なるほど・・かなり実力をもってらっしゃいますね。", 2, 2},
+      {kLow, 0, 1, true, "おー、面白い漫画ですね。驚きました。", 0, 1},
+      {kLow, 1, 0, false, "うーん・・なかなかいいとは思うのですが、まだまだ努力の余地はあると思います", 0, 0},
+      {0, 2, 1, false, "これでは駄目だな。うちの雑誌に載せるわけにはいかないぜ。", 2, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.hyouka) + " " + std::to_string(c.verdict));
@@ -156,6 +157,7 @@ TEST_F(BringInTest, TheVerdictByScoreAndDraw) {
     g.Magazine[kChokomaka].Yukou = 2;
     g.PublisherYukou[kSenkokubune] = 0;
     g.FormSlot[form::kArchive].Redraw = 0;
+    g.PlayerDebuted = c.debutedBefore;
     const double money = g.Kingaku.Num();
     ui.Clear();
     ScriptedRandom draws;
@@ -164,6 +166,7 @@ TEST_F(BringInTest, TheVerdictByScoreAndDraw) {
     ASSERT_GE(ui.Talks().size(), 2u);
     EXPECT_EQ(ui.Talk(1).lines.front(), c.words);
     EXPECT_EQ(g.FormSlot[form::kArchive].Redraw, 1) << "the work left the unsent ones either way";
+    EXPECT_EQ(g.PlayerDebuted, c.debutedAfter);
     if (c.adopted) {
       EXPECT_EQ(g.MangaWork[w].State, manga_state::kTaken);
       EXPECT_EQ(g.Magazine[kChokomaka].Yukou, 3);

@@ -1,7 +1,5 @@
 #include "production/windows/settings_editor_window.h"
 
-#include <cmath>
-
 #include <QEvent>
 #include <QFrame>
 
@@ -11,6 +9,7 @@
 #include "platform/twips.h"
 #include "production/settings_editor.h"
 #include "state/game_state.h"
+#include "state/list_fit.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 
@@ -197,10 +196,10 @@ void Form5::BuildCandidateRows() {
   Picture4->resize(Picture4->width(), inner);
   Picture4->setVisible(count > 0);
   const int frame = Picture3->height();
-  if (inner > frame) {
-    VScroll1->setMaximum(inner - frame + 4);
-    VScroll1->setPageStep(static_cast<int>(std::lrint(inner / 2.0)));
-    VScroll1->setSingleStep(kRowHeight);
+  if (const auto range = ListScrollRange(inner, frame, kRowHeight)) {
+    VScroll1->setMaximum(range->maximum);
+    VScroll1->setPageStep(range->largeChange);
+    VScroll1->setSingleStep(range->smallChange);
   }
 }
 

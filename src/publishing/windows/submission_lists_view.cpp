@@ -1,7 +1,5 @@
 #include "publishing/windows/submission_lists_view.h"
 
-#include <cmath>
-
 #include <QMouseEvent>
 
 #include "platform/colors.h"
@@ -9,6 +7,7 @@
 #include "platform/qt_strings.h"
 #include "publishing/submission_lists.h"
 #include "state/game_state.h"
+#include "state/list_fit.h"
 
 namespace koratsu {
 
@@ -128,7 +127,7 @@ void SubmissionLists::Fill() {
 void SubmissionLists::SetScrollRange(QScrollBar* bar, const QWidget* picture, const QWidget* viewport) {
   // A list that fits keeps the bar's maximum of 0 and does not scroll.
   if (picture->height() > viewport->height()) bar->setMaximum(picture->height() - viewport->height());
-  bar->setPageStep(static_cast<int>(std::lround(picture->height() / 2.0)));
+  bar->setPageStep(HalfToEven(picture->height()));
 }
 
 void SubmissionLists::ColourRows(const std::vector<QLabel*>& labels, int row) {

@@ -153,6 +153,21 @@ TEST_F(ContestPostWindowTest, ALongListScrollsByWholePixels) {
   EXPECT_EQ(lists.Picture2->y(), -50);
 }
 
+TEST_F(ContestPostWindowTest, AListPagesByHalfItsHeightWithHalvesToEven) {
+  const struct {
+    int works, picture, page;
+  } cases[] = {{1, 23, 12}, {3, 53, 26}, {4, 68, 34}};
+  int added = 0;
+  for (const auto& c : cases) {
+    for (; added < c.works; ++added) AddWork("作品" + std::to_string(added), manga_state::kUnsent);
+    Form8* window = Open();
+    SubmissionLists& lists = *window->Lists;
+    ASSERT_EQ(lists.Picture2->height(), c.picture);
+    EXPECT_EQ(lists.VScroll2->pageStep(), c.page) << c.works << " works";
+    ui::Unload(form::kContestPost);
+  }
+}
+
 TEST_F(ContestPostWindowTest, TheWheelOverAListScrollsThatListRowByRow) {
   for (int i = 0; i < 20; ++i) AddWork("作品" + std::to_string(i), manga_state::kUnsent);
   Form8* window = Open();

@@ -96,7 +96,7 @@ TEST_F(SerialDeliveryWindowTest, TheTenthEpisodesNoticeComesOnceTheWindowHasGone
 
 // Not a test: a serial's fourth episode delivered, the points panel under
 // its text, for the documentation (delivery).
-TEST(DeliveryWindowScreen, TakesAPictureOnRequest) {
+TEST(SerialDeliveryWindowScreen, TakesAPictureOnRequest) {
   const testing::Screenshot shot({"delivery"});
   if (!shot.Asked()) GTEST_SKIP() << shot.Hint();
   testing::SceneGame scene("漫画家");

@@ -153,13 +153,15 @@ void Form4::Form_Load() {
 }
 
 void Form4::PlaceInMainWindow() {
-  // The panel opens in the main window's bottom-right corner, below and
-  // beside the room view at the top left.
+  // The panel opens in the bottom-left corner of the main window's area,
+  // over no more than the room view's lowest strip: the tutorial's guide
+  // stands over the bottom-right corner, the floating tool window at the top
+  // beside the room view.
   QMdiSubWindow* frame = SubWindow();
   if (!frame || !frame->mdiArea()) return;
   frame->adjustSize();
   QSize area = frame->mdiArea()->viewport()->size();
-  frame->move(std::max(0, area.width() - frame->width()), std::max(0, area.height() - frame->height()));
+  frame->move(0, std::max(0, area.height() - frame->height()));
 }
 
 void Form4::Redraw() {

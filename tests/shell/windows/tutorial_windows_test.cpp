@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 #include "qtsupport/window_testing.h"
@@ -127,6 +128,36 @@ TEST_F(TutorialWindowsTest, TheGuideStandsAtTheMainWindowsBottomRightAndTypesWit
   EXPECT_EQ(g().TalkShownChars, Value(2));
   EXPECT_EQ(g().TalkMouth, Value(1));
   EXPECT_TRUE(guide->Label1[0]->text().startsWith(QStringLiteral("  新")));
+}
+
+// Where a window stands on the screen, frame included; a child window by its
+// frame inside the main window's area.
+QRect OnScreen(Form& window) {
+  QWidget* frame = window.Frame();
+  if (frame->isWindow()) return frame->frameGeometry();
+  return {frame->mapToGlobal(QPoint(0, 0)), frame->size()};
+}
+
+TEST_F(TutorialWindowsTest, TheGuideLeavesTheInformationPanelInSight) {
+  ProcessEvents(150);  // the main window at its designed size
+  ModalScript start;
+  start.When(form::kTutorialStartEnd, [](Form& form) { static_cast<Form38&>(form).Command1->click(); })
+      .When(form::kNewGame, [](Form& form) { TypeName(static_cast<Form3&>(form)); });
+  main.Menu("MChuutoRiaru")->trigger();
+  ASSERT_TRUE(start.Done());
+  Form* guide = platform::Forms().Find(form::kTutorialGuide);
+  Form* panel = platform::Forms().Find(form::kInfoPanel);
+  ASSERT_NE(guide, nullptr);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_FALSE(OnScreen(*panel).intersects(OnScreen(*guide)))
+      << "the stamina, work points and abilities stay in sight for the whole tutorial";
+  EXPECT_TRUE(main.Client->viewport()->rect().contains(panel->SubWindow()->geometry())) << "none of it cut off";
+
+  // The floating tool window, chosen meanwhile, stands clear of it too.
+  main.MToolWindow_Click();
+  Form* tools = platform::Forms().Find(form::kToolWindow);
+  ASSERT_NE(tools, nullptr);
+  EXPECT_FALSE(OnScreen(*panel).intersects(OnScreen(*tools)));
 }
 
 TEST_F(TutorialWindowsTest, TheMenuStartsATutorialGameAndItsLastStageEndsIt) {

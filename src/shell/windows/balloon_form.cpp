@@ -1,11 +1,27 @@
 #include "shell/windows/balloon_form.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRect>
+
 #include "platform/colors.h"
 #include "platform/pictures.h"
+#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 
 namespace koratsu {
+
+namespace {
+
+// The balloon's bottom edge and its rounded corners run through the label's
+// last rows: the text keeps above them.
+constexpr int kBorderClearance = 45;  // twips
+// Smaller than this the text could not be read; a line that does not fit
+// even so is shown at this size.
+constexpr int kSmallestPixelSize = 6;
+
+}  // namespace
 
 BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layout) : Form(traits) {
   platform::SetFixedClientSize(this, layout.clientWidth, layout.clientHeight);
@@ -19,6 +35,7 @@ BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layou
   Label1[0]->setWordWrap(true);
   Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1[0]->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+  standardFont_ = Label1[0]->font();
 
   Image1[0] = new QLabel(this);
   platform::Place(Image1[0], 2160, layout.portraitTop, 975, 975);
@@ -43,6 +60,34 @@ void BalloonForm::ShowFrame(int frame) {
   if (frame == shownFrame_) return;
   shownFrame_ = frame;
   Image1[0]->setPixmap(Frames[static_cast<size_t>(frame)]);
+}
+
+void BalloonForm::ShowTyped(const Typing& typing) {
+  const QString line = platform::Q(typing.text.Str());
+  if (line != fittedLine_) {
+    fittedLine_ = line;
+    Label1[0]->setFont(FittingFont(line));
+  }
+  Label1[0]->setText(platform::Q(ShownText(typing)));
+}
+
+// A line too long for the balloon is shown a pixel smaller at a time until
+// it fits; the label lays it out exactly as these metrics do.
+QFont BalloonForm::FittingFont(const QString& line) const {
+  const QLabel* label = Label1[0];
+  const QRect room(0, 0, label->width(), label->height() - platform::Px(kBorderClearance));
+  const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+  auto fits = [&](const QFont& font) {
+    const QRect laid = QFontMetrics(font, label).boundingRect(room, flags, line);
+    return laid.height() <= room.height() && laid.width() <= room.width();
+  };
+  if (fits(standardFont_)) return standardFont_;
+  QFont font = standardFont_;
+  for (int size = QFontInfo(standardFont_).pixelSize() - 1; size >= kSmallestPixelSize; --size) {
+    font.setPixelSize(size);
+    if (fits(font)) break;
+  }
+  return font;
 }
 
 }  // namespace koratsu

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include <QFont>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include "platform/form.h"
+#include "ui/talk.h"
 
 namespace koratsu {
 
@@ -46,9 +48,16 @@ class BalloonForm : public platform::Form {
 
   void Form_Unload() override;
   void ShowFrame(int frame);
+  // Shows the part of the line typed so far, in the size the whole line
+  // fits the balloon in, so that the text keeps its place while it types.
+  void ShowTyped(const Typing& typing);
 
  private:
+  QFont FittingFont(const QString& line) const;
+
   int shownFrame_ = 0;
+  QFont standardFont_;  // the balloon's font for every line that fits in it
+  QString fittedLine_;  // the line the label's font was chosen for
 };
 
 }  // namespace koratsu

@@ -1,6 +1,5 @@
 #include "shell/windows/conversation_window.h"
 
-#include "platform/qt_strings.h"
 #include "state/game_state.h"
 #include "ui/forms.h"
 #include "ui/talk.h"
@@ -56,7 +55,7 @@ void Form21::Timer1_Timer() {
   int speaker = State().TalkSpeaker == 1 ? 1 : 0;
   Typing typing = TalkTyping();
   ShowFrame(2 * speaker + TypeTick(typing));
-  Label1[0]->setText(platform::Q(ShownText(typing)));
+  ShowTyped(typing);
 }
 
 void Form21::Command1_Click() {

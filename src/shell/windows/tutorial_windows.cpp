@@ -5,7 +5,6 @@
 #include "platform/colors.h"
 #include "platform/heading_bar.h"
 #include "platform/placement.h"
-#include "platform/qt_strings.h"
 #include "platform/twips.h"
 #include "platform/window_conventions.h"
 #include "shell/tutorial.h"
@@ -137,7 +136,7 @@ void Form36::Timer1_Timer() {
   }
 
   ShowFrame(TypeTick(typing));
-  Label1[0]->setText(platform::Q(ShownText(typing)));
+  ShowTyped(typing);
 
   // A new stage: its lines replace the last stage's.
   if (g.TutorialStageLoaded == 0) {

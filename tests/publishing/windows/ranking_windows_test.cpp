@@ -27,6 +27,7 @@
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/new_game_window.h"
+#include "state/catalogues.h"
 #include "state/game_state.h"
 #include "state/money.h"
 #include "support/fresh_state.h"
@@ -219,6 +220,27 @@ TEST_F(RankingWindowsTest, ATitleTooLongForItsColumnEndsInAnEllipsisBeforeTheVol
   EXPECT_EQ(Text(window->Label4[0]), "海の剣");
   EXPECT_EQ(window->Label4[0]->toolTip(), "");
   EXPECT_EQ(window->Label4[1]->toolTip(), platform::Q(longTitle));
+}
+
+TEST_F(RankingWindowsTest, EveryNameFortuneAndOccupationOfTheAssetRankingShowsWhole) {
+  AddAssetRanking();
+  Form61* window = Open<Form61>(form::kAssetRanking);
+  ASSERT_NE(window, nullptr);
+  g().PlayerSei = platform::ToStd(LongestPlayerName(window->Label4[0]->fontMetrics()));
+  g().PlayerMei = "";
+  g().AssetRankEntry[0].Value = 9999999999.0;  // richer than anyone of the world
+  for (int comma : {0, 1}) {
+    g().KingakuComma = comma;
+    g().FormSlot[form::kAssetRanking].Redraw = 1;
+    window->Timer1_Timer();
+    ASSERT_EQ(Text(window->Label4[0]), g().PlayerSei.Str() + " ");
+    for (size_t k = 0; k < window->Label4.size(); ++k) {
+      for (const QLabel* label : {window->Label4[k], window->Label5[k], window->Label6[k]}) {
+        EXPECT_LE(Room(label, label->text()), label->width()) << k << " " << Text(label);
+      }
+    }
+  }
+  ExpectSideBySide(*window, {window->Label1[0], window->Label4[0], window->Label5[0], window->Label6[0]});
 }
 
 TEST_F(RankingWindowsTest, TheAssetRankingFollowsAMoneyChangeWithinOneTimerStep) {

@@ -7,10 +7,12 @@ namespace koratsu {
 
 namespace {
 
-// The list's columns, in pixels.
-constexpr int kNameLeft = 39, kNameWidth = 98;
-constexpr int kAssetsLeft = 137, kAssetsWidth = 116;
-constexpr int kJobLeft = 259, kJobWidth = 94;
+// The list's columns, in pixels, each as wide as its widest text: a
+// player's name of nine full-width characters, "99億9999万9999円" and
+// "高利貸し名誉会長".
+constexpr int kNameLeft = 37, kNameWidth = 108;
+constexpr int kAssetsLeft = 146, kAssetsWidth = 111;
+constexpr int kJobLeft = 259, kJobWidth = 93;
 
 }  // namespace
 
@@ -19,9 +21,9 @@ Form61::Form61()
   AddColumn(Label4, kNameLeft, kNameWidth);
   AddColumn(Label5, kAssetsLeft, kAssetsWidth, Qt::AlignRight);
   AddColumn(Label6, kJobLeft, kJobWidth);
-  ColumnLine(0, kNameLeft - 3);
-  ColumnLine(1, kAssetsLeft);
-  ColumnLine(2, kJobLeft - 3);
+  ColumnLine(0, kNameLeft - 2);
+  ColumnLine(1, kAssetsLeft - 1);
+  ColumnLine(2, kJobLeft - 2);
 }
 
 void Form61::Redraw() {

@@ -7,11 +7,13 @@ namespace koratsu {
 
 namespace {
 
-// The list's columns, in pixels.
-constexpr int kTitleLeft = 39, kTitleWidth = 115;
-constexpr int kVolumesLeft = 154, kVolumesWidth = 46;
-constexpr int kCopiesLeft = 202, kCopiesWidth = 84;
-constexpr int kAuthorLeft = 292, kAuthorWidth = 74;
+// The list's columns, in pixels. Volumes, copies and author are as wide as
+// their widest texts ("1～200巻", "9999万9999冊", a player's name of nine
+// full-width characters); the title takes what is left and is cut short.
+constexpr int kTitleLeft = 37, kTitleWidth = 79;
+constexpr int kVolumesLeft = 118, kVolumesWidth = 53;
+constexpr int kCopiesLeft = 173, kCopiesWidth = 84;
+constexpr int kAuthorLeft = 259, kAuthorWidth = 108;
 
 }  // namespace
 
@@ -22,9 +24,9 @@ Form60::Form60()
   AddColumn(Label7, kVolumesLeft, kVolumesWidth, Qt::AlignRight);
   AddColumn(Label5, kCopiesLeft, kCopiesWidth, Qt::AlignRight);
   AddColumn(Label6, kAuthorLeft, kAuthorWidth);
-  ColumnLine(0, kTitleLeft - 3);
-  ColumnLine(1, kCopiesLeft - 1);
-  ColumnLine(2, kAuthorLeft - 3);
+  ColumnLine(0, kTitleLeft - 2);
+  ColumnLine(1, kCopiesLeft - 2);
+  ColumnLine(2, kAuthorLeft - 2);
 }
 
 void Form60::Redraw() {
@@ -35,7 +37,7 @@ void Form60::Redraw() {
     const ComicsPlace place = DescribeComicsPlace(k);
     MarkPlayer(Label6[row], place.player);
     Write(Label7[row], place.volumes);
-    Write(Label4[row], place.title);
+    WriteShortened(Label4[row], place.title);
     Write(Label6[row], place.author);
     Write(Label5[row], place.copies);
   }

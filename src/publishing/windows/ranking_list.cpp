@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 
@@ -142,6 +143,13 @@ void RankingList::SetUpScrollBar(bool resized) {
 void RankingList::VScroll1_Change() { Picture1->move(0, -VScroll1->value()); }
 
 void RankingList::Write(QLabel* label, const std::string& text) { label->setText(platform::Q(text)); }
+
+void RankingList::WriteShortened(QLabel* label, const std::string& text) {
+  const QString whole = platform::Q(text);
+  const QString shown = label->fontMetrics().elidedText(whole, Qt::ElideRight, label->width());
+  label->setText(shown);
+  label->setToolTip(shown == whole ? QString() : whole);
+}
 
 void RankingList::MarkPlayer(QLabel* label, bool player) { platform::SetTextColour(label, player ? kRed : kBlack); }
 

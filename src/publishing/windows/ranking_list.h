@@ -53,6 +53,9 @@ class RankingList : public platform::Form {
 
   // What the refresh writes into place k, and the player's mark.
   static void Write(QLabel* label, const std::string& text);
+  // The same for a text that may not fit its column: cut short with "…",
+  // the whole text in the label's tooltip.
+  static void WriteShortened(QLabel* label, const std::string& text);
   static void MarkPlayer(QLabel* label, bool player);
 
  private:

@@ -2,23 +2,34 @@
 // window, offscreen.
 
 #include <QApplication>
+#include <QByteArray>
+#include <QFontMetrics>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "platform/colors.h"
+#include "platform/qt_strings.h"
+#include "platform/text_box.h"
 #include "platform/twips.h"
 #include "publishing/comics.h"
+#include "publishing/rankings.h"
+#include "publishing/rival_roster.h"
 #include "publishing/windows/asset_ranking_window.h"
 #include "publishing/windows/comics_ranking_window.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/windows/main_window.h"
+#include "shell/windows/new_game_window.h"
+#include "state/catalogues.h"
 #include "state/game_state.h"
+#include "state/money.h"
 #include "support/fresh_state.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
@@ -27,6 +38,43 @@ namespace koratsu {
 namespace {
 
 using testing::ProcessEvents;
+
+// The widest name the new-game window takes: as many of the widest
+// full-width character the save file can hold as the box allows.
+QString LongestPlayerName(const QFontMetrics& metrics) {
+  QStringDecoder decoder("Shift_JIS");
+  QString widest;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      QByteArray code;
+      code.append(static_cast<char>(lead)).append(static_cast<char>(trail));
+      const QString c = decoder.decode(code);
+      if (decoder.hasError()) decoder.resetState();
+      if (c.size() != 1 || !c[0].isPrint() || c[0].isSpace()) continue;
+      if (widest.isEmpty() || metrics.horizontalAdvance(c) > metrics.horizontalAdvance(widest)) {
+        if (platform::TakeTypedText(c) == c) widest = c;
+      }
+    }
+  }
+  return widest.repeated(Form3::kNameLength);
+}
+
+// The room a text takes in a label; a blank at its end (the player's empty
+// given name) shows nothing.
+int Room(const QLabel* label, QString text) {
+  while (text.endsWith(u' ')) text.chop(1);
+  return label->fontMetrics().horizontalAdvance(text);
+}
+
+// A place's labels, left to right, neither overlap nor leave the list.
+void ExpectSideBySide(const RankingList& window, std::initializer_list<const QLabel*> columns) {
+  int right = 0;
+  for (const QLabel* label : columns) {
+    EXPECT_GE(label->x(), right);
+    right = label->x() + label->width();
+  }
+  EXPECT_LE(right, window.Picture1->width());
+}
 
 class RankingWindowsTest : public ::testing::Test {
  protected:
@@ -120,6 +168,79 @@ TEST_F(RankingWindowsTest, TheComicsRankingShowsEverySeriesByCopiesWithThePlayer
   ProcessEvents();
   EXPECT_FALSE(ui::IsLoaded(form::kComicsRanking));
   EXPECT_EQ(g().FormSlot[form::kComicsRanking].Open, 0);
+}
+
+TEST_F(RankingWindowsTest, EveryAuthorVolumeCountAndSalesFigureOfTheComicsRankingShowsWhole) {
+  Form60* window = Open<Form60>(form::kComicsRanking);
+  ASSERT_NE(window, nullptr);
+  std::vector<QString> authors{LongestPlayerName(window->Label6[0]->fontMetrics()) + " "};
+  for (const RivalWork& rival : RivalRoster()) authors.push_back(platform::Q(rival.author));
+  std::vector<QString> copies;
+  for (int comma : {0, 1}) {
+    g().KingakuComma = comma;
+    copies.push_back(platform::Q(FormatKingaku(99999999) + "冊"));
+  }
+  const struct {
+    const QLabel* label;
+    std::vector<QString> texts;
+  } columns[] = {
+      {window->Label6[0], authors},
+      {window->Label7[0], {platform::Q(ComicsVolumesText(200, 0)), platform::Q(ComicsVolumesText(200, 1))}},
+      {window->Label5[0], copies},
+  };
+  for (const auto& column : columns) {
+    for (const QString& text : column.texts) {
+      EXPECT_LE(Room(column.label, text), column.label->width()) << text.toStdString();
+    }
+  }
+  ExpectSideBySide(*window, {window->Label1[0], window->Label4[0], window->Label7[0], window->Label5[0],
+                             window->Label6[0]});
+}
+
+TEST_F(RankingWindowsTest, ATitleTooLongForItsColumnEndsInAnEllipsisBeforeTheVolumes) {
+  const std::string longTitle = "大江戸ふりかけ捕物帳";
+  Comic(longTitle.c_str(), "海苔田 かつお", 5214541, 24, 0);
+  Comic("海の剣", "鈴木", 50000, 12, 1);
+  Form60* window = Open<Form60>(form::kComicsRanking);
+  ASSERT_NE(window, nullptr);
+  const QLabel* title = window->Label4[0];
+  const QString shown = title->text();
+  ASSERT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
+  EXPECT_TRUE(platform::Q(longTitle).startsWith(shown.chopped(1))) << shown.toStdString();
+  EXPECT_LE(title->fontMetrics().horizontalAdvance(shown), title->width());
+  EXPECT_LE(title->x() + title->width(), window->Label7[0]->x()) << "the volumes column begins after it";
+  EXPECT_EQ(title->toolTip(), platform::Q(longTitle));
+  EXPECT_EQ(Text(window->Label4[1]), "海の剣");
+  EXPECT_EQ(window->Label4[1]->toolTip(), "");
+
+  // The short title moves up and takes no tooltip from the long one.
+  g().ComicEntry[1].Copies = 9000000;
+  g().FormSlot[form::kComicsRanking].Redraw = 1;
+  window->Timer1_Timer();
+  EXPECT_EQ(Text(window->Label4[0]), "海の剣");
+  EXPECT_EQ(window->Label4[0]->toolTip(), "");
+  EXPECT_EQ(window->Label4[1]->toolTip(), platform::Q(longTitle));
+}
+
+TEST_F(RankingWindowsTest, EveryNameFortuneAndOccupationOfTheAssetRankingShowsWhole) {
+  AddAssetRanking();
+  Form61* window = Open<Form61>(form::kAssetRanking);
+  ASSERT_NE(window, nullptr);
+  g().PlayerSei = platform::ToStd(LongestPlayerName(window->Label4[0]->fontMetrics()));
+  g().PlayerMei = "";
+  g().AssetRankEntry[0].Value = 9999999999.0;  // richer than anyone of the world
+  for (int comma : {0, 1}) {
+    g().KingakuComma = comma;
+    g().FormSlot[form::kAssetRanking].Redraw = 1;
+    window->Timer1_Timer();
+    ASSERT_EQ(Text(window->Label4[0]), g().PlayerSei.Str() + " ");
+    for (size_t k = 0; k < window->Label4.size(); ++k) {
+      for (const QLabel* label : {window->Label4[k], window->Label5[k], window->Label6[k]}) {
+        EXPECT_LE(Room(label, label->text()), label->width()) << k << " " << Text(label);
+      }
+    }
+  }
+  ExpectSideBySide(*window, {window->Label1[0], window->Label4[0], window->Label5[0], window->Label6[0]});
 }
 
 TEST_F(RankingWindowsTest, TheAssetRankingFollowsAMoneyChangeWithinOneTimerStep) {

@@ -138,20 +138,16 @@ class BalloonFormTest : public ::testing::Test {
 TEST_F(BalloonFormTest, TheLongestLinesStayInsideBothBalloonsClearOfTheBorder) {
   std::vector<std::string> lines = kLongTalk;
   for (const std::string& line : TutorialTalk()) lines.push_back(line);
+  auto shownWhole = [](BalloonForm* form, int number, const std::string& line) {
+    ASSERT_NE(form, nullptr);
+    Complete(*form);
+    ASSERT_EQ(form->Label1[0]->text().toStdString(), line);
+    EXPECT_EQ(Misplaced(*form), "") << form->windowTitle().toStdString() << ": " << line;
+    platform::Forms().Unload(number);
+  };
   for (const std::string& line : lines) {
-    Form21* talk = Talk({line});
-    ASSERT_NE(talk, nullptr);
-    Complete(*talk);
-    ASSERT_EQ(talk->Label1[0]->text().toStdString(), line);
-    EXPECT_EQ(Misplaced(*talk), "") << "conversation: " << line;
-    platform::Forms().Unload(form::kConversation);
-
-    Form36* guide = Guide({line});
-    ASSERT_NE(guide, nullptr);
-    Complete(*guide);
-    ASSERT_EQ(guide->Label1[0]->text().toStdString(), line);
-    EXPECT_EQ(Misplaced(*guide), "") << "guide: " << line;
-    platform::Forms().Unload(form::kTutorialGuide);
+    shownWhole(Talk({line}), form::kConversation, line);
+    shownWhole(Guide({line}), form::kTutorialGuide, line);
   }
 }
 

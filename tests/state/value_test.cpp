@@ -94,7 +94,7 @@ TEST(ValueTest, TextsAreSharedAndSurviveCopiesAndMoves) {
 // Each way of making, sharing, replacing and joining texts, with how many
 // blocks its values hold at its end; none may be left once they are gone.
 TEST(ValueTest, ATextBlockLivesExactlyAsLongAsAValueHoldsIt) {
-  const std::size_t before = LiveTextBlocks();
+  std::size_t before = 0;
   auto held = [&] { return LiveTextBlocks() - before; };
   const struct {
     const char* name;
@@ -121,6 +121,7 @@ TEST(ValueTest, ATextBlockLivesExactlyAsLongAsAValueHoldsIt) {
       {"Join's parts", [&] { std::string joined = Join(Value("第"), 3, "巻"); return held(); }, 0},
   };
   for (const auto& c : cases) {
+    before = LiveTextBlocks();
     EXPECT_EQ(c.play(), c.blocks) << c.name;
     EXPECT_EQ(held(), 0u) << c.name << ": blocks left behind";
   }

@@ -1,9 +1,10 @@
 #pragma once
 // Every window a test makes is gone when the test ends; one left over fails
-// it. The leak checker cannot see a window never freed: Qt keeps pointers to
-// every widget in its list of posted events to the end of the program, so the
-// widget looks reachable. This listener, added by the window tests' main(),
-// counts windows instead.
+// it. The leak checker cannot see a window never freed: a new widget posts
+// itself an event, and the main thread's list of posted events, which lives
+// to the end, keeps the widget's address in its buffer even once the event is
+// dropped, so the widget looks reachable. This listener, added by the window
+// tests' main(), counts windows instead.
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -38,7 +38,8 @@ for name in "$@"; do
     equipment | hire | room-house) scenes='StudioWindowsTest.*' ;;
     *) scenes='*OnRequest*' ;;
   esac
-  if KORATSU_SCREENSHOT="$name" KORATSU_SCREENSHOT_DIR="$out" QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 \
+  if KORATSU_SCREENSHOT="$name" KORATSU_SCREENSHOT_DIR="$out" QT_QPA_PLATFORM=xcb \
+      LSAN_OPTIONS="suppressions=$PWD/tests/lsan_suppressions.txt:print_suppressions=0" \
       build/test/tests/koratsu_window_tests --gtest_filter="$scenes" --gtest_brief=1 >"$out/log" 2>&1 &&
       [ -s "$out/$name.png" ]; then
     mv "$out/$name.png" "docs/$name.png"

@@ -10,6 +10,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -108,6 +109,10 @@ class Value {
 };
 
 static_assert(sizeof(Value) == 8, "a Value must stay one machine word");
+
+// How many text blocks are alive. The leak checker cannot see a block behind
+// its tagged pointer, so tests compare this with the texts their owners hold.
+std::size_t LiveTextBlocks();
 
 // Arithmetic of the dynamic values. "+" joins when both sides are texts (or one
 // is empty and the other a text), otherwise it adds; the others always compute.

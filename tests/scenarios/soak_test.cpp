@@ -5,18 +5,24 @@
 // the work points given to works never exceed the studio's, no table passes
 // its capacity, the money is its start plus every amount paid in or out, and
 // the production slots hold no negative progress and, when free, no points.
+// At every new game every text block alive is one the state holds, and none
+// outlives the games.
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "state/game_state.h"
+#include "state/value.h"
 #include "support/prepared_states.h"
 #include "support/scenario.h"
 #include "support/soak_player.h"
+#include "support/state_texts.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 #include "ui/tutorial_stages.h"
@@ -93,7 +99,9 @@ class SoakTest : public ::testing::TestWithParam<std::uint64_t> {};
 
 TEST_P(SoakTest, TenGameYearsOfRandomPlayKeepEveryInvariantAtEveryHour) {
   const std::uint64_t seed = GetParam();
-  Scenario s({.seed = seed});
+  const std::size_t textsBefore = LiveTextBlocks();
+  auto scenario = std::make_unique<Scenario>(ScenarioStart{.seed = seed});
+  Scenario& s = *scenario;
   SoakPlayer player(s, {.seed = seed});
   double start = 0;
   std::vector<std::string> breaks;
@@ -101,6 +109,12 @@ TEST_P(SoakTest, TenGameYearsOfRandomPlayKeepEveryInvariantAtEveryHour) {
   hooks.newGame = [&] {
     start = s.g.Kingaku.Num();
     paid = 0;
+    // Cleared and set up again: the last game's texts have gone with it.
+    const auto alive = static_cast<long long>(LiveTextBlocks() - textsBefore);
+    const auto held = static_cast<long long>(TextBlocksHeld(s.g));
+    if (alive != held && breaks.size() < 20)
+      breaks.push_back(std::to_string(alive - held) + " text blocks alive that the state does not hold (game " +
+                       std::to_string(player.games) + ")");
     // The tutorial offers no saving.
     if (player.extendedSaves == 0 && !TutorialRunning()) OngoingSerial(kLongSerialMagazine, kLongSerialEpisodes);
   };
@@ -127,6 +141,9 @@ TEST_P(SoakTest, TenGameYearsOfRandomPlayKeepEveryInvariantAtEveryHour) {
             << " commands; windows not played:" << unknown << "; ends:";
   for (const auto& [end, count] : player.ends) std::cout << " " << end << " ×" << count;
   std::cout << "\n";
+
+  scenario.reset();
+  EXPECT_EQ(LiveTextBlocks(), textsBefore) << "text blocks that outlived the games";
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SoakTest, ::testing::Values(1, 2, 3));

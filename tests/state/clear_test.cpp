@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "state/game_state.h"
+#include "state/value.h"
 #include "support/fresh_state.h"
+#include "support/state_texts.h"
 
 namespace koratsu {
 namespace {
@@ -211,6 +214,39 @@ TEST(ClearGameStateTest, TextsAreReleasedAndTheNextAppendWritesRowZero) {
   EXPECT_EQ(g.ComicsVolume[0][250].Price.Scaled(), 0);
   EXPECT_NE(Append(g.Assistant, g.AsiCount), nullptr);
   EXPECT_TRUE(g.AsiCount == 1);
+}
+
+TEST(ClearGameStateTest, EveryTextLeftAliveIsStillHeldByAValue) {
+  const std::size_t before = LiveTextBlocks();
+  {
+    testing::FreshState fresh;
+    GameState& g = fresh.g();
+    // Each value a text of its own, so that one block kept too long shows.
+    testing::ForEachValue(g, [](Value& v) { v = Value("字"); });
+    // Every table full, so that clearing goes over each row.
+    auto full = [](const auto& table) { return static_cast<double>(table.Capacity()); };
+    g.AsiCount = full(g.Assistant);
+    g.PollArtistCount = full(g.PollArtist);
+    g.AssetRankCount = full(g.AssetRankEntry);
+    g.ComicCount = full(g.ComicEntry);
+    g.NovelCount = full(g.Novel);
+    g.FigureCount = full(g.Figure);
+    g.OtherMangaCount = full(g.OtherManga);
+    g.SanpoCount = full(g.SanpoPlace);
+    g.ArubaitoCount = full(g.ArubaitoJob);
+    g.SyugyouCount = full(g.SyugyouCourse);
+    g.TiItemCount = full(g.KnowledgeItem);
+    g.MangaCount = full(g.MangaWork);
+    g.MagazineCount = full(g.Magazine);
+    g.RoomItemSpriteCount = full(g.RoomItem);
+    ClearGameState();
+    // What clearing leaves: the program's own values, the tutorial's lines and
+    // the tables' scratch rows.
+    const std::size_t held = testing::TextBlocksHeld(g);
+    EXPECT_GT(held, 0u);
+    EXPECT_EQ(LiveTextBlocks() - before, held) << "texts no value holds any more";
+  }
+  EXPECT_EQ(LiveTextBlocks(), before) << "texts that outlived their state";
 }
 
 }  // namespace

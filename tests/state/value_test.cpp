@@ -91,6 +91,42 @@ TEST(ValueTest, TextsAreSharedAndSurviveCopiesAndMoves) {
   EXPECT_FALSE(Value("").IsEmpty());
 }
 
+// Each way of making, sharing, replacing and joining texts, with how many
+// blocks its values hold at its end; none may be left once they are gone.
+TEST(ValueTest, ATextBlockLivesExactlyAsLongAsAValueHoldsIt) {
+  std::size_t before = 0;
+  auto held = [&] { return LiveTextBlocks() - before; };
+  const struct {
+    const char* name;
+    std::function<std::size_t()> play;
+    std::size_t blocks;
+  } cases[] = {
+      {"copies share one block", [&] { Value a("原稿"); Value b = a; Value c(b); b = c; return held(); }, 1},
+      {"a copy outlives the first holder",
+       [&] {
+         Value b;
+         {
+           Value a("原稿");
+           b = a;
+         }
+         return held();
+       },
+       1},
+      {"moves hand the block over",
+       [&] { Value a("原稿"); Value b = std::move(a); Value c; c = std::move(b); c = std::move(c); return held(); }, 1},
+      {"assigning over a text frees it", [&] { Value a("原稿"); a = Value("締切"); a = a; a = 3; return held(); }, 0},
+      {"moving over a text frees it", [&] { Value a("原稿"); Value b("締切"); a = std::move(b); return held(); }, 1},
+      {"each join makes a block", [&] { Value a("第"); a += Value("3巻"); Value b = a + Value(); return held(); }, 2},
+      {"a text read as a number", [&] { Value a("12"); a = a + 1; a += Value("3"); return held(); }, 0},
+      {"Join's parts", [&] { std::string joined = Join(Value("第"), 3, "巻"); return held(); }, 0},
+  };
+  for (const auto& c : cases) {
+    before = LiveTextBlocks();
+    EXPECT_EQ(c.play(), c.blocks) << c.name;
+    EXPECT_EQ(held(), 0u) << c.name << ": blocks left behind";
+  }
+}
+
 TEST(ValueTest, IntIsFloorEverywhere) {
   const double big = 4503599627370496.0;  // 2^52: every double beyond is whole
   for (double x : {0.0, 0.5, 0.999, 1.0, 2.7, -0.5, -1.0, -1.5, -2.5, 1e9 + 0.25, -1e9 - 0.25, big - 0.5,

@@ -11,10 +11,6 @@
 
 #include "state/log.h"
 
-#ifdef __SANITIZE_ADDRESS__
-#include <sanitizer/lsan_interface.h>
-#endif
-
 namespace koratsu {
 
 // Texts are immutable, reference-counted blocks; copies share them. The game
@@ -54,12 +50,6 @@ Value::Value(std::string_view text) {
     std::abort();
   }
   bits_ = kTextTag | address;
-#ifdef __SANITIZE_ADDRESS__
-  // Only the tagged word points here, which the leak checker cannot follow:
-  // it would report the texts of any owner still alive at exit. The count of
-  // live blocks watches texts instead.
-  __lsan_ignore_object(block);
-#endif
   ++liveTextBlocks;
 }
 

@@ -110,8 +110,11 @@ class Value {
 
 static_assert(sizeof(Value) == 8, "a Value must stay one machine word");
 
-// How many text blocks are alive. The leak checker cannot see a block behind
-// its tagged pointer, so tests compare this with the texts their owners hold.
+// How many text blocks are alive, for tests that compare it with the texts
+// their owners hold. The leak checker does not follow a tagged pointer: it
+// sees a block lost once its last owner is freed without releasing it, but
+// would also report the texts of an owner never freed at all (the game frees
+// its state before the program ends).
 std::size_t LiveTextBlocks();
 
 // Arithmetic of the dynamic values. "+" joins when both sides are texts (or one

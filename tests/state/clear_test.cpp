@@ -9,6 +9,7 @@
 #include "state/game_state.h"
 #include "state/value.h"
 #include "support/fresh_state.h"
+#include "support/full_tables.h"
 #include "support/state_texts.h"
 
 namespace koratsu {
@@ -224,21 +225,7 @@ TEST(ClearGameStateTest, EveryTextLeftAliveIsStillHeldByAValue) {
     // Each value a text of its own, so that one block kept too long shows.
     testing::ForEachValue(g, [](Value& v) { v = Value("字"); });
     // Every table full, so that clearing goes over each row.
-    auto full = [](const auto& table) { return static_cast<double>(table.Capacity()); };
-    g.AsiCount = full(g.Assistant);
-    g.PollArtistCount = full(g.PollArtist);
-    g.AssetRankCount = full(g.AssetRankEntry);
-    g.ComicCount = full(g.ComicEntry);
-    g.NovelCount = full(g.Novel);
-    g.FigureCount = full(g.Figure);
-    g.OtherMangaCount = full(g.OtherManga);
-    g.SanpoCount = full(g.SanpoPlace);
-    g.ArubaitoCount = full(g.ArubaitoJob);
-    g.SyugyouCount = full(g.SyugyouCourse);
-    g.TiItemCount = full(g.KnowledgeItem);
-    g.MangaCount = full(g.MangaWork);
-    g.MagazineCount = full(g.Magazine);
-    g.RoomItemSpriteCount = full(g.RoomItem);
+    testing::SetCountsToCapacity(g);
     ClearGameState();
     // What clearing leaves: the program's own values, the tutorial's lines and
     // the tables' scratch rows.

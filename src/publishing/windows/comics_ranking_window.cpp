@@ -7,13 +7,14 @@ namespace koratsu {
 
 namespace {
 
-// The list's columns, in pixels. Volumes, copies and author are as wide as
-// their widest texts ("1～200巻", "9999万9999冊", a player's name of nine
-// full-width characters); the title takes what is left and is cut short.
-constexpr int kTitleLeft = 37, kTitleWidth = 79;
-constexpr int kVolumesLeft = 118, kVolumesWidth = 53;
-constexpr int kCopiesLeft = 173, kCopiesWidth = 84;
-constexpr int kAuthorLeft = 259, kAuthorWidth = 108;
+// The list's columns, in pixels. The title is what a player reads: it is as
+// wide as the rivals' widest ("大江戸ふりかけ捕物帳"); volumes and copies are
+// as wide as their widest texts ("1～200巻", "9999万9999冊"); the author takes
+// what is left, and a longer name is cut short.
+constexpr int kTitleLeft = 37, kTitleWidth = 116;
+constexpr int kVolumesLeft = 155, kVolumesWidth = 53;
+constexpr int kCopiesLeft = 210, kCopiesWidth = 84;
+constexpr int kAuthorLeft = 296, kAuthorWidth = 72;
 
 }  // namespace
 
@@ -38,7 +39,7 @@ void Form60::Redraw() {
     MarkPlayer(Label6[row], place.player);
     Write(Label7[row], place.volumes);
     WriteShortened(Label4[row], place.title);
-    Write(Label6[row], place.author);
+    WriteShortened(Label6[row], place.author);
     Write(Label5[row], place.copies);
   }
 }

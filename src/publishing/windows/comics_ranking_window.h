@@ -2,8 +2,8 @@
 // Form60: the comics sales ranking, a child window of the main window that
 // ranks every comics series on the market, the rivals' and the player's, by
 // copies sold: place, title, volumes, copies and author, the player's
-// authors in red; a title too long for its column ends in "…". Its width
-// is held at 400 pixels.
+// authors in red; a title or author too long for its column ends in "…",
+// its whole text in the tooltip. Its width is held at 400 pixels.
 
 #include <vector>
 

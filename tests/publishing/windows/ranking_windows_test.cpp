@@ -18,6 +18,7 @@
 #include "platform/qt_strings.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
+#include "production/naming.h"
 #include "publishing/comics.h"
 #include "publishing/rankings.h"
 #include "publishing/rival_roster.h"
@@ -170,23 +171,46 @@ TEST_F(RankingWindowsTest, TheComicsRankingShowsEverySeriesByCopiesWithThePlayer
   EXPECT_EQ(g().FormSlot[form::kComicsRanking].Open, 0);
 }
 
-TEST_F(RankingWindowsTest, EveryAuthorVolumeCountAndSalesFigureOfTheComicsRankingShowsWhole) {
+TEST_F(RankingWindowsTest, EveryRivalTitleVolumeCountAndSalesFigureShowsWholeAndALongAuthorIsShortened) {
+  // The whole roster on the market, in its own order.
+  double copies = 1e7;
+  for (const RivalWork& rival : RivalRoster()) Comic(rival.title, rival.author, copies--, 3, 0);
   Form60* window = Open<Form60>(form::kComicsRanking);
   ASSERT_NE(window, nullptr);
-  std::vector<QString> authors{LongestPlayerName(window->Label6[0]->fontMetrics()) + " "};
-  for (const RivalWork& rival : RivalRoster()) authors.push_back(platform::Q(rival.author));
-  std::vector<QString> copies;
+  int shortened = 0;
+  for (size_t k = 0; k < RivalRoster().size() && k < window->Label4.size(); ++k) {
+    const RivalWork& rival = RivalRoster()[k];
+    const QLabel* title = window->Label4[k];
+    EXPECT_EQ(Text(title), rival.title) << k;
+    EXPECT_LE(Room(title, title->text()), title->width()) << rival.title;
+    EXPECT_EQ(title->toolTip(), "") << rival.title;
+
+    const QLabel* author = window->Label6[k];
+    const QString whole = platform::Q(rival.author);
+    EXPECT_LE(Room(author, author->text()), author->width()) << rival.author;
+    if (Room(author, whole) <= author->width()) {
+      EXPECT_EQ(author->text(), whole);
+      EXPECT_EQ(author->toolTip(), "") << rival.author;
+    } else {
+      ++shortened;
+      EXPECT_TRUE(author->text().endsWith(u'…')) << Text(author);
+      EXPECT_TRUE(whole.startsWith(author->text().chopped(1))) << Text(author);
+      EXPECT_EQ(author->toolTip(), whole);
+    }
+  }
+  EXPECT_GT(shortened, 0) << "the longest pen names do not fit beside whole titles";
+
+  std::vector<QString> sold;
   for (int comma : {0, 1}) {
     g().KingakuComma = comma;
-    copies.push_back(platform::Q(FormatKingaku(99999999) + "冊"));
+    sold.push_back(platform::Q(FormatKingaku(99999999) + "冊"));
   }
   const struct {
     const QLabel* label;
     std::vector<QString> texts;
   } columns[] = {
-      {window->Label6[0], authors},
       {window->Label7[0], {platform::Q(ComicsVolumesText(200, 0)), platform::Q(ComicsVolumesText(200, 1))}},
-      {window->Label5[0], copies},
+      {window->Label5[0], sold},
   };
   for (const auto& column : columns) {
     for (const QString& text : column.texts) {
@@ -197,29 +221,43 @@ TEST_F(RankingWindowsTest, EveryAuthorVolumeCountAndSalesFigureOfTheComicsRankin
                              window->Label6[0]});
 }
 
-TEST_F(RankingWindowsTest, ATitleTooLongForItsColumnEndsInAnEllipsisBeforeTheVolumes) {
-  const std::string longTitle = "大江戸ふりかけ捕物帳";
-  Comic(longTitle.c_str(), "海苔田 かつお", 5214541, 24, 0);
+TEST_F(RankingWindowsTest, ThePlayersLongestTitleAndNameEndInAnEllipsisWithTheWholeTextAsTooltip) {
+  // A title as long as the title window takes.
+  const std::string longTitle = platform::ToStd(QStringLiteral("漫").repeated(kWorkTitleLength));
+  Comic(longTitle.c_str(), "漫画 太郎", 5214541, 24, 0, 0);
   Comic("海の剣", "鈴木", 50000, 12, 1);
   Form60* window = Open<Form60>(form::kComicsRanking);
   ASSERT_NE(window, nullptr);
-  const QLabel* title = window->Label4[0];
-  const QString shown = title->text();
-  ASSERT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
-  EXPECT_TRUE(platform::Q(longTitle).startsWith(shown.chopped(1))) << shown.toStdString();
-  EXPECT_LE(title->fontMetrics().horizontalAdvance(shown), title->width());
-  EXPECT_LE(title->x() + title->width(), window->Label7[0]->x()) << "the volumes column begins after it";
-  EXPECT_EQ(title->toolTip(), platform::Q(longTitle));
+  const QString name = LongestPlayerName(window->Label6[0]->fontMetrics()) + " ";
+  g().ComicEntry[0].Author = platform::ToStd(name);
+  g().FormSlot[form::kComicsRanking].Redraw = 1;
+  window->Timer1_Timer();
+  const struct {
+    const QLabel* label;
+    QString whole;
+  } cut[] = {{window->Label4[0], platform::Q(longTitle)}, {window->Label6[0], name}};
+  for (const auto& c : cut) {
+    const QString shown = c.label->text();
+    ASSERT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
+    EXPECT_TRUE(c.whole.startsWith(shown.chopped(1))) << shown.toStdString();
+    EXPECT_LE(c.label->fontMetrics().horizontalAdvance(shown), c.label->width());
+    EXPECT_EQ(c.label->toolTip(), c.whole);
+  }
+  EXPECT_TRUE(Red(window->Label6[0])) << "shortened, still the player's";
+  EXPECT_LE(window->Label4[0]->x() + window->Label4[0]->width(), window->Label7[0]->x());
   EXPECT_EQ(Text(window->Label4[1]), "海の剣");
   EXPECT_EQ(window->Label4[1]->toolTip(), "");
+  EXPECT_EQ(window->Label6[1]->toolTip(), "");
 
-  // The short title moves up and takes no tooltip from the long one.
+  // The short entry moves up and takes no tooltip from the long one.
   g().ComicEntry[1].Copies = 9000000;
   g().FormSlot[form::kComicsRanking].Redraw = 1;
   window->Timer1_Timer();
   EXPECT_EQ(Text(window->Label4[0]), "海の剣");
   EXPECT_EQ(window->Label4[0]->toolTip(), "");
+  EXPECT_EQ(window->Label6[0]->toolTip(), "");
   EXPECT_EQ(window->Label4[1]->toolTip(), platform::Q(longTitle));
+  EXPECT_EQ(window->Label6[1]->toolTip(), name);
 }
 
 TEST_F(RankingWindowsTest, EveryNameFortuneAndOccupationOfTheAssetRankingShowsWhole) {

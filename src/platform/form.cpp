@@ -238,8 +238,22 @@ void FormHost::Dispose(Form* form) {
     return;
   }
   QWidget* frame = form->Frame();
+  QMdiSubWindow* previous = form->subWindow_ ? PreviouslyActive(form->subWindow_) : nullptr;
   frame->hide();
   frame->deleteLater();
+  if (previous) area_->setActiveSubWindow(previous);
+}
+
+QMdiSubWindow* FormHost::PreviouslyActive(QMdiSubWindow* closing) const {
+  // As the desktop's own multiple-document windows do: the child that was
+  // active before the closing one comes forward again, and the others keep
+  // their order. Left to itself, the area would bring forward the first
+  // child it holds (the room view), over the information panel.
+  if (!area_ || area_->activeSubWindow() != closing) return nullptr;
+  const QList<QMdiSubWindow*> history = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
+  for (auto child = history.rbegin(); child != history.rend(); ++child)
+    if (*child != closing && (*child)->isVisible()) return *child;
+  return nullptr;
 }
 
 void FormHost::UnloadAll() {

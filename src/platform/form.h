@@ -185,6 +185,9 @@ class FormHost {
   void Attach(Form* form);
   void ShowModeless(Form* form);
   void Dispose(Form* form);
+  // The child window to bring forward when `closing`, the active one,
+  // closes; nullptr when it is not the active one or none is left.
+  QMdiSubWindow* PreviouslyActive(QMdiSubWindow* closing) const;
 
   std::array<QPointer<Form>, kMaxForm + 1> loaded_{};
   QPointer<QWidget> main_;

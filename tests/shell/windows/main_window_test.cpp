@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include "life/moving.h"
 #include "qtsupport/screenshot.h"
 #include "qtsupport/window_testing.h"
 #include "shell/game_flow.h"
@@ -125,6 +128,58 @@ TEST_F(MainWindowTest, CancellingANewGameLeavesTheRunningGameAsItWas) {
   EXPECT_EQ(g().Kingaku, Value(777));
   EXPECT_EQ(g().PlayerSei, Value("漫画太郎"));
   EXPECT_TRUE(main->Timer1->isActive());
+}
+
+TEST_F(MainWindowTest, AChildWindowClosedByItsCloseBoxGivesTheFrontBackToTheOneActiveBeforeIt) {
+  ProcessEvents(150);  // the main window at its designed size
+  testing::StartSceneGame(*main, "漫画家");
+  auto frame = [](int form) {
+    Form* window = platform::Forms().Find(form);
+    return window ? window->SubWindow() : nullptr;
+  };
+  QMdiSubWindow* room = frame(form::kRoomView);
+  QMdiSubWindow* panel = frame(form::kInfoPanel);
+  ASSERT_NE(room, nullptr);
+  ASSERT_NE(panel, nullptr);
+  ASSERT_TRUE(room->geometry().intersects(panel->geometry())) << "nothing to hide otherwise";
+  // Which of the two stands in front, and which is active.
+  auto front = [&] {
+    const QList<QMdiSubWindow*> stack = main->Client->subWindowList(QMdiArea::StackingOrder);
+    return stack.indexOf(panel) > stack.indexOf(room) ? "panel" : "room view";
+  };
+  auto active = [&] { return main->Client->activeSubWindow() == panel ? "panel" : "room view"; };
+  auto openAndClose = [&](int form) {
+    ui::Show(form, ui::Modeless);
+    ProcessEvents();
+    QMdiSubWindow* child = frame(form);
+    ASSERT_NE(child, nullptr) << form;
+    ASSERT_EQ(main->Client->activeSubWindow(), child) << form;
+    child->close();
+    ProcessEvents(50);
+    ASSERT_FALSE(platform::Forms().IsLoaded(form)) << form;
+  };
+  const int children[] = {form::kComicsRanking, form::kAssetRanking, form::kKnowledgeList, form::kArchive,
+                          form::kCompletion, form::kFriendship};
+  ASSERT_STREQ(front(), "panel");
+  for (bool moved : {false, true}) {
+    if (moved) {
+      g().HouseKind = 1;
+      MoveRoomIntoHouse();
+      ProcessEvents();
+      ASSERT_STREQ(front(), "panel") << "the larger room stays behind the panel";
+    }
+    for (int form : children) {
+      openAndClose(form);
+      EXPECT_STREQ(front(), "panel") << form << (moved ? " in the house" : "");
+      EXPECT_STREQ(active(), "panel") << form << (moved ? " in the house" : "");
+    }
+  }
+
+  // The room view brought forward by the player comes back in front instead.
+  main->Client->setActiveSubWindow(room);
+  openAndClose(form::kComicsRanking);
+  EXPECT_STREQ(front(), "room view");
+  EXPECT_STREQ(active(), "room view");
 }
 
 TEST_F(MainWindowTest, TheTimerEventWritesTheDateCaptionAndTheStatusLine) {

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
@@ -176,5 +177,7 @@ bool TurnWheel(QWidget* target, int angle) {
   QApplication::sendEvent(target, &wheel);
   return wheel.isAccepted();
 }
+
+QString Said(const QLabel* label) { return QString(label->text()).remove(u'\n'); }
 
 }  // namespace koratsu::testing

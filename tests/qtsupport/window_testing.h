@@ -9,11 +9,13 @@
 
 #include <QEvent>
 #include <QPoint>
+#include <QString>
 
 #include "platform/form.h"
 #include "shell/windows/qt_ui.h"
 
 class QComboBox;
+class QLabel;
 class QTimer;
 
 namespace koratsu::testing {
@@ -105,5 +107,9 @@ void PressCloseBox(QWidget* window);
 // taken there. A real wheel over a control that leaves it goes on to the
 // control's parent: send it to the one that takes it.
 bool TurnWheel(QWidget* target, int angle);
+
+// What a speech balloon's text label says, without the line breaks it is
+// laid out in.
+QString Said(const QLabel* label);
 
 }  // namespace koratsu::testing

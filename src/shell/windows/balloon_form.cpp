@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QRect>
+#include <QTextBoundaryFinder>
 
 #include "platform/colors.h"
 #include "platform/pictures.h"
@@ -17,11 +18,77 @@ namespace {
 // The balloon's bottom edge and its rounded corners run through the label's
 // last rows: the text keeps above them.
 constexpr int kBorderClearance = 45;  // twips
-// Smaller than this the text could not be read; a line that does not fit
-// even so is shown at this size.
-constexpr int kSmallestPixelSize = 6;
+// The size the longest talks need to fit; nothing is drawn smaller, and a
+// line that does not fit even so is shown at this size.
+constexpr int kSmallestPixelSize = 10;
+
+// A run of dots is a pause the speaker may carry on to the next line; the
+// line breaking rules alone would keep the whole run, and the word before
+// it, on one.
+bool IsDot(QChar c) { return c == u'・' || c == u'･' || c == u'…' || c == u'‥'; }
+
+// Where `text` may break: the line breaking rules' opportunities, and
+// between two dots.
+std::vector<bool> BreakOpportunities(const QString& text) {
+  std::vector<bool> may(static_cast<size_t>(text.size()) + 1, false);
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+  for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+    may[static_cast<size_t>(at)] = true;
+  for (qsizetype at = 1; at < text.size(); ++at)
+    if (IsDot(text[at - 1]) && IsDot(text[at])) may[static_cast<size_t>(at)] = true;
+  return may;
+}
+
+// The width of text[from, to) as a line; blanks at its end show nothing.
+int LineWidth(const QFontMetrics& metrics, const QString& text, qsizetype from, qsizetype to) {
+  while (to > from && text[to - 1].isSpace()) --to;
+  return metrics.horizontalAdvance(text.mid(from, to - from));
+}
+
+bool EndsInLineBreak(const QString& text, qsizetype end) { return end > 0 && text[end - 1] == u'\n'; }
 
 }  // namespace
+
+std::vector<qsizetype> BalloonLineStarts(const QString& text, const QFontMetrics& metrics, int width) {
+  const std::vector<bool> may = BreakOpportunities(text);
+  // A line ends only where a character ends.
+  std::vector<qsizetype> ends;
+  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+  for (qsizetype at = characters.toNextBoundary(); at > 0; at = characters.toNextBoundary()) ends.push_back(at);
+  const auto count = static_cast<qsizetype>(ends.size());
+  auto end = [&ends](qsizetype i) { return ends[static_cast<size_t>(i)]; };
+
+  std::vector<qsizetype> starts;
+  qsizetype start = 0;
+  qsizetype first = 0;  // the line's first character
+  while (first < count) {
+    // As many characters as fit, one at least, up to a line break of the text's own.
+    qsizetype last = first;
+    while (!EndsInLineBreak(text, end(last)) && last + 1 < count &&
+           LineWidth(metrics, text, start, end(last + 1)) <= width)
+      ++last;
+    if (last + 1 == count) break;
+    if (!EndsInLineBreak(text, end(last))) {
+      // Back to the last opportunity; without one the line breaks where it
+      // must, inside a piece longer than a line.
+      qsizetype at = last;
+      while (at >= first && !may[static_cast<size_t>(end(at))]) --at;
+      if (at >= first) last = at;
+    }
+    start = end(last);
+    starts.push_back(start);
+    first = last + 1;
+  }
+  return starts;
+}
+
+QString BalloonLines(const QString& text, const std::vector<qsizetype>& starts) {
+  QString lines = text;
+  for (auto start = starts.rbegin(); start != starts.rend(); ++start)
+    if (*start < text.size() && !EndsInLineBreak(text, *start)) lines.insert(*start, u'\n');
+  return lines;
+}
+
 
 BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layout) : Form(traits) {
   platform::SetFixedClientSize(this, layout.clientWidth, layout.clientHeight);
@@ -32,7 +99,8 @@ BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layou
   Picture1->setPixmap(platform::FormPicture(layout.form, QStringLiteral("Picture1")));
   Label1[0] = new QLabel(Picture1);
   platform::Place(Label1[0], 120, 120, 1455, 975);
-  Label1[0]->setWordWrap(true);
+  // Broken into lines by BalloonLineStarts, and never read as markup.
+  Label1[0]->setTextFormat(Qt::PlainText);
   Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1[0]->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
   standardFont_ = Label1[0]->font();
@@ -66,28 +134,30 @@ void BalloonForm::ShowTyped(const Typing& typing) {
   const QString line = platform::Q(typing.text.Str());
   if (line != fittedLine_) {
     fittedLine_ = line;
-    Label1[0]->setFont(FittingFont(line));
+    Fit(line);
   }
-  Label1[0]->setText(platform::Q(ShownText(typing)));
+  Label1[0]->setText(BalloonLines(platform::Q(ShownText(typing)), lineStarts_));
 }
 
-// A line too long for the balloon is shown a pixel smaller at a time until
-// it fits; the label lays it out exactly as these metrics do.
-QFont BalloonForm::FittingFont(const QString& line) const {
-  const QLabel* label = Label1[0];
+// A line too long for the balloon at its own size is shown a pixel smaller
+// at a time until it fits. Its lines are broken once, for the whole line,
+// so that the text keeps its place while it types; the label lays them out
+// exactly as these metrics do.
+void BalloonForm::Fit(const QString& line) {
+  QLabel* label = Label1[0];
   const QRect room(0, 0, label->width(), label->height() - platform::Px(kBorderClearance));
-  const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
-  auto fits = [&](const QFont& font) {
-    const QRect laid = QFontMetrics(font, label).boundingRect(room, flags, line);
-    return laid.height() <= room.height() && laid.width() <= room.width();
-  };
-  if (fits(standardFont_)) return standardFont_;
+  const int flags = static_cast<int>(label->alignment());
   QFont font = standardFont_;
-  for (int size = QFontInfo(standardFont_).pixelSize() - 1; size >= kSmallestPixelSize; --size) {
-    font.setPixelSize(size);
-    if (fits(font)) break;
+  const int standardSize = QFontInfo(standardFont_).pixelSize();
+  for (int size = standardSize;; --size) {
+    if (size < standardSize) font.setPixelSize(size);
+    const QFontMetrics metrics(font, label);
+    lineStarts_ = BalloonLineStarts(line, metrics, room.width());
+    const QRect laid = metrics.boundingRect(room, flags, BalloonLines(line, lineStarts_));
+    if (laid.height() <= room.height() && laid.width() <= room.width()) break;
+    if (size <= kSmallestPixelSize) break;
   }
-  return font;
+  label->setFont(font);
 }
 
 }  // namespace koratsu

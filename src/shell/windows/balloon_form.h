@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,6 +18,14 @@
 #include "ui/talk.h"
 
 namespace koratsu {
+
+// Where the lines of `text` begin, laid out `width` pixels wide in a
+// balloon: each line ends at the last opportunity the line breaking rules
+// give within the width, or between two dots of a run; a piece longer than
+// a line breaks where it must. The first line's start (0) is not listed.
+std::vector<qsizetype> BalloonLineStarts(const QString& text, const QFontMetrics& metrics, int width);
+// `text`, or the part of it typed so far, broken into those lines.
+QString BalloonLines(const QString& text, const std::vector<qsizetype>& starts);
 
 class BalloonForm : public platform::Form {
  public:
@@ -48,16 +57,19 @@ class BalloonForm : public platform::Form {
 
   void Form_Unload() override;
   void ShowFrame(int frame);
-  // Shows the part of the line typed so far, in the size the whole line
-  // fits the balloon in, so that the text keeps its place while it types.
+  // Shows the part of the line typed so far, in the size and the lines the
+  // whole line fits the balloon in, so that the text keeps its place while
+  // it types.
   void ShowTyped(const Typing& typing);
 
  private:
-  QFont FittingFont(const QString& line) const;
+  // Chooses the size and the lines for `line`.
+  void Fit(const QString& line);
 
   int shownFrame_ = 0;
   QFont standardFont_;  // the balloon's font for every line that fits in it
-  QString fittedLine_;  // the line the label's font was chosen for
+  QString fittedLine_;  // the line the label's font and lines were chosen for
+  std::vector<qsizetype> lineStarts_;
 };
 
 }  // namespace koratsu

@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include "production/naming.h"
@@ -27,6 +29,9 @@ std::string Repeat(const char* text, int times) {
   for (int i = 0; i < times; ++i) out += text;
   return out;
 }
+
+// The smallest text size a balloon shows, which its longest talks need.
+constexpr int kSmallestSize = 10;
 
 // The longest a work's title and the player's name can be, in wide characters.
 const std::string kTitle = Repeat("漫", kWorkTitleLength);
@@ -141,8 +146,9 @@ TEST_F(BalloonFormTest, TheLongestLinesStayInsideBothBalloonsClearOfTheBorder) {
   auto shownWhole = [](BalloonForm* form, int number, const std::string& line) {
     ASSERT_NE(form, nullptr);
     Complete(*form);
-    ASSERT_EQ(form->Label1[0]->text().toStdString(), line);
+    EXPECT_EQ(testing::Said(form->Label1[0]).toStdString(), line);
     EXPECT_EQ(Misplaced(*form), "") << form->windowTitle().toStdString() << ": " << line;
+    EXPECT_GE(QFontInfo(form->Label1[0]->font()).pixelSize(), kSmallestSize) << line;
     platform::Forms().Unload(number);
   };
   for (const std::string& line : lines) {
@@ -151,21 +157,25 @@ TEST_F(BalloonFormTest, TheLongestLinesStayInsideBothBalloonsClearOfTheBorder) {
   }
 }
 
-TEST_F(BalloonFormTest, ALongLineKeepsOneSizeWhileItTypesAndTheNextLineHasTheBalloonsOwnAgain) {
+TEST_F(BalloonFormTest, ALongLineKeepsOneSizeAndItsPlaceWhileItTypesAndTheNextLineHasTheBalloonsOwnSizeAgain) {
   const std::vector<std::string> lines = {kLongTalk[0], "はい。"};
   auto check = [&lines](BalloonForm& form, const char* which) {
     const QFont standard = form.Label1[0]->font();
     std::vector<QFont> fonts;
+    std::vector<QString> typed;
     std::vector<std::string> faults;
     for (long long tick = 0; tick <= LineLength(lines[0]); ++tick) {
       form.Timer1_Timer();
       fonts.push_back(form.Label1[0]->font());
+      typed.push_back(form.Label1[0]->text());
       if (std::string fault = Misplaced(form); !fault.empty()) faults.push_back(fault);
     }
-    ASSERT_EQ(form.Label1[0]->text().toStdString(), lines[0]) << which;
+    ASSERT_EQ(testing::Said(form.Label1[0]).toStdString(), lines[0]) << which;
     EXPECT_EQ(faults, std::vector<std::string>()) << which;
     EXPECT_NE(fonts.back(), standard) << which << ": the whole line does not fit at the balloon's own size";
     EXPECT_EQ(fonts, std::vector<QFont>(fonts.size(), fonts.back())) << which << ": the size changed while typing";
+    for (const QString& part : typed)
+      EXPECT_TRUE(typed.back().startsWith(part)) << which << ": laid out otherwise while typing: " << part.toStdString();
     form.Command1_Click();  // the next line
     form.Timer1_Timer();
     EXPECT_EQ(form.Label1[0]->text(), QStringLiteral("は")) << which;
@@ -178,6 +188,46 @@ TEST_F(BalloonFormTest, ALongLineKeepsOneSizeWhileItTypesAndTheNextLineHasTheBal
   Form36* guide = Guide(lines);
   ASSERT_NE(guide, nullptr);
   check(*guide, "guide");
+}
+
+// Talks with a run of dots, and the titles they may name at their longest
+// and shortest, Latin and Japanese.
+std::vector<std::string> DottedTalk() {
+  std::vector<std::string> lines = {
+      "そうですね・・・・・・・・・・・・・・・・",
+      "ふむふむなるほど、小説が原作ですか・・・・・・・・",
+      "ん！・・・この小説もしかして許可とっていませんね！",
+  };
+  for (const std::string& title :
+       {kTitle, Repeat("W", kWorkTitleLength), Repeat("m", kWorkTitleLength), std::string("Umakko"),
+        std::string("空飛ぶお金持ち大作戦"), std::string("漫"), std::string("A")})
+    lines.push_back(Join("「", title, "」・・・・・・・・・・・・"));
+  return lines;
+}
+
+TEST_F(BalloonFormTest, ARunOfDotsBreaksWithinItselfSoTheTalkKeepsTheBalloonsOwnSize) {
+  for (const std::string& line : DottedTalk()) {
+    for (int number : {form::kConversation, form::kTutorialGuide}) {
+      BalloonForm* form = number == form::kConversation ? static_cast<BalloonForm*>(Talk({line})) : Guide({line});
+      ASSERT_NE(form, nullptr);
+      const QFont standard = form->Label1[0]->font();
+      Complete(*form);
+      const std::string where = form->windowTitle().toStdString() + ": " + line;
+      EXPECT_EQ(testing::Said(form->Label1[0]).toStdString(), line);
+      EXPECT_EQ(form->Label1[0]->font(), standard) << where;
+      EXPECT_EQ(Misplaced(*form), "") << where;
+      // Every line a run of dots goes on from is full: one more character
+      // would not fit on it.
+      const QFontMetrics metrics(form->Label1[0]->font(), form->Label1[0]);
+      const QStringList laid = form->Label1[0]->text().split(u'\n');
+      for (qsizetype i = 0; i + 1 < laid.size(); ++i) {
+        if (!laid[i + 1].startsWith(u'・')) continue;
+        EXPECT_GT(metrics.horizontalAdvance(laid[i] + laid[i + 1][0]), form->Label1[0]->width())
+            << where << ": line " << i << " \"" << laid[i].toStdString() << "\" has room left";
+      }
+      platform::Forms().Unload(number);
+    }
+  }
 }
 
 TEST_F(BalloonFormTest, LinesThatFitAreShownInTheBalloonsOwnFont) {

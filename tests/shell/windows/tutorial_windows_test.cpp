@@ -75,7 +75,7 @@ TEST_F(TutorialWindowsTest, OnATwoLineStageTheButtonBlinksUntilTheLastLine) {
   EXPECT_EQ(guide->Command1->text(), QStringLiteral("次へ >>"));
   std::string first = g().TutorialLines[0].Str();
   for (long long i = 0; i <= LineLength(first); ++i) guide->Timer1_Timer();
-  EXPECT_EQ(guide->Label1[0]->text().toStdString(), first);
+  EXPECT_EQ(testing::Said(guide->Label1[0]).toStdString(), first);
   EXPECT_EQ(guide->ShownFrame(), 1) << "the mouth rests closed";
 
   std::vector<bool> shown;
@@ -92,7 +92,7 @@ TEST_F(TutorialWindowsTest, OnATwoLineStageTheButtonBlinksUntilTheLastLine) {
   guide->Timer1_Timer();
   guide->Command1->click();  // completes the line while it types
   guide->Timer1_Timer();
-  EXPECT_EQ(guide->Label1[0]->text().toStdString(), g().TutorialLines[1].Str());
+  EXPECT_EQ(testing::Said(guide->Label1[0]).toStdString(), g().TutorialLines[1].Str());
   TypeOut(guide);
   EXPECT_TRUE(guide->Command1->text().isEmpty()) << "no blinking on the last line";
   guide->Command1->click();  // nothing follows: the guide stays on its line
@@ -112,7 +112,7 @@ TEST_F(TutorialWindowsTest, ANewStageReplacesTheLinesAndASingleLineDoesNotBlink)
     guide->Timer1_Timer();
     EXPECT_TRUE(guide->Command1->text().isEmpty()) << "tick " << tick;
   }
-  EXPECT_EQ(guide->Label1[0]->text(), QStringLiteral("  自分のしたいアルバイトを選んで決定してください。"));
+  EXPECT_EQ(testing::Said(guide->Label1[0]), QStringLiteral("  自分のしたいアルバイトを選んで決定してください。"));
 }
 
 TEST_F(TutorialWindowsTest, TheGuideStandsAtTheMainWindowsBottomRightAndTypesWithItsOwnValues) {

@@ -89,7 +89,6 @@ QString BalloonLines(const QString& text, const std::vector<qsizetype>& starts) 
   return lines;
 }
 
-
 BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layout) : Form(traits) {
   platform::SetFixedClientSize(this, layout.clientWidth, layout.clientHeight);
   platform::SetBackground(this, platform::kGrey);

@@ -45,11 +45,11 @@ int LineWidth(const QFontMetrics& metrics, const QString& text, qsizetype from, 
   return metrics.horizontalAdvance(text.mid(from, to - from));
 }
 
-bool EndsInLineBreak(const QString& text, qsizetype end) { return end > 0 && text[end - 1] == u'\n'; }
-
-}  // namespace
-
-std::vector<qsizetype> BalloonLineStarts(const QString& text, const QFontMetrics& metrics, int width) {
+// Where the lines of `text` begin, laid out `width` pixels wide: each line
+// ends at the last opportunity within the width, or where it must, inside a
+// piece longer than a line. The first line's start (0) is not listed. No
+// talk holds a line break of its own.
+std::vector<qsizetype> LineStarts(const QString& text, const QFontMetrics& metrics, int width) {
   const std::vector<bool> may = BreakOpportunities(text);
   // A line ends only where a character ends.
   std::vector<qsizetype> ends;
@@ -59,35 +59,33 @@ std::vector<qsizetype> BalloonLineStarts(const QString& text, const QFontMetrics
   auto end = [&ends](qsizetype i) { return ends[static_cast<size_t>(i)]; };
 
   std::vector<qsizetype> starts;
-  qsizetype start = 0;
   qsizetype first = 0;  // the line's first character
   while (first < count) {
-    // As many characters as fit, one at least, up to a line break of the text's own.
+    const qsizetype start = first == 0 ? 0 : end(first - 1);
+    // As many characters as fit, one at least.
     qsizetype last = first;
-    while (!EndsInLineBreak(text, end(last)) && last + 1 < count &&
-           LineWidth(metrics, text, start, end(last + 1)) <= width)
-      ++last;
+    while (last + 1 < count && LineWidth(metrics, text, start, end(last + 1)) <= width) ++last;
     if (last + 1 == count) break;
-    if (!EndsInLineBreak(text, end(last))) {
-      // Back to the last opportunity; without one the line breaks where it
-      // must, inside a piece longer than a line.
-      qsizetype at = last;
-      while (at >= first && !may[static_cast<size_t>(end(at))]) --at;
-      if (at >= first) last = at;
-    }
-    start = end(last);
-    starts.push_back(start);
+    // Back to the last opportunity; without one the line breaks where it
+    // must, inside a piece longer than a line.
+    qsizetype at = last;
+    while (at >= first && !may[static_cast<size_t>(end(at))]) --at;
+    if (at >= first) last = at;
+    starts.push_back(end(last));
     first = last + 1;
   }
   return starts;
 }
 
-QString BalloonLines(const QString& text, const std::vector<qsizetype>& starts) {
+// `text`, or the part of it typed so far, broken into those lines.
+QString Lines(const QString& text, const std::vector<qsizetype>& starts) {
   QString lines = text;
   for (auto start = starts.rbegin(); start != starts.rend(); ++start)
-    if (*start < text.size() && !EndsInLineBreak(text, *start)) lines.insert(*start, u'\n');
+    if (*start < text.size()) lines.insert(*start, u'\n');
   return lines;
 }
+
+}  // namespace
 
 BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layout) : Form(traits) {
   platform::SetFixedClientSize(this, layout.clientWidth, layout.clientHeight);
@@ -98,7 +96,7 @@ BalloonForm::BalloonForm(const platform::FormTraits& traits, const Layout& layou
   Picture1->setPixmap(platform::FormPicture(layout.form, QStringLiteral("Picture1")));
   Label1[0] = new QLabel(Picture1);
   platform::Place(Label1[0], 120, 120, 1455, 975);
-  // Broken into lines by BalloonLineStarts, and never read as markup.
+  // Broken into lines by ShowTyped, and never read as markup.
   Label1[0]->setTextFormat(Qt::PlainText);
   Label1[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1[0]->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
@@ -135,7 +133,7 @@ void BalloonForm::ShowTyped(const Typing& typing) {
     fittedLine_ = line;
     Fit(line);
   }
-  Label1[0]->setText(BalloonLines(platform::Q(ShownText(typing)), lineStarts_));
+  Label1[0]->setText(Lines(platform::Q(ShownText(typing)), lineStarts_));
 }
 
 // A line too long for the balloon at its own size is shown a pixel smaller
@@ -151,8 +149,8 @@ void BalloonForm::Fit(const QString& line) {
   for (int size = standardSize;; --size) {
     if (size < standardSize) font.setPixelSize(size);
     const QFontMetrics metrics(font, label);
-    lineStarts_ = BalloonLineStarts(line, metrics, room.width());
-    const QRect laid = metrics.boundingRect(room, flags, BalloonLines(line, lineStarts_));
+    lineStarts_ = LineStarts(line, metrics, room.width());
+    const QRect laid = metrics.boundingRect(room, flags, Lines(line, lineStarts_));
     if (laid.height() <= room.height() && laid.width() <= room.width()) break;
     if (size <= kSmallestPixelSize) break;
   }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -18,14 +17,6 @@
 #include "ui/talk.h"
 
 namespace koratsu {
-
-// Where the lines of `text` begin, laid out `width` pixels wide in a
-// balloon: each line ends at the last opportunity the line breaking rules
-// give within the width, or between two dots of a run; a piece longer than
-// a line breaks where it must. The first line's start (0) is not listed.
-std::vector<qsizetype> BalloonLineStarts(const QString& text, const QFontMetrics& metrics, int width);
-// `text`, or the part of it typed so far, broken into those lines.
-QString BalloonLines(const QString& text, const std::vector<qsizetype>& starts);
 
 class BalloonForm : public platform::Form {
  public:
@@ -59,7 +50,8 @@ class BalloonForm : public platform::Form {
   void ShowFrame(int frame);
   // Shows the part of the line typed so far, in the size and the lines the
   // whole line fits the balloon in, so that the text keeps its place while
-  // it types.
+  // it types. A line breaks where the line breaking rules allow, between two
+  // dots of a run, or where it must, inside a piece longer than a line.
   void ShowTyped(const Typing& typing);
 
  private:

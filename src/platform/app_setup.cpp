@@ -1,14 +1,38 @@
 #include "platform/app_setup.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace koratsu::platform {
 
+namespace {
+
+// Polishing comes before a widget is first shown, and Qt's tooltip label
+// polishes itself before it takes its text, so every label, the tooltip's
+// too, is plain before it is measured or drawn.
+class PlainTextLabels : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Polish) {
+      if (auto* label = qobject_cast<QLabel*>(watched); label && label->textFormat() == Qt::AutoText) {
+        label->setTextFormat(Qt::PlainText);
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
 void SetUpApplication(QApplication& app) {
+  app.installEventFilter(new PlainTextLabels(&app));
+
   // The windows name the Windows-era Japanese fonts; IPA fonts stand in for them.
   QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
   QFont::insertSubstitution(QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"));

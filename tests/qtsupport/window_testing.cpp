@@ -8,9 +8,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -179,5 +182,31 @@ bool TurnWheel(QWidget* target, int angle) {
 }
 
 QString Said(const QLabel* label) { return QString(label->text()).remove(u'\n'); }
+
+QString Shown(QLabel* label) {
+  label->ensurePolished();
+  const Qt::TextFormat format = label->textFormat();
+  if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text()))) return label->text();
+  QTextDocument document;
+  document.setHtml(label->text());
+  return document.toPlainText();
+}
+
+QString ShownToolTip(QWidget* widget) {
+  const QPoint at(2, 2);
+  QHelpEvent rest(QEvent::ToolTip, at, widget->mapToGlobal(at));
+  QApplication::sendEvent(widget, &rest);
+  QString shown;
+  if (QToolTip::isVisible()) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* tip = qobject_cast<QLabel*>(window);
+      if (!tip || tip->windowType() != Qt::ToolTip || !tip->isVisible()) continue;
+      shown = Shown(tip);
+      EXPECT_GE(tip->width(), tip->sizeHint().width()) << "the tooltip is too narrow for what it shows";
+    }
+  }
+  QToolTip::hideText();
+  return shown;
+}
 
 }  // namespace koratsu::testing

@@ -112,4 +112,13 @@ bool TurnWheel(QWidget* target, int angle);
 // laid out in.
 QString Said(const QLabel* label);
 
+// What a label shows, read as the player reads it: its text as it stands
+// when the label shows plain text, the text its markup comes to when Qt
+// reads it as markup. The label is polished first, as showing it does.
+QString Shown(QLabel* label);
+
+// What the tooltip of `widget` shows when the mouse rests on it (empty when
+// it has none); the tooltip is hidden again.
+QString ShownToolTip(QWidget* widget);
+
 }  // namespace koratsu::testing

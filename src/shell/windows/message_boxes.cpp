@@ -43,6 +43,9 @@ struct BoxDesign {
 // evenly upwards and downwards, above the buttons.
 void FitMessage(QWidget* box, QLabel* label, std::span<QPushButton* const> buttons, const BoxDesign& d,
                 const QString& text) {
+  // Measured before the box is shown: polished first, it measures its text
+  // as it will show it (plain).
+  label->ensurePolished();
   const QSize before = box->size();
   platform::SetFixedClientSize(box, d.width, d.height);
   platform::Place(label, d.left, d.top, d.labelWidth, d.labelHeight);

@@ -14,13 +14,13 @@
 #include "publishing/contest.h"
 #include "publishing/submission_lists.h"
 #include "publishing/windows/comics_ranking_window.h"
+#include "qtsupport/running_game.h"
 #include "qtsupport/window_testing.h"
+#include "shell/game_flow.h"
 #include "shell/windows/info_panel.h"
 #include "shell/windows/main_window.h"
 #include "shell/windows/message_boxes.h"
-#include "state/catalogues.h"
 #include "state/game_state.h"
-#include "support/fresh_state.h"
 #include "ui/forms.h"
 #include "ui/game_ops.h"
 
@@ -36,54 +36,38 @@ std::string ShownToolTip(QWidget* widget) { return ToStd(testing::ShownToolTip(w
 // Texts Qt would read as markup or as an entity, and one it would not.
 const char* const kTyped[] = {"<b>Ab</b>", "a&lt;b", "<i>x", "&amp;", "<img src=x>", "<br>"};
 
-class TypedTextTest : public ::testing::Test {
- protected:
-  TypedTextTest() {
-    main.show();
-    g().GameActive = 1;
-  }
-  ~TypedTextTest() override { main.Timer1->stop(); }
-  GameState& g() { return state.g(); }
-
-  testing::FreshState state;
-  testing::QtUiScope qt;
-  MDIForm1 main;
-};
+using TypedTextTest = testing::RunningGameTest;
 
 TEST_F(TypedTextTest, ANameOrTitleThatLooksLikeMarkupShowsAsTyped) {
-  ui::Show(form::kInfoPanel, ui::Modeless);
-  auto* panel = platform::Forms().Find<Form4>(form::kInfoPanel);
-  ASSERT_NE(panel, nullptr);
-
-  // The player's series first in the comics ranking, his name as its author
-  // too long for its column: shortened, whole in the tooltip.
-  rec::ComicEntry* entry = Append(g().ComicEntry, g().ComicCount);
-  entry->Copies = 90000;
-  entry->Volumes = 3;
-  entry->MangaIndex = 0;
-  ui::Show(form::kComicsRanking, ui::Modeless);
-  auto* ranking = platform::Forms().Find<Form60>(form::kComicsRanking);
-  ASSERT_NE(ranking, nullptr);
-
-  AddClassLists();
-  AddMagazines();
-  const long long work = AppendMangaWork();
-  g().MangaWork[work].State = manga_state::kUnsent;
-
   for (const char* typed : kTyped) {
     SCOPED_TRACE(typed);
     const std::string text = typed;
+    // A new game in the player's typed name, the clock held where it starts.
+    ASSERT_TRUE(shell::ConfirmNewGame(text, *main));
+    main->Timer1->stop();
+    GameState& g = State();
 
-    g().PlayerSei = typed;
-    g().PlayerMei = "太郎";
-    g().FormSlot[form::kInfoPanel].Redraw = 1;
+    auto* panel = platform::Forms().Find<Form4>(form::kInfoPanel);
+    ASSERT_NE(panel, nullptr);
     panel->Timer1_Timer();
-    EXPECT_EQ(Shown(panel->NameText), text + " 太郎");
+    EXPECT_EQ(Shown(panel->NameText), text + " ");
 
+    // His work, first in the comics ranking under a pen name too long for
+    // its column: shortened, whole in the tooltip.
+    const long long work = AppendMangaWork();
+    g.MangaWork[work].Title = text;
+    g.MangaWork[work].State = manga_state::kUnsent;
+    rec::ComicEntry* entry = Append(g.ComicEntry, g.ComicCount);
+    ASSERT_NE(entry, nullptr);
     const std::string author = text + " 漫画太郎漫画";
-    entry->Title = typed;
+    entry->Title = text;
     entry->Author = author;
-    g().FormSlot[form::kComicsRanking].Redraw = 1;
+    entry->Copies = 999999999;
+    entry->Volumes = 3;
+    entry->MangaIndex = work;
+    ui::Show(form::kComicsRanking, ui::Modeless);
+    auto* ranking = platform::Forms().Find<Form60>(form::kComicsRanking);
+    ASSERT_NE(ranking, nullptr);
     ranking->Timer1_Timer();
     EXPECT_EQ(Shown(ranking->Label4[0]), text);
     EXPECT_EQ(ShownToolTip(ranking->Label4[0]), "") << "a title that fits has no tooltip";
@@ -91,14 +75,13 @@ TEST_F(TypedTextTest, ANameOrTitleThatLooksLikeMarkupShowsAsTyped) {
     const QString shortened = name->text();
     EXPECT_EQ(Shown(name), ToStd(shortened));
     EXPECT_TRUE(shortened.endsWith(u'…') && Q(author).startsWith(shortened.chopped(1))) << ToStd(shortened);
-    EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->width());
+    EXPECT_LE(name->fontMetrics().horizontalAdvance(shortened), name->width());
     EXPECT_EQ(ShownToolTip(name), author);
 
-    g().MangaWork[work].Title = typed;
     OpenContestPost();
     SelectSubmissionMagazine(0);
     SelectSubmissionWork(0);
-    const std::string question = g().Magazine[0].PublisherName.Str() + "に「" + text + "」を投稿しますか？";
+    const std::string question = g.Magazine[0].PublisherName.Str() + "に「" + text + "」を投稿しますか？";
     testing::ModalScript script;
     script.When(form::kYesNo, [&](platform::Form& window) {
       auto& box = static_cast<Form40&>(window);
